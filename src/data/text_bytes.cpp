@@ -1,0 +1,98 @@
+#include "text_bytes.h"
+
+#include "encoding.h"
+
+#include <algorithm>
+
+namespace velmira {
+
+QByteArray latin1ToUtf8(QByteArrayView latin1)
+{
+    QByteArray out;
+    out.reserve(latin1.size() * 2);
+    for (char ch : latin1) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) {
+            out.append(ch);
+        } else {
+            out.append(static_cast<char>(0xC0 | (b >> 6)));
+            out.append(static_cast<char>(0x80 | (b & 0x3F)));
+        }
+    }
+    return out;
+}
+
+QByteArray trimTrailingBlanks(QByteArrayView text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == ' ')
+        --end;
+    return text.first(end).toByteArray();
+}
+
+bool isBlank(QByteArrayView text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
+}
+
+QByteArray repeatChar(int n, char c)
+{
+    const int copies = std::clamp(n - 1, 0, 80);
+    return QByteArray(copies, c);
+}
+
+QByteArray padTo(QByteArrayView text, int width)
+{
+    if (width <= 0)
+        return {};
+    QByteArray out = text.first(std::min<qsizetype>(text.size(), width)).toByteArray();
+    if (out.size() < width)
+        out.append(QByteArray(width - out.size(), ' '));
+    return out;
+}
+
+QByteArray columns(QByteArrayView line, int first, int last)
+{
+    if (first < 1 || last < first || first > line.size())
+        return {};
+    const qsizetype from = first - 1;
+    const qsizetype len = std::min<qsizetype>(last - first + 1, line.size() - from);
+    return line.sliced(from, len).toByteArray();
+}
+
+bool parseFieldNumber(QByteArrayView field, int &value)
+{
+    qsizetype i = 0;
+    while (i < field.size() && field[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
+        negative = field[i] == '-';
+        ++i;
+    }
+    if (i == field.size())
+        return false;
+    long long result = 0;
+    for (; i < field.size(); ++i) {
+        const char c = field[i];
+        if (c < '0' || c > '9')
+            return false;
+        result = result * 10 + (c - '0');
+        if (result > 2147483647LL)
+            return false;
+    }
+    value = static_cast<int>(negative ? -result : result);
+    return true;
+}
+
+QString displayText(QByteArrayView stored)
+{
+    return utfMode() ? QString::fromUtf8(stored) : QString::fromLatin1(stored);
+}
+
+QByteArray storedText(const QString &shown)
+{
+    return utfMode() ? shown.toUtf8() : shown.toLatin1();
+}
+
+} // namespace velmira

@@ -1,0 +1,51 @@
+#include "window_base.h"
+
+#include "messages.h"
+#include "settings.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+
+namespace velmira {
+
+WindowBase::WindowBase(const QString &caption, QSize clientSize, const QColor &background,
+                       QWidget *parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags)
+{
+    setWindowTitle(caption);
+    resize(clientSize);
+    QPalette shades = palette();
+    shades.setColor(QPalette::Window, background);
+    setPalette(shades);
+    setAutoFillBackground(true);
+}
+
+bool WindowBase::load(const std::function<void()> &step)
+{
+    try {
+        step();
+        return true;
+    } catch (const FileError &error) {
+        reportFileError(error);
+        return false;
+    }
+}
+
+void WindowBase::applyCommonLook()
+{
+    const QString family = QString::fromLatin1(fontName());
+    for (QAbstractButton *button : findChildren<QAbstractButton *>()) {
+        button->setCursor(Qt::PointingHandCursor);
+        button->setStyleSheet(QStringLiteral("background-color: yellow; color: black;"));
+        QFont font = button->font();
+        font.setFamily(family);
+        button->setFont(font);
+    }
+    for (QLabel *label : findChildren<QLabel *>()) {
+        QFont font = label->font();
+        font.setFamily(family);
+        label->setFont(font);
+    }
+}
+
+} // namespace velmira

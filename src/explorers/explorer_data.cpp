@@ -1,0 +1,24 @@
+#include "explorer_data.h"
+
+#include "data/content_tables.h"
+#include "data/language.h"
+#include "data/loaders.h"
+
+namespace velmira {
+
+void loadInitialProgrammesData()
+{
+    ContentTables &t = content();
+    LoadPaddedLines(localName("fpip"), t.fpip, kWidthD);
+    LoadPaddedLines(localName("ipmodulos"), t.ipmodulos, kWidthD);
+    LoadPlaceRecords("datlugip", t.datlugip[0], t.datlugip[1], t.datlugip[2], t.datlugip[3]);
+}
+
+void loadCertificatesData()
+{
+    ContentTables &t = content();
+    LoadPaddedLines(localName("certifica"), t.certifica, kWidthD);
+    LoadLongLines(localName("certificah"), t.certificah);
+}
+
+} // namespace velmira

@@ -1,0 +1,17 @@
+#pragma once
+// The catalogue of professional families.
+
+#include "data/window_base.h"
+
+namespace velmira {
+
+class TFormCat : public WindowBase
+{
+    Q_OBJECT
+public:
+    explicit TFormCat(QWidget *parent = nullptr);
+};
+
+extern TFormCat *FormCat;
+
+} // namespace velmira
