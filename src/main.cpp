@@ -15,8 +15,11 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "--smoke") == 0)
             smoke = true;
-    if (smoke && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (smoke) {
+        velmira::silenceQtWarnings();
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
 
     QApplication app(argc, argv);
     if (smoke)

@@ -1,5 +1,6 @@
 #include "messages.h"
 
+#include "load_notes.h"
 #include "text_bytes.h"
 
 #include <cstdio>
@@ -37,6 +38,7 @@ QString missingFileMessage(const QByteArray &name)
 void reportMissingFile(const QByteArray &name)
 {
     showMessage(missingFileMessage(name));
+    addLoadNote(name, 0, QStringLiteral("missing file"));
     setStartupAbort();
 }
 

@@ -2,6 +2,7 @@
 
 #include "encoding.h"
 #include "language.h"
+#include "load_notes.h"
 #include "messages.h"
 #include "text_bytes.h"
 #include "text_file.h"
@@ -46,6 +47,7 @@ QByteArray ReadFontSettings(const QByteArray &name)
     const auto lines = readTextLines(name);
     if (!lines) {
         showMessage(missingFileMessage(name));
+        addLoadNote(name, 0, QStringLiteral("missing file"));
         return g_fontName;
     }
     const QByteArray first = lines->size() > 0 ? trimTrailingBlanks(lines->at(0)) : QByteArray();

@@ -2,6 +2,7 @@
 // The tables the ESO window owns, and the loading its creation runs.
 
 #include "data/line_table.h"
+#include "data/load_steps.h"
 
 namespace velmira {
 
@@ -23,5 +24,6 @@ EsoData &esoData();
 // Loads the ESO tables, the middle-grade titles and their subjects, places
 // and title rows. A record file that cannot be read raises FileError.
 void loadEsoData();
+LoadSteps esoLoadSteps();
 
 } // namespace velmira

@@ -6,12 +6,18 @@
 
 namespace velmira {
 
-void loadInitialProgrammesData()
+void loadInitialProgrammesData() { runLoadSteps(initialProgrammesLoadSteps()); }
+
+LoadSteps initialProgrammesLoadSteps()
 {
     ContentTables &t = content();
-    LoadPaddedLines(localName("fpip"), t.fpip, kWidthD);
-    LoadPaddedLines(localName("ipmodulos"), t.ipmodulos, kWidthD);
-    LoadPlaceRecords("datlugip", t.datlugip[0], t.datlugip[1], t.datlugip[2], t.datlugip[3]);
+    return {
+        [&] {
+            LoadPaddedLines(localName("fpip"), t.fpip, kWidthD);
+            LoadPaddedLines(localName("ipmodulos"), t.ipmodulos, kWidthD);
+        },
+        [&] { LoadPlaceRecords("datlugip", t.datlugip[0], t.datlugip[1], t.datlugip[2], t.datlugip[3]); },
+    };
 }
 
 void loadCertificatesData()

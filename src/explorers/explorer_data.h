@@ -1,10 +1,13 @@
 #pragma once
 // What the explorer windows load at their creation.
 
+#include "data/load_steps.h"
+
 namespace velmira {
 
 // Initial vocational programmes: "fpip", "ipmodulos" and their places "datlugip".
 void loadInitialProgrammesData();
+LoadSteps initialProgrammesLoadSteps();
 // Professional certificates: "certifica" and "certificah".
 void loadCertificatesData();
 

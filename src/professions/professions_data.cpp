@@ -36,38 +36,62 @@ ProfessionsData &professionsData()
     return data;
 }
 
-void loadProfessionFiles(ProfessionsData &data, const QByteArray &shortName,
-                         const QByteArray &longName, const QByteArray &activityName,
-                         const QByteArray &professionName)
+namespace {
+
+void loadShortStatements(ProfessionsData &data, const QByteArray &name)
 {
     data.shortStatements.assign(1, {});
-    for (const QByteArray &line : readRecordLines(shortName, ProfessionsData::kMaxShortStatements)) {
+    for (const QByteArray &line : readRecordLines(name, ProfessionsData::kMaxShortStatements)) {
         ShortStatement s = parseShortStatement(line);
         s.text = storedLine(s.text);
         data.shortStatements.push_back(s);
     }
+}
+
+void loadLongStatements(ProfessionsData &data, const QByteArray &name)
+{
     data.longStatements.assign(1, {});
-    for (const QByteArray &line : readRecordLines(longName, ProfessionsData::kMaxLongStatements)) {
+    for (const QByteArray &line : readRecordLines(name, ProfessionsData::kMaxLongStatements)) {
         LongStatement s = parseLongStatement(line);
         s.text = storedLine(s.text).left(135);
         data.longStatements.push_back(s);
     }
+}
+
+void loadActivities(ProfessionsData &data, const QByteArray &name)
+{
     data.activities.assign(1, {});
-    for (const QByteArray &line : readRecordLines(activityName, ProfessionsData::kMaxActivities)) {
+    for (const QByteArray &line : readRecordLines(name, ProfessionsData::kMaxActivities)) {
         Activity a = parseActivity(line);
         a.name = storedLine(a.name);
         data.activities.push_back(a);
     }
+}
+
+void loadProfessions(ProfessionsData &data, const QByteArray &name)
+{
     data.professions.assign(1, {});
     int lineNo = 0;
-    for (const QByteArray &line : readRecordLines(professionName, ProfessionsData::kMaxProfessions)) {
+    for (const QByteArray &line : readRecordLines(name, ProfessionsData::kMaxProfessions)) {
         ++lineNo;
         Profession p = parseProfession(line, [&] {
-            addLoadNote(professionName, lineNo, QStringLiteral("statement number is not a number"));
+            addLoadNote(name, lineNo, QStringLiteral("statement number is not a number"));
         });
         p.name = storedLine(p.name).left(50);
         data.professions.push_back(p);
     }
+}
+
+} // namespace
+
+void loadProfessionFiles(ProfessionsData &data, const QByteArray &shortName,
+                         const QByteArray &longName, const QByteArray &activityName,
+                         const QByteArray &professionName)
+{
+    loadShortStatements(data, shortName);
+    loadLongStatements(data, longName);
+    loadActivities(data, activityName);
+    loadProfessions(data, professionName);
 }
 
 void buildStudiesIndexes(ProfessionsData &data, const ContentTables &tables)
@@ -93,6 +117,17 @@ void loadProfessionsData()
     loadProfessionFiles(data, languagePrefixed("fracortas"), languagePrefixed("fralargas"),
                         languagePrefixed("activida"), languagePrefixed("profesio"));
     buildStudiesIndexes(data, content());
+}
+
+LoadSteps professionFileChecks()
+{
+    ProfessionsData &data = professionsData();
+    return {
+        [&] { loadShortStatements(data, languagePrefixed("fracortas")); },
+        [&] { loadLongStatements(data, languagePrefixed("fralargas")); },
+        [&] { loadActivities(data, languagePrefixed("activida")); },
+        [&] { loadProfessions(data, languagePrefixed("profesio")); },
+    };
 }
 
 } // namespace velmira

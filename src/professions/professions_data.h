@@ -2,6 +2,7 @@
 // What the professions window reads at its creation: its four record files
 // and, per profession, the studies that lead to it.
 
+#include "data/load_steps.h"
 #include "profession_records.h"
 
 #include <QByteArray>
@@ -61,4 +62,6 @@ void buildStudiesIndexes(ProfessionsData &data, const ContentTables &tables);
 // The professions window's loading: its four files (with the language
 // directory when the language is not Castilian) and the study indexes.
 void loadProfessionsData();
+// Each file on its own, for the data tool.
+LoadSteps professionFileChecks();
 } // namespace velmira

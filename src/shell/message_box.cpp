@@ -24,4 +24,13 @@ void installStandardErrorMessages()
     });
 }
 
+void silenceQtWarnings()
+{
+    static const QtMessageHandler qtDefault = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            qtDefault(type, context, text);
+    });
+}
+
 } // namespace velmira

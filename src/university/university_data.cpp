@@ -33,43 +33,48 @@ UniversityData &universityData()
 
 QByteArray browserDefault() { return g_browserDefault; }
 
-void loadUniversityData()
+void loadUniversityData() { runLoadSteps(universityLoadSteps()); }
+
+LoadSteps universityLoadSteps()
 {
     ContentTables &t = content();
     UniversityData &u = universityData();
-    g_browserDefault = "firefox";
-
-    LoadPaddedLines(localName("carreran"), t.carreran, kWidthA);
-    LoadPaddedLines(localName("carreranb"), t.carreranb, kWidthA);
-    LoadPaddedLines(localName("otros"), t.otros, kWidthB);
-    LoadPaddedLines(localName("cualidad"), u.cualidad, kWidthD);
-    LoadPaddedLines(localName("interes"), u.interes, kWidthD);
-    LoadPaddedLines(localName("itinerar"), u.itinerar, kWidthA);
-    u.itinerar.setCount(12);
-    LoadPaddedLines(localName("fp"), t.fp, kWidthD);
-    LoadDashedLines(localName("fp"), t.fpTitles, t.fpTitleLines, kWidthD);
-    LoadPaddedLines(localName("reqfp"), t.reqfp, kWidthB);
-    LoadSubjectGroups(localName("asignafp"), t.asignafp);
-    LoadOtherSubjectGroups(localName("asignaot"), t.asignaot);
-    LoadTrimmedLines(localName("activida"), t.activida);
-    LoadTrimmedLines(localName("familias"), t.familias);
-    LoadPaddedLines("comunida", t.comunida, kWidthB);
-    for (int k = 0; k < 4; ++k)
-        LoadPlaceList("lu" + QByteArray::number(k + 1), t.placeLists[k]);
-
-    LoadDegreeRows("datgrados", t.datgrados);
-    for (int i = 1; i <= t.carreran.count() && i < static_cast<int>(u.branch.size()); ++i)
-        u.branch[i] = t.datgrados.at(i, DegreeField::Branch);
-    LoadTitleRows("datfps", t.datfps);
-    LoadPlaceRecords("datluggs", t.datluggs[0], t.datluggs[1], t.datluggs[2], t.datluggs[3]);
-    LoadGroupArrays("datgrub", t.datgrub);
-    LoadDoubleDegrees("dobles", t.dobles, t.datgrados, t.carreran.count());
-
-    LoadPlainLines(localName("materiasp"), t.materiasp);
-    LoadPlaces("lugar", t.lugar);
-    LoadRegionTexts("comuint", t.comuint);
-    LoadDegreeCentres("datcarn", u.centres);
-    loadProfessionCodes(u);
+    return {
+        [&] {
+            g_browserDefault = "firefox";
+            LoadPaddedLines(localName("carreran"), t.carreran, kWidthA);
+            LoadPaddedLines(localName("carreranb"), t.carreranb, kWidthA);
+            LoadPaddedLines(localName("otros"), t.otros, kWidthB);
+            LoadPaddedLines(localName("cualidad"), u.cualidad, kWidthD);
+            LoadPaddedLines(localName("interes"), u.interes, kWidthD);
+            LoadPaddedLines(localName("itinerar"), u.itinerar, kWidthA);
+            u.itinerar.setCount(12);
+            LoadPaddedLines(localName("fp"), t.fp, kWidthD);
+            LoadDashedLines(localName("fp"), t.fpTitles, t.fpTitleLines, kWidthD);
+            LoadPaddedLines(localName("reqfp"), t.reqfp, kWidthB);
+            LoadSubjectGroups(localName("asignafp"), t.asignafp);
+            LoadOtherSubjectGroups(localName("asignaot"), t.asignaot);
+            LoadTrimmedLines(localName("activida"), t.activida);
+            LoadTrimmedLines(localName("familias"), t.familias);
+            LoadPaddedLines("comunida", t.comunida, kWidthB);
+            for (int k = 0; k < 4; ++k)
+                LoadPlaceList("lu" + QByteArray::number(k + 1), t.placeLists[k]);
+        },
+        [&] {
+            LoadDegreeRows("datgrados", t.datgrados);
+            for (int i = 1; i <= t.carreran.count() && i < static_cast<int>(u.branch.size()); ++i)
+                u.branch[i] = t.datgrados.at(i, DegreeField::Branch);
+        },
+        [&] { LoadTitleRows("datfps", t.datfps); },
+        [&] { LoadPlaceRecords("datluggs", t.datluggs[0], t.datluggs[1], t.datluggs[2], t.datluggs[3]); },
+        [&] { LoadGroupArrays("datgrub", t.datgrub); },
+        [&] { LoadDoubleDegrees("dobles", t.dobles, t.datgrados, t.carreran.count()); },
+        [&] { LoadPlainLines(localName("materiasp"), t.materiasp); },
+        [&] { LoadPlaces("lugar", t.lugar); },
+        [&] { LoadRegionTexts("comuint", t.comuint); },
+        [&] { LoadDegreeCentres("datcarn", u.centres); },
+        [&] { loadProfessionCodes(u); },
+    };
 }
 
 } // namespace velmira

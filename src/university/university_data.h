@@ -3,6 +3,7 @@
 // runs: the university, place, cut-off and vocational tables.
 
 #include "data/line_table.h"
+#include "data/load_steps.h"
 #include "professions/profession_records.h"
 #include "university/degree_centres.h"
 
@@ -27,6 +28,7 @@ UniversityData &universityData();
 // loaders; a file with no message of its own raises FileError, which stops
 // the loading at that point.
 void loadUniversityData();
+LoadSteps universityLoadSteps();
 
 // The browser tried when BROWSER is unset.
 QByteArray browserDefault();

@@ -1,0 +1,13 @@
+#!/bin/bash
+# The Debian 12 packages Velmira needs to build, test and run.
+set -euo pipefail
+packages=(build-essential cmake qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core time)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"

@@ -1,0 +1,127 @@
+// velmira-data on a copy of the sample installation: what check reports and
+// what dump prints.
+
+#include "installation_check.h"
+#include "table_dump.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace velmira;
+
+namespace {
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    for (const QFileInfo &entry :
+         QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to + QLatin1Char('/') + entry.fileName();
+        if (entry.isDir())
+            copyTree(entry.filePath(), target);
+        else
+            QFile::copy(entry.filePath(), target);
+    }
+}
+
+QStringList described(const std::vector<LoadNote> &notes)
+{
+    QStringList out;
+    for (const LoadNote &note : notes)
+        out << describeNote(note);
+    return out;
+}
+
+bool append(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::Append) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class DataToolTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString fresh()
+    {
+        const QString path = m_dir.filePath(QString::number(++m_copies));
+        copyTree(QStringLiteral(VELMIRA_SAMPLE_DIR), path);
+        return path;
+    }
+    int m_copies = 0;
+
+private slots:
+    void sampleInstallationHasNoProblems()
+    {
+        const QStringList problems = described(checkInstallation(fresh()));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    void reportsEveryKindOfProblemWithFileAndLine()
+    {
+        const QString dir = fresh();
+        QVERIFY(QFile::remove(dir + QStringLiteral("/galego/cuestion")));
+        QVERIFY(QFile::resize(dir + QStringLiteral("/datfps"), 19999));
+        // "materiasp" holds 100 lines: line 101 on is beyond the table.
+        QFile materiasp(dir + QStringLiteral("/materiasp"));
+        QVERIFY(materiasp.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 105; ++i)
+            materiasp.write("Asignatura\n");
+        materiasp.close();
+        QVERIFY(append(dir + QStringLiteral("/dobles"), "  0x12abc TAG\n"));
+
+        const QStringList problems = described(checkInstallation(dir));
+        const auto has = [&problems](const QString &start) {
+            return std::any_of(problems.begin(), problems.end(),
+                               [&](const QString &p) { return p.startsWith(start); });
+        };
+        QVERIFY2(has(QStringLiteral("galego/cuestion: missing file")), qPrintable(problems.join('\n')));
+        QVERIFY2(has(QStringLiteral("datfps: ")), qPrintable(problems.join('\n')));
+        QVERIFY2(has(QStringLiteral("materiasp:101: 105 lines, the table holds 100")),
+                 qPrintable(problems.join('\n')));
+        QVERIFY2(has(QStringLiteral("dobles:")), qPrintable(problems.join('\n')));
+        // Each problem once, although four languages were loaded.
+        QCOMPARE(QStringList(problems).removeDuplicates(), 0);
+    }
+
+    void dumpPrintsTablesAsHeld()
+    {
+        const QString dir = fresh();
+        QString error;
+        const auto textos = dumpTable(dir, "catVal/textos", &error);
+        QVERIFY2(textos, qPrintable(error));
+        QVERIFY(textos->startsWith("0\tcatVal/textos\n1\t"));
+
+        const auto degrees = dumpTable(dir, "carreran", &error);
+        QVERIFY2(degrees, qPrintable(error));
+        const QList<QByteArray> lines = degrees->split('\n');
+        QCOMPARE(lines.first(), QByteArray("0\tcarreran"));
+        // Padded entries hold exactly 60 bytes after "index<tab>".
+        QCOMPARE(lines.at(1).size() - lines.at(1).indexOf('\t') - 1, 60);
+
+        const auto rows = dumpTable(dir, "datgrados", &error);
+        QVERIFY2(rows, qPrintable(error));
+        QCOMPARE(rows->count('\n'), 300);
+        QCOMPARE(rows->split('\n').first().split(' ').size(), 14);
+    }
+
+    void dumpRefusesUnknownNamesAndMissingFiles()
+    {
+        const QString dir = fresh();
+        QString error;
+        QVERIFY(!dumpTable(dir, "nonsense", &error));
+        QVERIFY(error.contains(QStringLiteral("not a file the program loads")));
+        QVERIFY(QFile::remove(dir + QStringLiteral("/lugar")));
+        QVERIFY(!dumpTable(dir, "lugar", &error));
+        QVERIFY(error.contains(QStringLiteral("lugar")));
+    }
+};
+
+QTEST_GUILESS_MAIN(DataToolTest)
+#include "tst_data_tool.moc"

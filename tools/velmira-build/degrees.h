@@ -1,0 +1,29 @@
+#pragma once
+// The university degree catalogue: "carreranb", "materiasp", "carreran",
+// "datgrados", "datcarn" and "dobles". Degree numbers are the order of the
+// degrees; a degree's outlet code is its number, so codes are unique.
+
+#include "families.h"
+#include "key_index.h"
+#include "professions.h"
+#include "regions.h"
+#include "sources.h"
+
+#include <QList>
+
+namespace velmira::build {
+
+struct Degrees
+{
+    QList<QByteArray> carreranb;
+    QList<QByteArray> materiasp;
+    QList<QByteArray> carreran;
+    QByteArray datgrados;
+    QByteArray datcarn;
+    QList<QByteArray> dobles;
+};
+
+Degrees compileDegrees(const SourceSet &sources, const Regions &regions,
+                       const Professions &professions, const Families &families);
+
+} // namespace velmira::build

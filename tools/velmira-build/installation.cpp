@@ -1,0 +1,150 @@
+#include "installation.h"
+
+#include "degrees.h"
+#include "families.h"
+#include "fixed_line.h"
+#include "interface_texts_source.h"
+#include "item_groups.h"
+#include "list_layouts.h"
+#include "places.h"
+#include "placeholder_picture.h"
+#include "professions.h"
+#include "regions.h"
+#include "settings_files.h"
+#include "short_catalogues.h"
+#include "vocational_titles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace velmira::build {
+namespace {
+
+const QStringList kLanguageDirectories = {QStringLiteral("catVal"), QStringLiteral("galego"),
+                                          QStringLiteral("euskera")};
+
+// The files every language has its own copy of.
+const QStringList kPerLanguageFiles = {
+    QStringLiteral("textos"), QStringLiteral("materias"), QStringLiteral("informa"), QStringLiteral("fps"),
+    QStringLiteral("cuestion"), QStringLiteral("cuesgm"), QStringLiteral("itinerar"), QStringLiteral("fp2"),
+    QStringLiteral("asignagm"), QStringLiteral("materiasp"), QStringLiteral("carreran"), QStringLiteral("carreranb"),
+    QStringLiteral("otros"), QStringLiteral("cualidad"), QStringLiteral("interes"), QStringLiteral("fp"),
+    QStringLiteral("reqfp"), QStringLiteral("asignafp"), QStringLiteral("asignaot"), QStringLiteral("activida"),
+    QStringLiteral("familias"), QStringLiteral("fpip"), QStringLiteral("ipmodulos"), QStringLiteral("certifica"),
+    QStringLiteral("certificah"), QStringLiteral("artesplas"), QStringLiteral("musica"), QStringLiteral("danza"),
+    QStringLiteral("dramatico"), QStringLiteral("profesio"), QStringLiteral("fracortas"), QStringLiteral("fralargas"),
+};
+
+QByteArray compileTexts(const SourceSet &sources, const QString &file)
+{
+    return textFile(compileInterfaceTexts(sources.table(file, interfaceTextFields())));
+}
+
+void addLanguageCopies(const SourceSet &sources, Installation &out)
+{
+    for (const QString &directory : kLanguageDirectories) {
+        // Until a translated source exists, a language gets the Castilian file.
+        for (const QString &name : kPerLanguageFiles)
+            out.insert(directory + QLatin1Char('/') + name, out.value(name));
+        const QString texts = directory + QStringLiteral("/textos.txt");
+        if (sources.files.contains(texts))
+            out.insert(directory + QStringLiteral("/textos"), compileTexts(sources, texts));
+    }
+}
+
+} // namespace
+
+Installation compileInstallation(const SourceSet &sources)
+{
+    Installation out;
+    out.insert(QStringLiteral("textos"), compileTexts(sources, QStringLiteral("textos.txt")));
+    QHash<QString, int> lineCounts;
+    for (const ListLayout &layout : listLayouts()) {
+        const QList<QByteArray> lines = compileList(sources.table(layout.source, layoutFields(layout)), layout);
+        out.insert(layout.output, textFile(lines));
+        lineCounts.insert(layout.output, int(lines.size()));
+    }
+
+    const Regions regions = compileRegions(sources);
+    out.insert(QStringLiteral("comunida"), textFile(regions.comunida));
+    out.insert(QStringLiteral("comuint"), textFile(regions.comuint));
+    out.insert(QStringLiteral("lugar"), textFile(regions.lugar));
+
+    const Professions professions = compileProfessions(sources);
+    out.insert(QStringLiteral("activida"), textFile(professions.activida));
+    out.insert(QStringLiteral("fracortas"), textFile(professions.fracortas));
+    out.insert(QStringLiteral("fralargas"), textFile(professions.fralargas));
+    out.insert(QStringLiteral("profesio"), textFile(professions.profesio));
+
+    const Families families = compileFamilies(sources);
+    const Degrees degrees = compileDegrees(sources, regions, professions, families);
+    out.insert(QStringLiteral("carreranb"), textFile(degrees.carreranb));
+    out.insert(QStringLiteral("materiasp"), textFile(degrees.materiasp));
+    out.insert(QStringLiteral("carreran"), textFile(degrees.carreran));
+    out.insert(QStringLiteral("datgrados"), degrees.datgrados);
+    out.insert(QStringLiteral("datcarn"), degrees.datcarn);
+    out.insert(QStringLiteral("dobles"), textFile(degrees.dobles));
+
+    const HigherTitles higher = compileHigherTitles(sources, professions, families);
+    out.insert(QStringLiteral("fp"), textFile(higher.fp));
+    out.insert(QStringLiteral("datfps"), higher.datfps);
+    out.insert(QStringLiteral("reqfp"), textFile(higher.reqfp));
+    out.insert(QStringLiteral("asignafp"), textFile(higher.asignafp));
+
+    const MiddleTitles middle = compileMiddleTitles(sources, professions, families);
+    out.insert(QStringLiteral("fp2"), textFile(middle.fp2));
+    out.insert(QStringLiteral("datfpm"), middle.datfpm);
+    out.insert(QStringLiteral("asignagm"), textFile(middle.asignagm));
+    out.insert(QStringLiteral("familias"), textFile(compileFamilyFile(sources, families, middle.families)));
+
+    const InitialProgrammes initial = compileInitialProgrammes(sources, families);
+    out.insert(QStringLiteral("fpip"), textFile(initial.fpip));
+    out.insert(QStringLiteral("ipmodulos"), textFile(initial.ipmodulos));
+    const Certificates certificates = compileCertificates(sources, families);
+    out.insert(QStringLiteral("certifica"), textFile(certificates.certifica));
+    out.insert(QStringLiteral("certificah"), textFile(certificates.certificah));
+    const OtherStudies others = compileOtherStudies(sources);
+    out.insert(QStringLiteral("otros"), textFile(others.otros));
+    out.insert(QStringLiteral("asignaot"), textFile(others.asignaot));
+
+    const Places places = compilePlaces(sources, regions, higher, middle, initial);
+    for (int k = 0; k < 4; ++k)
+        out.insert(QStringLiteral("lu%1").arg(k + 1), textFile(places.lists[k]));
+    out.insert(QStringLiteral("datluggs"), places.datluggs);
+    out.insert(QStringLiteral("datluggm"), places.datluggm);
+    out.insert(QStringLiteral("datlugip"), places.datlugip);
+
+    out.insert(QStringLiteral("datgrub"),
+               compileItemGroups(sources, {lineCounts.value(QStringLiteral("cualidad")),
+                                           lineCounts.value(QStringLiteral("interes")),
+                                           lineCounts.value(QStringLiteral("cuestion"))}));
+    const SettingsFiles settings = compileSettings(sources);
+    out.insert(QStringLiteral("clave12"), settings.clave12);
+    out.insert(QStringLiteral("fuente"), settings.fuente);
+    out.insert(QStringLiteral("chica.bmp"), placeholderGirlBitmap());
+
+    addLanguageCopies(sources, out);
+    return out;
+}
+
+bool writeInstallation(const Installation &installation, const QString &outDir, QString *error)
+{
+    const QDir root(outDir);
+    for (const QString &directory : kLanguageDirectories + QStringList{QStringLiteral("pdf")}) {
+        if (!root.mkpath(directory)) {
+            *error = QStringLiteral("cannot create %1").arg(root.filePath(directory));
+            return false;
+        }
+    }
+    for (auto it = installation.constBegin(); it != installation.constEnd(); ++it) {
+        QSaveFile file(root.filePath(it.key()));
+        if (!file.open(QIODevice::WriteOnly) || file.write(it.value()) != it.value().size() || !file.commit()) {
+            *error = QStringLiteral("cannot write %1").arg(file.fileName());
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace velmira::build

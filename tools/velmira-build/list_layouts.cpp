@@ -1,0 +1,121 @@
+#include "list_layouts.h"
+
+#include "fixed_line.h"
+#include "record_reader.h"
+
+#include <map>
+
+namespace velmira::build {
+namespace {
+
+const QString kLine = QStringLiteral("line");
+
+// "1, 3" as "1 3": character k is the digit k when k is listed.
+QByteArray digitSet(const RecordReader &reader, const Column &column)
+{
+    QByteArray out(column.width, ' ');
+    for (const QString &item : reader.list(column.field, column.width)) {
+        bool ok = false;
+        const int digit = item.toInt(&ok);
+        if (!ok || digit < 1 || digit > column.width)
+            throw reader.error(QStringLiteral("field '%1': \"%2\" is not a list number 1-%3")
+                                   .arg(column.field, item).arg(column.width));
+        out[digit - 1] = char('0' + digit);
+    }
+    return out;
+}
+
+QByteArray compileLine(const RecordReader &reader, const QList<Column> &columns)
+{
+    FixedLine line;
+    for (const Column &column : columns) {
+        switch (column.kind) {
+        case Column::Text:
+            line.put(column.column, reader.text(column.field, column.width));
+            break;
+        case Column::Number:
+            line.putNumber(column.column, column.width, reader.number(column.field, column.min, column.max));
+            break;
+        case Column::Digits:
+            line.put(column.column, digitSet(reader, column));
+            break;
+        }
+    }
+    return line.bytes();
+}
+
+} // namespace
+
+QStringList layoutFields(const ListLayout &layout)
+{
+    QStringList fields;
+    if (layout.numbered)
+        fields << kLine;
+    for (const Column &column : layout.columns)
+        fields << column.field;
+    return fields;
+}
+
+QList<QByteArray> compileList(const SourceTable &table, const ListLayout &layout)
+{
+    std::map<int, QByteArray> numbered;
+    QList<QByteArray> lines;
+    for (const SourceRecord &record : table.records) {
+        const RecordReader reader(table, record);
+        const QByteArray line = compileLine(reader, layout.columns);
+        if (!layout.numbered) {
+            if (lines.size() == layout.maxLines)
+                throw reader.error(QStringLiteral("more than %1 lines").arg(layout.maxLines));
+            lines << line;
+            continue;
+        }
+        const int n = reader.number(kLine, 1, layout.maxLines);
+        if (!numbered.emplace(n, line).second)
+            throw reader.error(QStringLiteral("line %1 is given twice").arg(n));
+    }
+    for (const auto &[n, line] : numbered) {
+        while (lines.size() < n - 1)
+            lines << QByteArray();
+        lines << line;
+    }
+    return lines;
+}
+
+const QList<ListLayout> &listLayouts()
+{
+    using C = Column;
+    static const QList<ListLayout> layouts = {
+        {QStringLiteral("itineraries.txt"), QStringLiteral("itinerar"),
+         {{QStringLiteral("text"), 1, 60}}, true},
+        {QStringLiteral("qualities.txt"), QStringLiteral("cualidad"),
+         {{QStringLiteral("text"), 1, 60}}},
+        {QStringLiteral("interests.txt"), QStringLiteral("interes"),
+         {{QStringLiteral("text"), 1, 60}}},
+        {QStringLiteral("eso-subjects.txt"), QStringLiteral("materias"),
+         {{QStringLiteral("group"), 1, 1, C::Number, 0, 9},
+          {QStringLiteral("kind"), 2, 1, C::Number, 0, 9},
+          {QStringLiteral("name"), 3, 58}}},
+        {QStringLiteral("information.txt"), QStringLiteral("informa"),
+         {{QStringLiteral("code"), 1, 2, C::Number, 1, 99}, {QStringLiteral("text"), 3, 58}}},
+        {QStringLiteral("eso-degree-lists.txt"), QStringLiteral("fps"),
+         {{QStringLiteral("lists"), 1, 7, C::Digits}, {QStringLiteral("text"), 8, 43}}},
+        {QStringLiteral("eso-questions.txt"), QStringLiteral("cuestion"),
+         {{QStringLiteral("weight"), 1, 1, C::Number, 0, 9},
+          {QStringLiteral("scale"), 2, 1, C::Number, 0, 9},
+          {QStringLiteral("text"), 3, 48}},
+         false, 255},
+        {QStringLiteral("middle-questionnaire.txt"), QStringLiteral("cuesgm"),
+         {{QStringLiteral("text"), 1, 75}}, true},
+        {QStringLiteral("artistic/artes-plasticas.txt"), QStringLiteral("artesplas"),
+         {{QStringLiteral("text"), 1, 90}}},
+        {QStringLiteral("artistic/musica.txt"), QStringLiteral("musica"),
+         {{QStringLiteral("text"), 1, 90}}},
+        {QStringLiteral("artistic/danza.txt"), QStringLiteral("danza"),
+         {{QStringLiteral("text"), 1, 90}}},
+        {QStringLiteral("artistic/arte-dramatico.txt"), QStringLiteral("dramatico"),
+         {{QStringLiteral("text"), 1, 90}}},
+    };
+    return layouts;
+}
+
+} // namespace velmira::build

@@ -1,0 +1,103 @@
+#include "professions.h"
+
+#include "fixed_line.h"
+#include "record_reader.h"
+
+#include <QSet>
+
+namespace velmira::build {
+namespace {
+
+constexpr int kCodeWidth = 4;
+
+const QString kKey = QStringLiteral("key");
+const QString kText = QStringLiteral("text");
+const QString kName = QStringLiteral("name");
+const QString kActivity1 = QStringLiteral("activity1");
+const QString kActivity2 = QStringLiteral("activity2");
+
+QByteArray activityCode(const RecordReader &reader, const QString &field,
+                        const QSet<QString> &codes, bool optional)
+{
+    if (optional && reader.isEmpty(field))
+        return QByteArray(kCodeWidth, ' ');
+    if (!codes.contains(reader.value(field)))
+        throw reader.error(QStringLiteral("field '%1': unknown activity code '%2'").arg(field, reader.value(field)));
+    return reader.text(field, kCodeWidth).leftJustified(kCodeWidth, ' ');
+}
+
+} // namespace
+
+Professions compileProfessions(const SourceSet &sources)
+{
+    Professions out;
+
+    const SourceTable activities = sources.table(QStringLiteral("activities.txt"), {QStringLiteral("code"), kName});
+    QSet<QString> codes;
+    for (const SourceRecord &record : activities.records) {
+        const RecordReader reader(activities, record);
+        const QByteArray code = reader.text(QStringLiteral("code"), kCodeWidth);
+        if (code.isEmpty() || codes.contains(reader.value(QStringLiteral("code"))))
+            throw reader.error(QStringLiteral("each activity needs its own code"));
+        codes.insert(reader.value(QStringLiteral("code")));
+        out.activida << FixedLine().put(1, code).put(6, reader.text(kName, 60)).bytes();
+    }
+    if (out.activida.size() > 30)
+        throw SourceError{activities.file, 0, QStringLiteral("more than 30 activities")};
+
+    const SourceTable shorts = sources.table(QStringLiteral("short-statements.txt"),
+                                             {kKey, kActivity1, kActivity2, kText});
+    KeyIndex statements(QStringLiteral("short statement"));
+    for (const SourceRecord &record : shorts.records) {
+        const RecordReader reader(shorts, record);
+        if (out.fracortas.size() == 120)
+            throw reader.error(QStringLiteral("more than 120 short statements"));
+        statements.add(reader.value(kKey), int(out.fracortas.size()) + 1, reader);
+        out.fracortas << FixedLine()
+                             .put(1, activityCode(reader, kActivity1, codes, false))
+                             .put(6, activityCode(reader, kActivity2, codes, true))
+                             .put(11, reader.text(kText, 60))
+                             .bytes();
+    }
+
+    const SourceTable longs = sources.table(QStringLiteral("long-statements.txt"),
+                                            {kText, QStringLiteral("activities")});
+    for (const SourceRecord &record : longs.records) {
+        const RecordReader reader(longs, record);
+        if (out.fralargas.size() == 20)
+            throw reader.error(QStringLiteral("more than 20 long statements"));
+        FixedLine line;
+        line.put(1, reader.text(kText, 115));
+        int column = 116;
+        for (const QString &code : reader.list(QStringLiteral("activities"), 4)) {
+            if (!codes.contains(code))
+                throw reader.error(QStringLiteral("field 'activities': unknown activity code '%1'").arg(code));
+            line.put(column, toLatin1(code, reader, QStringLiteral("activities")).left(kCodeWidth));
+            column += 5;
+        }
+        out.fralargas << line.bytes();
+    }
+
+    const SourceTable professions = sources.table(
+        QStringLiteral("professions.txt"),
+        {kKey, kActivity1, kActivity2, kName, QStringLiteral("statements")});
+    for (const SourceRecord &record : professions.records) {
+        const RecordReader reader(professions, record);
+        if (out.profesio.size() == 249)
+            throw reader.error(QStringLiteral("more than 249 professions"));
+        out.professions.add(reader.value(kKey), int(out.profesio.size()) + 1, reader);
+        FixedLine line;
+        line.put(1, activityCode(reader, kActivity1, codes, false))
+            .put(6, activityCode(reader, kActivity2, codes, true))
+            .put(11, reader.text(kName, 40).leftJustified(40, ' '));
+        int column = 51;
+        for (const QString &key : reader.list(QStringLiteral("statements"), 2)) {
+            line.putNumber(column, 3, statements.find(key, reader, QStringLiteral("statements")));
+            column += 3;
+        }
+        out.profesio << line.bytes();
+    }
+    return out;
+}
+
+} // namespace velmira::build

@@ -1,0 +1,100 @@
+#include "source_table.h"
+
+#include "source_error.h"
+
+#include <QStringDecoder>
+
+namespace velmira::build {
+namespace {
+
+const QString kHeader = QStringLiteral("#fields:");
+
+QString cleanValue(const QString &raw)
+{
+    const QString value = raw.trimmed();
+    if (value == QLatin1String("~"))
+        return {};
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+        return value.mid(1, value.size() - 2);
+    return value;
+}
+
+// Splits at "|" outside double quotes, so that a quoted value may hold one.
+QStringList splitValues(const QString &line)
+{
+    QStringList values;
+    QString current;
+    bool quoted = false;
+    for (const QChar c : line) {
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        if (c == QLatin1Char('|') && !quoted) {
+            values << cleanValue(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    values << cleanValue(current);
+    return values;
+}
+
+} // namespace
+
+SourceTable parseSourceTable(const QString &file, const QByteArray &utf8,
+                             const QStringList &expectedFields)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(utf8);
+    if (decoder.hasError())
+        throw SourceError{file, 0, QStringLiteral("the file is not valid UTF-8")};
+
+    SourceTable table;
+    table.file = file;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const int lineNumber = i + 1;
+        QString line = lines[i];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.startsWith(kHeader)) {
+            if (!table.fields.isEmpty())
+                throw SourceError{file, lineNumber, QStringLiteral("a second #fields header")};
+            QStringList fields;
+            for (const QString &field : line.mid(kHeader.size()).split(QLatin1Char('|')))
+                fields << field.trimmed();
+            if (fields != expectedFields)
+                throw SourceError{file, lineNumber,
+                                  QStringLiteral("the header must be \"#fields: %1\"")
+                                      .arg(expectedFields.join(QStringLiteral(" | ")))};
+            table.fields = fields;
+            continue;
+        }
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (table.fields.isEmpty())
+            throw SourceError{file, lineNumber, QStringLiteral("a record before the #fields header")};
+        QStringList values = splitValues(line);
+        if (values.size() != table.fields.size())
+            throw SourceError{file, lineNumber,
+                              QStringLiteral("%1 values where %2 fields are expected")
+                                  .arg(values.size()).arg(table.fields.size())};
+        table.records.push_back({lineNumber, values});
+    }
+    if (table.fields.isEmpty())
+        throw SourceError{file, 0, QStringLiteral("no #fields header")};
+    return table;
+}
+
+QStringList splitList(const QString &value)
+{
+    QStringList items;
+    for (const QString &item : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString trimmed = item.trimmed();
+        if (!trimmed.isEmpty())
+            items << trimmed;
+    }
+    return items;
+}
+
+} // namespace velmira::build

@@ -1,0 +1,35 @@
+#pragma once
+// The readable source format: a "#fields: a | b | c" header, then one record
+// per line with its values separated by "|". Blank lines and lines starting
+// with "#" are skipped. Values are trimmed; a value wrapped in double quotes
+// keeps its blanks and may hold "|"; "~" stands for an empty value.
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace velmira::build {
+
+struct SourceRecord
+{
+    int line = 0;        // line number in the source file, from 1
+    QStringList values;  // one per field, in header order
+};
+
+struct SourceTable
+{
+    QString file;
+    QStringList fields;
+    std::vector<SourceRecord> records;
+};
+
+// Refuses a header other than the expected fields, a record with the wrong
+// number of values and text that is not valid UTF-8.
+SourceTable parseSourceTable(const QString &file, const QByteArray &utf8,
+                             const QStringList &expectedFields);
+
+// "a, b, c" as a list of trimmed items; an empty value gives an empty list.
+QStringList splitList(const QString &value);
+
+} // namespace velmira::build

@@ -1,0 +1,34 @@
+#include "sources.h"
+
+#include "source_error.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+
+namespace velmira::build {
+
+SourceTable SourceSet::table(const QString &file, const QStringList &fields) const
+{
+    const auto it = files.constFind(file);
+    if (it == files.constEnd())
+        throw SourceError{file, 0, QStringLiteral("the source file is missing")};
+    return parseSourceTable(file, it.value(), fields);
+}
+
+SourceSet readSourceDirectory(const QString &contentDir)
+{
+    SourceSet set;
+    const QDir root(contentDir);
+    QDirIterator it(contentDir, {QStringLiteral("*.txt")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw SourceError{root.relativeFilePath(path), 0, QStringLiteral("cannot be read")};
+        set.files.insert(root.relativeFilePath(path), file.readAll());
+    }
+    return set;
+}
+
+} // namespace velmira::build

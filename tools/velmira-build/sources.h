@@ -1,0 +1,26 @@
+#pragma once
+// The content sources held in memory, and the compiled installation: every
+// file the program reads, by its path inside the installation directory.
+
+#include "source_table.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+
+namespace velmira::build {
+
+struct SourceSet
+{
+    QMap<QString, QByteArray> files; // path inside the content directory -> UTF-8 text
+
+    // Refuses a missing source as well as one that does not fit its header.
+    SourceTable table(const QString &file, const QStringList &fields) const;
+};
+
+using Installation = QMap<QString, QByteArray>;
+
+// Reads every file under the content directory (README.md aside).
+SourceSet readSourceDirectory(const QString &contentDir);
+
+} // namespace velmira::build

@@ -1,0 +1,118 @@
+#include "installation_check.h"
+
+#include "data/content_tables.h"
+#include "data/interface_texts.h"
+#include "data/language.h"
+#include "data/loaders.h"
+#include "data/messages.h"
+#include "data/settings.h"
+#include "eso/eso_data.h"
+#include "explorers/explorer_data.h"
+#include "professions/professions_data.h"
+#include "university/university_data.h"
+
+#include <QDir>
+#include <QImage>
+
+
+namespace velmira {
+
+namespace {
+
+// Restores the directory, the message handler and the note collection.
+class CheckScope
+{
+public:
+    CheckScope(const QString &directory, std::vector<LoadNote> *notes)
+        : m_previousDirectory(QDir::currentPath())
+    {
+        m_entered = QDir::setCurrent(directory);
+        m_previousHandler = setMessageHandler([](const QString &) {});
+        collectLoadNotes(notes);
+    }
+    ~CheckScope()
+    {
+        collectLoadNotes(nullptr);
+        setMessageHandler(m_previousHandler);
+        QDir::setCurrent(m_previousDirectory);
+        setLanguage(Castilian);
+        clearStartupAbort();
+    }
+    bool entered() const { return m_entered; }
+
+private:
+    QString m_previousDirectory;
+    MessageHandler m_previousHandler;
+    bool m_entered = false;
+};
+
+// Every step runs, so that one unreadable file does not hide the next.
+void loadNoting(const LoadSteps &steps)
+{
+    for (const auto &step : steps) {
+        try {
+            step();
+        } catch (const FileError &error) {
+            addLoadNote(error.fileName(), 0, error.reason());
+        }
+    }
+}
+
+void checkArtisticStudies()
+{
+    for (const char *name : {"artesplas", "musica", "danza", "dramatico"})
+        LoadPaddedLines(localName(name), work().workB, kWidthE);
+}
+
+void checkLanguage(unsigned char value)
+{
+    setLanguage(value);
+    allocateGlobalTables();
+    LoadInterfaceTexts(localName("textos"), interfaceTextTable());
+    loadNoting(universityLoadSteps());
+    loadNoting(esoLoadSteps());
+    loadNoting(initialProgrammesLoadSteps());
+    loadNoting({loadCertificatesData});
+    loadNoting(professionFileChecks());
+    checkArtisticStudies();
+}
+
+bool sameNote(const LoadNote &a, const LoadNote &b)
+{
+    return a.file == b.file && a.line == b.line && a.what == b.what;
+}
+
+} // namespace
+
+std::vector<LoadNote> checkInstallation(const QString &directory)
+{
+    std::vector<LoadNote> found;
+    {
+        CheckScope scope(directory, &found);
+        if (!scope.entered())
+            return {{directory.toLocal8Bit(), 0, QStringLiteral("not a directory")}};
+        ReadFontSettings("fuente");
+        if (!ReadSettingsRecord("clave12"))
+            addLoadNote("clave12", 0, QStringLiteral("missing, or shorter than its 86 bytes"));
+        if (QImage picture; !picture.load(QStringLiteral("chica.bmp")))
+            addLoadNote("chica.bmp", 0, QStringLiteral("missing or not a picture"));
+        for (unsigned char value : {Castilian, CatalanValencian, Galician, Basque})
+            checkLanguage(value);
+    }
+    std::vector<LoadNote> unique;
+    for (const LoadNote &note : found)
+        if (std::none_of(unique.begin(), unique.end(),
+                         [&](const LoadNote &kept) { return sameNote(kept, note); }))
+            unique.push_back(note);
+    return unique;
+}
+
+QString describeNote(const LoadNote &note)
+{
+    const QString file = QString::fromLocal8Bit(note.file);
+    if (note.line > 0)
+        return QStringLiteral("%1:%2: %3").arg(file).arg(note.line).arg(note.what);
+    return QStringLiteral("%1: %2").arg(file, note.what);
+}
+
+} // namespace velmira
