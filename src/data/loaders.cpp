@@ -8,6 +8,7 @@
 #include "text_file.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace velmira {
 
@@ -40,16 +41,40 @@ int storableLines(const QByteArray &name, const std::vector<QByteArray> &lines,
     return std::min(static_cast<int>(lines.size()), room);
 }
 
+// Stores as many lines as the table holds in entries 1..n, each shaped by
+// `shape`; returns n.
+int storeLines(const QByteArray &name, const std::vector<QByteArray> &lines, LineTable &table,
+               const std::function<QByteArray(const QByteArray &)> &shape)
+{
+    const int n = storableLines(name, lines, table);
+    for (int i = 1; i <= n; ++i)
+        table.set(i, shape(lines[i - 1]));
+    return n;
+}
+
+QByteArray trimmedLine(const QByteArray &line) { return trimTrailingBlanks(storedLine(line)); }
+
+// Loaders whose missing file is reported with the message and the abort flag,
+// and whose entry 0 is the name.
+void loadNamedLines(const QByteArray &name, LineTable &table, bool keepCount,
+                    const std::function<QByteArray(const QByteArray &)> &shape)
+{
+    const auto lines = linesOrMissing(name);
+    if (!lines)
+        return;
+    table.set(0, name);
+    const int n = storeLines(name, *lines, table, shape);
+    if (keepCount)
+        table.setCount(n);
+}
+
 void fillPadded(const QByteArray &name, const std::vector<QByteArray> &lines, LineTable &table,
                 int width, bool alwaysConvert)
 {
     table.set(0, name);
-    const int n = storableLines(name, lines, table);
-    for (int i = 1; i <= n; ++i) {
-        const QByteArray &line = lines[i - 1];
-        table.set(i, padTo(alwaysConvert ? latin1ToUtf8(line) : storedLine(line), width));
-    }
-    table.setCount(n);
+    table.setCount(storeLines(name, lines, table, [=](const QByteArray &line) {
+        return padTo(alwaysConvert ? latin1ToUtf8(line) : storedLine(line), width);
+    }));
 }
 
 void loadGroups(const QByteArray &name, GroupedTable &groups, int maxLines)
@@ -97,46 +122,22 @@ void LoadArtLines(const QByteArray &name, LineTable &table, int width)
 
 void LoadTrimmedLines(const QByteArray &name, LineTable &table)
 {
-    const auto lines = linesOrMissing(name);
-    if (!lines)
-        return;
-    table.set(0, name);
-    const int n = storableLines(name, *lines, table);
-    for (int i = 1; i <= n; ++i)
-        table.set(i, trimTrailingBlanks(storedLine(lines->at(i - 1))));
-    table.setCount(n);
+    loadNamedLines(name, table, true, trimmedLine);
 }
 
 void LoadInterfaceTexts(const QByteArray &name, LineTable &table)
 {
-    const auto lines = linesOrMissing(name);
-    if (!lines)
-        return;
-    table.set(0, name);
-    const int n = storableLines(name, *lines, table);
-    for (int i = 1; i <= n; ++i)
-        table.set(i, trimTrailingBlanks(storedLine(lines->at(i - 1))));
+    loadNamedLines(name, table, false, trimmedLine);
 }
 
 void LoadLongLines(const QByteArray &name, LineTable &table)
 {
-    const auto lines = linesOrMissing(name);
-    if (!lines)
-        return;
-    table.set(0, name);
-    const int n = storableLines(name, *lines, table);
-    for (int i = 1; i <= n; ++i)
-        table.set(i, storedLine(lines->at(i - 1)));
-    table.setCount(n);
+    loadNamedLines(name, table, true, storedLine);
 }
 
 void LoadPlainLines(const QByteArray &name, LineTable &table)
 {
-    const auto lines = linesOrFileError(name);
-    const int n = storableLines(name, lines, table);
-    for (int i = 1; i <= n; ++i)
-        table.set(i, storedLine(lines[i - 1]));
-    table.setCount(n);
+    table.setCount(storeLines(name, linesOrFileError(name), table, storedLine));
 }
 
 void LoadDashedLines(const QByteArray &name, LineTable &table, std::vector<int> &lineNumbers,
@@ -195,11 +196,9 @@ void LoadPlaces(const QByteArray &name, Places &places)
 
 void LoadRegionTexts(const QByteArray &name, LineTable &table)
 {
-    const auto lines = linesOrFileError(name);
-    const int n = storableLines(name, lines, table);
-    for (int i = 1; i <= n; ++i)
-        table.set(i, trimTrailingBlanks(columns(lines[i - 1], 15, 114)));
-    table.setCount(n);
+    table.setCount(storeLines(name, linesOrFileError(name), table, [](const QByteArray &line) {
+        return trimTrailingBlanks(columns(line, 15, 114));
+    }));
 }
 
 int placeListKind(const QByteArray &name)

@@ -38,48 +38,57 @@ ProfessionsData &professionsData()
 
 namespace {
 
+// Reads up to maxLines records; `parse` gets each line and its number.
+template <typename Record, typename Parse>
+std::vector<Record> readRecords(const QByteArray &name, int maxLines, Parse parse)
+{
+    std::vector<Record> records(1); // numbered from 1
+    int lineNo = 0;
+    for (const QByteArray &line : readRecordLines(name, maxLines))
+        records.push_back(parse(line, ++lineNo));
+    return records;
+}
+
 void loadShortStatements(ProfessionsData &data, const QByteArray &name)
 {
-    data.shortStatements.assign(1, {});
-    for (const QByteArray &line : readRecordLines(name, ProfessionsData::kMaxShortStatements)) {
-        ShortStatement s = parseShortStatement(line);
-        s.text = storedLine(s.text);
-        data.shortStatements.push_back(s);
-    }
+    data.shortStatements = readRecords<ShortStatement>(
+        name, ProfessionsData::kMaxShortStatements, [](const QByteArray &line, int) {
+            ShortStatement s = parseShortStatement(line);
+            s.text = storedLine(s.text);
+            return s;
+        });
 }
 
 void loadLongStatements(ProfessionsData &data, const QByteArray &name)
 {
-    data.longStatements.assign(1, {});
-    for (const QByteArray &line : readRecordLines(name, ProfessionsData::kMaxLongStatements)) {
-        LongStatement s = parseLongStatement(line);
-        s.text = storedLine(s.text).left(135);
-        data.longStatements.push_back(s);
-    }
+    data.longStatements = readRecords<LongStatement>(
+        name, ProfessionsData::kMaxLongStatements, [](const QByteArray &line, int) {
+            LongStatement s = parseLongStatement(line);
+            s.text = storedLine(s.text).left(135);
+            return s;
+        });
 }
 
 void loadActivities(ProfessionsData &data, const QByteArray &name)
 {
-    data.activities.assign(1, {});
-    for (const QByteArray &line : readRecordLines(name, ProfessionsData::kMaxActivities)) {
-        Activity a = parseActivity(line);
-        a.name = storedLine(a.name);
-        data.activities.push_back(a);
-    }
+    data.activities = readRecords<Activity>(
+        name, ProfessionsData::kMaxActivities, [](const QByteArray &line, int) {
+            Activity a = parseActivity(line);
+            a.name = storedLine(a.name);
+            return a;
+        });
 }
 
 void loadProfessions(ProfessionsData &data, const QByteArray &name)
 {
-    data.professions.assign(1, {});
-    int lineNo = 0;
-    for (const QByteArray &line : readRecordLines(name, ProfessionsData::kMaxProfessions)) {
-        ++lineNo;
-        Profession p = parseProfession(line, [&] {
-            addLoadNote(name, lineNo, QStringLiteral("statement number is not a number"));
+    data.professions = readRecords<Profession>(
+        name, ProfessionsData::kMaxProfessions, [&name](const QByteArray &line, int lineNo) {
+            Profession p = parseProfession(line, [&] {
+                addLoadNote(name, lineNo, QStringLiteral("statement number is not a number"));
+            });
+            p.name = storedLine(p.name).left(50);
+            return p;
         });
-        p.name = storedLine(p.name).left(50);
-        data.professions.push_back(p);
-    }
 }
 
 } // namespace
