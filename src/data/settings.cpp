@@ -115,7 +115,7 @@ void setCurrentTheme(const QByteArray &letter) { g_theme = letter; }
 bool probeWritableRecord(const QByteArray &name)
 {
     QFile file(QString::fromLocal8Bit(name));
-    g_recordsReadOnly = !file.open(QIODevice::ReadWrite);
+    g_recordsReadOnly = !file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly);
     return !g_recordsReadOnly;
 }
 

@@ -269,6 +269,9 @@ void TestSettings::shortOrMissingRecord()
     ScratchDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(!ReadSettingsRecord("clave12"));
+    // Reading, and the writability probe before it, create nothing: the start
+    // that reports the missing record must not leave an empty one behind.
+    QVERIFY(!QFileInfo::exists(QStringLiteral("clave12")));
     QVERIFY(writeFile("clave12", sampleRecord("Centro", 2, "H").left(85)));
     QVERIFY(!ReadSettingsRecord("clave12"));
     QVERIFY(writeFile("clave12", QByteArray()));
