@@ -12,6 +12,7 @@
 #include "regions.h"
 #include "settings_files.h"
 #include "short_catalogues.h"
+#include "source_error.h"
 #include "vocational_titles.h"
 
 #include <QDir>
@@ -41,21 +42,44 @@ QByteArray compileTexts(const SourceSet &sources, const QString &file)
     return textFile(compileInterfaceTexts(sources.table(file, interfaceTextFields())));
 }
 
-void addLanguageCopies(const SourceSet &sources, Installation &out)
+// Files in a language directory that translate no source would be ignored
+// silently: refuse them instead.
+void requireTranslatedSources(const SourceSet &sources)
 {
-    for (const QString &directory : kLanguageDirectories) {
-        // Until a translated source exists, a language gets the Castilian file.
-        for (const QString &name : kPerLanguageFiles)
-            out.insert(directory + QLatin1Char('/') + name, out.value(name));
-        const QString texts = directory + QStringLiteral("/textos.txt");
-        if (sources.files.contains(texts))
-            out.insert(directory + QStringLiteral("/textos"), compileTexts(sources, texts));
+    for (auto it = sources.files.constBegin(); it != sources.files.constEnd(); ++it) {
+        const QString directory = it.key().section(QLatin1Char('/'), 0, 0);
+        if (!kLanguageDirectories.contains(directory))
+            continue;
+        const QString source = it.key().section(QLatin1Char('/'), 1);
+        if (!sources.files.contains(source))
+            throw SourceError{it.key(), 0, QStringLiteral("translates no source: there is no %1").arg(source)};
     }
 }
 
+Installation compileLanguage(const SourceSet &sources);
+
 } // namespace
 
+// The Castilian files, then each language's copy of the per-language files,
+// compiled from the sources with that language's translations applied (the
+// Castilian text stands wherever a translation is missing).
 Installation compileInstallation(const SourceSet &sources)
+{
+    requireTranslatedSources(sources);
+    Installation out = compileLanguage(sources);
+    for (const QString &directory : kLanguageDirectories) {
+        SourceSet translated = sources;
+        translated.language = directory;
+        const Installation language = compileLanguage(translated);
+        for (const QString &name : kPerLanguageFiles)
+            out.insert(directory + QLatin1Char('/') + name, language.value(name));
+    }
+    return out;
+}
+
+namespace {
+
+Installation compileLanguage(const SourceSet &sources)
 {
     Installation out;
     out.insert(QStringLiteral("textos"), compileTexts(sources, QStringLiteral("textos.txt")));
@@ -123,10 +147,10 @@ Installation compileInstallation(const SourceSet &sources)
     out.insert(QStringLiteral("clave12"), settings.clave12);
     out.insert(QStringLiteral("fuente"), settings.fuente);
     out.insert(QStringLiteral("chica.bmp"), placeholderGirlBitmap());
-
-    addLanguageCopies(sources, out);
     return out;
 }
+
+} // namespace
 
 bool writeInstallation(const Installation &installation, const QString &outDir, QString *error)
 {

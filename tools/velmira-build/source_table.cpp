@@ -4,6 +4,9 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <functional>
+
 namespace velmira::build {
 namespace {
 
@@ -41,8 +44,13 @@ QStringList splitValues(const QString &line)
 
 } // namespace
 
-SourceTable parseSourceTable(const QString &file, const QByteArray &utf8,
-                             const QStringList &expectedFields)
+namespace {
+
+using HeaderCheck = std::function<QString(const QStringList &fields)>;
+
+// Parses a source whose header `check` accepts (it returns what is wrong, or
+// nothing).
+SourceTable parseWithHeader(const QString &file, const QByteArray &utf8, const HeaderCheck &check)
 {
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder.decode(utf8);
@@ -63,10 +71,8 @@ SourceTable parseSourceTable(const QString &file, const QByteArray &utf8,
             QStringList fields;
             for (const QString &field : line.mid(kHeader.size()).split(QLatin1Char('|')))
                 fields << field.trimmed();
-            if (fields != expectedFields)
-                throw SourceError{file, lineNumber,
-                                  QStringLiteral("the header must be \"#fields: %1\"")
-                                      .arg(expectedFields.join(QStringLiteral(" | ")))};
+            if (const QString wrong = check(fields); !wrong.isEmpty())
+                throw SourceError{file, lineNumber, wrong};
             table.fields = fields;
             continue;
         }
@@ -84,6 +90,46 @@ SourceTable parseSourceTable(const QString &file, const QByteArray &utf8,
     if (table.fields.isEmpty())
         throw SourceError{file, 0, QStringLiteral("no #fields header")};
     return table;
+}
+
+} // namespace
+
+SourceTable parseSourceTable(const QString &file, const QByteArray &utf8,
+                             const QStringList &expectedFields)
+{
+    return parseWithHeader(file, utf8, [&](const QStringList &fields) {
+        if (fields == expectedFields)
+            return QString();
+        return QStringLiteral("the header must be \"#fields: %1\"")
+            .arg(expectedFields.join(QStringLiteral(" | ")));
+    });
+}
+
+void applyTranslation(SourceTable &table, const QString &file, const QByteArray &utf8)
+{
+    const QString keyField = table.fields.value(0);
+    const SourceTable translation = parseWithHeader(file, utf8, [&](const QStringList &fields) {
+        if (fields.value(0) != keyField || fields.size() < 2)
+            return QStringLiteral("the header must start with \"#fields: %1 |\"").arg(keyField);
+        for (int i = 1; i < fields.size(); ++i)
+            if (!table.fields.contains(fields[i]) || fields[i] == keyField
+                || fields.indexOf(fields[i]) != i)
+                return QStringLiteral("\"%1\" is not a field of %2 that can be translated")
+                    .arg(fields[i], table.file);
+        return QString();
+    });
+    QList<int> columns;
+    for (int i = 1; i < translation.fields.size(); ++i)
+        columns << int(table.fields.indexOf(translation.fields[i]));
+    for (const SourceRecord &record : translation.records) {
+        auto target = std::find_if(table.records.begin(), table.records.end(),
+                                   [&](const SourceRecord &r) { return r.values[0] == record.values[0]; });
+        if (target == table.records.end())
+            throw SourceError{file, record.line,
+                              QStringLiteral("no record \"%1\" in %2").arg(record.values[0], table.file)};
+        for (int i = 0; i < columns.size(); ++i)
+            target->values[columns[i]] = record.values[i + 1];
+    }
 }
 
 QStringList splitList(const QString &value)

@@ -29,6 +29,11 @@ struct SourceTable
 SourceTable parseSourceTable(const QString &file, const QByteArray &utf8,
                              const QStringList &expectedFields);
 
+// A translation of a source: its "#fields:" header is the source's key field
+// followed by some of its other fields, and each record replaces those fields
+// of the source record with the same key. Refuses an unknown key or field.
+void applyTranslation(SourceTable &table, const QString &file, const QByteArray &utf8);
+
 // "a, b, c" as a list of trimmed items; an empty value gives an empty list.
 QStringList splitList(const QString &value);
 

@@ -13,7 +13,13 @@ SourceTable SourceSet::table(const QString &file, const QStringList &fields) con
     const auto it = files.constFind(file);
     if (it == files.constEnd())
         throw SourceError{file, 0, QStringLiteral("the source file is missing")};
-    return parseSourceTable(file, it.value(), fields);
+    SourceTable table = parseSourceTable(file, it.value(), fields);
+    if (!language.isEmpty()) {
+        const QString translated = language + QLatin1Char('/') + file;
+        if (const auto t = files.constFind(translated); t != files.constEnd())
+            applyTranslation(table, translated, t.value());
+    }
+    return table;
 }
 
 SourceSet readSourceDirectory(const QString &contentDir)

@@ -13,8 +13,10 @@ namespace velmira::build {
 struct SourceSet
 {
     QMap<QString, QByteArray> files; // path inside the content directory -> UTF-8 text
+    QString language;                // a language directory, or empty for Castilian
 
     // Refuses a missing source as well as one that does not fit its header.
+    // For a language, its translation (language/file) is applied when there is one.
     SourceTable table(const QString &file, const QStringList &fields) const;
 };
 
