@@ -1,9 +1,12 @@
 #include "installation_check.h"
 
+#include "cross_checks.h"
+
 #include "data/content_tables.h"
 #include "data/interface_texts.h"
 #include "data/language.h"
 #include "data/loaders.h"
+#include "data/map_geometry.h"
 #include "data/messages.h"
 #include "data/settings.h"
 #include "eso/eso_data.h"
@@ -75,6 +78,8 @@ void checkLanguage(unsigned char value)
     loadNoting({loadCertificatesData});
     loadNoting(professionFileChecks());
     checkArtisticStudies();
+    checkInterfaceTextFile(localName("textos"));
+    crossCheckLoadedTables();
 }
 
 bool sameNote(const LoadNote &a, const LoadNote &b)
@@ -91,6 +96,7 @@ std::vector<LoadNote> checkInstallation(const QString &directory)
         CheckScope scope(directory, &found);
         if (!scope.entered())
             return {{directory.toLocal8Bit(), 0, QStringLiteral("not a directory")}};
+        FillProvinceKeys();
         ReadFontSettings("fuente");
         if (!ReadSettingsRecord("clave12"))
             addLoadNote("clave12", 0, QStringLiteral("missing, or shorter than its 86 bytes"));
