@@ -1,20 +1,92 @@
 #include "question_window.h"
 
 #include "colours.h"
+#include "settings.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
 
 namespace velmira {
 
 TForm4 *Form4 = nullptr;
 
 TForm4::TForm4(QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Velmira"));
     setModal(true);
+    setFixedSize(382, 144);
     QPalette shades = palette();
     shades.setColor(QPalette::Window, colour6());
     setPalette(shades);
     setAutoFillBackground(true);
+    createLabels();
+    createNameField();
+    createButtons();
+    placeOnScreen();
+}
+
+void TForm4::createLabels()
+{
+    LabelNombre = new QLabel(this);
+    LabelNombre->move(40, 24);
+    LabelNombre->resize(330, 24);
+    QFont bold(QString::fromLatin1(fontName()));
+    bold.setPixelSize(15);
+    bold.setBold(true);
+    LabelNombre->setFont(bold);
+    LabelNombre2 = new QLabel(this);
+    LabelNombre2->setGeometry(40, 56, 330, 24);
+    LabelNombre2->hide();
+}
+
+void TForm4::createNameField()
+{
+    EditNombre = new QLineEdit(this);
+    EditNombre->setGeometry(40, 56, 213, 30);
+    EditNombre->setMaxLength(45);
+    EditNombre->hide();
+}
+
+void TForm4::createButtons()
+{
+    ShadowSi = new QPushButton(QStringLiteral("Si"), this);
+    ShadowSi->setGeometry(40, 100, 89, 33);
+    ShadowSi->setDefault(true);
+    ShadowNo = new QPushButton(QStringLiteral("No"), this);
+    ShadowNo->setGeometry(168, 100, 89, 33);
+    for (QPushButton *button : {ShadowSi, ShadowNo}) {
+        button->setCursor(Qt::PointingHandCursor);
+        button->setStyleSheet(QStringLiteral("background-color: yellow; color: black;"));
+    }
+    connect(ShadowSi, &QPushButton::clicked, this, [this] { done(kYes); });
+    connect(ShadowNo, &QPushButton::clicked, this, [this] { done(kNo); });
+}
+
+void TForm4::placeOnScreen()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+}
+
+int TForm4::ask()
+{
+    const int result = exec();
+    return result == kYes ? kYes : kNo;
+}
+
+// Escape and the close button end as "No"; either way the next question
+// starts from the designed state.
+void TForm4::done(int result)
+{
+    EditNombre->hide();
+    LabelNombre2->hide();
+    ShadowNo->show();
+    QDialog::done(result == kYes ? kYes : kNo);
 }
 
 } // namespace velmira

@@ -5,6 +5,7 @@
 #include "data/language.h"
 #include "data/loaders.h"
 #include "data/messages.h"
+#include "data/print_state.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
 #include "shell/welcome_window.h"
@@ -48,6 +49,7 @@ void Tform0::loadInterfaceTexts()
 {
     LoadInterfaceTexts(localName("textos"), interfaceTextTable());
     AssignInterfaceTexts();
+    setPrintQuestion();
 }
 
 void Tform0::createCentreLabels()

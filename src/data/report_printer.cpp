@@ -1,0 +1,76 @@
+#include "report_printer.h"
+
+#include "line_table.h"
+#include "messages.h"
+#include "report_layout.h"
+#include "settings.h"
+#include "text_bytes.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QtGlobal>
+
+namespace velmira {
+
+namespace {
+
+// With VELMIRA_PRINT_PDF set, the report goes to that file without a dialog.
+bool choosePrinter(QPrinter &printer)
+{
+    const QString pdf = qEnvironmentVariable("VELMIRA_PRINT_PDF");
+    if (!pdf.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    }
+    QPrintDialog dialog(&printer);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QFont reportFont(const ReportText &text, QPaintDevice *device)
+{
+    QFont font(text.font == ReportFont::Courier ? QStringLiteral("Courier")
+                                                : QString::fromLatin1(fontName()));
+    font.setPointSize(text.pointSize);
+    font.setBold(text.bold);
+    return QFont(font, device);
+}
+
+// Texts are placed by their top edge, so each is drawn one ascent lower.
+void drawReport(QPainter &painter, QPrinter &printer, const ReportLayout &layout)
+{
+    for (size_t p = 0; p < layout.pages.size(); ++p) {
+        if (p > 0)
+            printer.newPage();
+        for (const ReportRule &rule : layout.pages[p].rules)
+            painter.drawLine(rule.x1, rule.y1, rule.x2, rule.y2);
+        for (const ReportText &text : layout.pages[p].texts) {
+            painter.setFont(reportFont(text, &printer));
+            painter.drawText(text.x, text.y + painter.fontMetrics().ascent(), displayText(text.text));
+        }
+    }
+}
+
+} // namespace
+
+void PrintLines(LineTable &buffer, int count, bool monospaced, int fontSize)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!choosePrinter(printer))
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        showMessage(QStringLiteral("No Impresora"));
+        return;
+    }
+    for (int k = count + 1; k <= 1500 && k < buffer.size(); ++k)
+        buffer.set(k, QByteArray());
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    drawReport(painter, printer,
+               layoutReport(reportRequest(buffer, count, monospaced, fontSize), page.width(),
+                            page.height()));
+    painter.end();
+}
+
+} // namespace velmira

@@ -1,0 +1,15 @@
+#pragma once
+// The one report printer. Asks for the printer, lays the report out and draws
+// it. With VELMIRA_PRINT_PDF=path set, the dialog is skipped and the report
+// is written to that PDF.
+
+namespace velmira {
+
+class LineTable;
+
+// Prints lines 1..count of the buffer with entry 0 as the title: "Courier"
+// when monospaced, the settings font otherwise. Shows "No Impresora" when
+// the print job cannot start; entries above the count are emptied once it has.
+void PrintLines(LineTable &buffer, int count, bool monospaced, int fontSize);
+
+} // namespace velmira
