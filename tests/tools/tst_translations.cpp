@@ -69,6 +69,19 @@ private slots:
         QVERIFY2(error.contains(message), qPrintable(error));
     }
 
+    void keylessSourcesAreTranslatedByPosition()
+    {
+        SourceTable questions = parseSourceTable(QStringLiteral("eso-questions.txt"),
+                                                 "#fields: weight | text\n2 | Me gusta leer\n3 | Me gusta dibujar\n",
+                                                 {QStringLiteral("weight"), QStringLiteral("text")});
+        applyTranslation(questions, QStringLiteral("euskera/eso-questions.txt"),
+                         "#fields: # | text\n2 | Marraztea gustatzen zait\n");
+        QCOMPARE(questions.records[0].values, (QStringList{"2", "Me gusta leer"}));
+        QCOMPARE(questions.records[1].values, (QStringList{"3", "Marraztea gustatzen zait"}));
+        QVERIFY_THROWS_EXCEPTION(SourceError, applyTranslation(questions, QStringLiteral("euskera/eso-questions.txt"),
+                                                               "#fields: # | text\n3 | Hirugarrena\n"));
+    }
+
     void aLanguageSeesItsTranslationAndCastilianStaysAsItIs()
     {
         SourceSet set;

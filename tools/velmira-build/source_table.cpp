@@ -107,12 +107,17 @@ SourceTable parseSourceTable(const QString &file, const QByteArray &utf8,
 
 void applyTranslation(SourceTable &table, const QString &file, const QByteArray &utf8)
 {
+    // Sources without a key are translated record by record: the key "#" is
+    // the record's position in the source, from 1.
     const QString keyField = table.fields.value(0);
+    bool byPosition = false;
     const SourceTable translation = parseWithHeader(file, utf8, [&](const QStringList &fields) {
-        if (fields.value(0) != keyField || fields.size() < 2)
-            return QStringLiteral("the header must start with \"#fields: %1 |\"").arg(keyField);
+        byPosition = fields.value(0) == QLatin1String("#");
+        if ((!byPosition && fields.value(0) != keyField) || fields.size() < 2)
+            return QStringLiteral("the header must start with \"#fields: %1 |\" or \"#fields: # |\"")
+                .arg(keyField);
         for (int i = 1; i < fields.size(); ++i)
-            if (!table.fields.contains(fields[i]) || fields[i] == keyField
+            if (!table.fields.contains(fields[i]) || (!byPosition && fields[i] == keyField)
                 || fields.indexOf(fields[i]) != i)
                 return QStringLiteral("\"%1\" is not a field of %2 that can be translated")
                     .arg(fields[i], table.file);
@@ -122,11 +127,20 @@ void applyTranslation(SourceTable &table, const QString &file, const QByteArray 
     for (int i = 1; i < translation.fields.size(); ++i)
         columns << int(table.fields.indexOf(translation.fields[i]));
     for (const SourceRecord &record : translation.records) {
-        auto target = std::find_if(table.records.begin(), table.records.end(),
-                                   [&](const SourceRecord &r) { return r.values[0] == record.values[0]; });
+        const QString &key = record.values[0];
+        auto target = table.records.end();
+        if (byPosition) {
+            bool ok = false;
+            const int position = key.toInt(&ok);
+            if (ok && position >= 1 && position <= int(table.records.size()))
+                target = table.records.begin() + (position - 1);
+        } else {
+            target = std::find_if(table.records.begin(), table.records.end(),
+                                  [&](const SourceRecord &r) { return r.values[0] == key; });
+        }
         if (target == table.records.end())
             throw SourceError{file, record.line,
-                              QStringLiteral("no record \"%1\" in %2").arg(record.values[0], table.file)};
+                              QStringLiteral("no record \"%1\" in %2").arg(key, table.file)};
         for (int i = 0; i < columns.size(); ++i)
             target->values[columns[i]] = record.values[i + 1];
     }

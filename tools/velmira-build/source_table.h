@@ -31,7 +31,9 @@ SourceTable parseSourceTable(const QString &file, const QByteArray &utf8,
 
 // A translation of a source: its "#fields:" header is the source's key field
 // followed by some of its other fields, and each record replaces those fields
-// of the source record with the same key. Refuses an unknown key or field.
+// of the source record with the same key. A source without a key is
+// translated by position: the header starts with "#" and each record with
+// the number of the record it translates. Refuses an unknown key or field.
 void applyTranslation(SourceTable &table, const QString &file, const QByteArray &utf8);
 
 // "a, b, c" as a list of trimmed items; an empty value gives an empty list.
