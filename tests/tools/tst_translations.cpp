@@ -1,5 +1,6 @@
 // Translations of the content sources: overlays keyed like their source.
 
+#include "record_reader.h"
 #include "source_error.h"
 #include "source_table.h"
 #include "sources.h"
@@ -80,6 +81,20 @@ private slots:
         QCOMPARE(questions.records[1].values, (QStringList{"3", "Marraztea gustatzen zait"}));
         QVERIFY_THROWS_EXCEPTION(SourceError, applyTranslation(questions, QStringLiteral("euskera/eso-questions.txt"),
                                                                "#fields: # | text\n3 | Hirugarrena\n"));
+    }
+
+    void aTranslationThatDoesNotFitIsReportedWhereItWasWritten()
+    {
+        SourceTable table = degrees();
+        QCOMPARE(refusal(table, "#fields: key | name\n# a comment\nderecho | Dret i més dret\n"), QString());
+        const RecordReader reader(table, table.records[1]);
+        try {
+            reader.text(QStringLiteral("name"), 6);
+            QFAIL("a name of 15 characters fits in 6");
+        } catch (const SourceError &error) {
+            QCOMPARE(error.message(), QStringLiteral("content/catVal/degrees.txt:3: field 'name' is 15 "
+                                                     "characters long; at most 6 fit (translating degrees.txt:3)"));
+        }
     }
 
     void aLanguageSeesItsTranslationAndCastilianStaysAsItIs()

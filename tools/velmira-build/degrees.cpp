@@ -5,6 +5,8 @@
 
 #include "data/record_files.h"
 
+#include <QMap>
+
 namespace velmira::build {
 namespace {
 
@@ -14,6 +16,8 @@ constexpr int kAnySubject = 50;
 constexpr int kDegreeBlockBytes = 101;
 constexpr int kMaxCentres = 100;
 constexpr int kNoMark = 10;        // stored instead of a cut-off mark
+constexpr int kMaxDoubleDegreeGroups = 200;
+constexpr int kMaxDoubleDegreesPerGroup = 25;
 
 const QString kKey = QStringLiteral("key");
 const QString kName = QStringLiteral("name");
@@ -120,38 +124,45 @@ void compileCentres(const SourceSet &sources, const Regions &regions, const KeyI
     out.datcarn = blocks;
 }
 
-// One group per run of records of the same university; its code is the
-// university's region, its name the university's name.
+// Group c belongs to centre c of "lugar": the program shows group c with the
+// centre's degrees, and lists a region's groups by their code, the centre's
+// region. So the centres that offer double degrees must be the first lines of
+// universities.txt, each with at least one double degree.
 void compileDoubleDegrees(const SourceSet &sources, const Regions &regions, const KeyIndex &degrees,
                           Degrees &out)
 {
     const SourceTable table = sources.table(
         QStringLiteral("double-degrees.txt"),
         {QStringLiteral("university"), QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("tag")});
-    QString currentUniversity;
-    int members = 0;
-    int groups = 0;
+    QMap<int, QList<QByteArray>> members; // centre -> member lines
     for (const SourceRecord &record : table.records) {
         const RecordReader reader(table, record);
-        const QString university = reader.value(QStringLiteral("university"));
-        if (university != currentUniversity) {
-            const int centre = regions.universities.find(university, reader, QStringLiteral("university"));
-            if (++groups > 200)
-                throw reader.error(QStringLiteral("more than 200 groups"));
-            out.dobles << FixedLine()
-                              .putZeroPadded(1, 2, regions.universityRegions[centre - 1])
-                              .put(3, regions.universityNames[centre - 1])
-                              .bytes();
-            currentUniversity = university;
-            members = 0;
-        }
-        if (++members > 25)
-            throw reader.error(QStringLiteral("a group has at most 25 double degrees"));
+        const int centre = regions.universities.find(reader.value(QStringLiteral("university")), reader,
+                                                     QStringLiteral("university"));
+        if (centre > kMaxDoubleDegreeGroups)
+            throw reader.error(QStringLiteral("centre %1 lies beyond line %2 of the universities, the last that can have a group")
+                                   .arg(centre).arg(kMaxDoubleDegreeGroups));
+        QList<QByteArray> &lines = members[centre];
+        if (lines.size() == kMaxDoubleDegreesPerGroup)
+            throw reader.error(QStringLiteral("a centre has at most %1 double degrees").arg(kMaxDoubleDegreesPerGroup));
+        lines << FixedLine()
+                     .putZeroPadded(5, 3, degrees.find(reader.value(QStringLiteral("first")), reader, QStringLiteral("first")))
+                     .putZeroPadded(8, 3, degrees.find(reader.value(QStringLiteral("second")), reader, QStringLiteral("second")))
+                     .put(11, reader.text(QStringLiteral("tag"), 4))
+                     .bytes();
+    }
+    const int groups = members.isEmpty() ? 0 : members.lastKey();
+    for (int centre = 1; centre <= groups; ++centre) {
+        if (!members.contains(centre))
+            throw SourceError{table.file, 0,
+                              QStringLiteral("line %1 of the universities offers no double degree but a later line does: "
+                                             "the centres that offer double degrees must come first")
+                                  .arg(centre)};
         out.dobles << FixedLine()
-                          .putZeroPadded(5, 3, degrees.find(reader.value(QStringLiteral("first")), reader, QStringLiteral("first")))
-                          .putZeroPadded(8, 3, degrees.find(reader.value(QStringLiteral("second")), reader, QStringLiteral("second")))
-                          .put(11, reader.text(QStringLiteral("tag"), 4))
+                          .putZeroPadded(1, 2, regions.universityRegions[centre - 1])
+                          .put(3, regions.universityNames[centre - 1])
                           .bytes();
+        out.dobles += members.value(centre);
     }
 }
 
@@ -167,10 +178,9 @@ Degrees compileDegrees(const SourceSet &sources, const Regions &regions,
     const KeyIndex subjects = compileKeyedNames(
         sources.table(QStringLiteral("bachillerato-subjects.txt"), {kKey, kName}),
         QStringLiteral("subject"), 70, kMaxSubjects, out.materiasp);
-    KeyIndex degrees(QStringLiteral("degree"));
-    compileDegreeRows(sources, professions, families, groups, subjects, degrees, out);
-    compileCentres(sources, regions, degrees, out);
-    compileDoubleDegrees(sources, regions, degrees, out);
+    compileDegreeRows(sources, professions, families, groups, subjects, out.keys, out);
+    compileCentres(sources, regions, out.keys, out);
+    compileDoubleDegrees(sources, regions, out.keys, out);
     return out;
 }
 

@@ -21,6 +21,7 @@ struct Degrees
     QByteArray datgrados;
     QByteArray datcarn;
     QList<QByteArray> dobles;
+    KeyIndex keys{QStringLiteral("degree")}; // degree key -> degree number, also its outlet code
 };
 
 Degrees compileDegrees(const SourceSet &sources, const Regions &regions,

@@ -55,7 +55,7 @@ int familyNumber(const Families &families, const RecordReader &reader, const QSt
 }
 
 QList<QByteArray> compileFamilyFile(const SourceSet &sources, const Families &families,
-                                    const KeyIndex &middleFamilies)
+                                    const CatalogueHeadings &middle, const CatalogueHeadings &higher)
 {
     QList<QByteArray> lines = families.lines;
     while (lines.size() < kFamilyLines)
@@ -71,7 +71,14 @@ QList<QByteArray> compileFamilyFile(const SourceSet &sources, const Families &fa
         line.put(1, QByteArray("000000"));
         int column = 1;
         for (const QString &key : reader.list(QStringLiteral("families"), 3)) {
-            line.putZeroPadded(column, 2, middleFamilies.find(key, reader, QStringLiteral("families")));
+            const int position = middle.keys.find(key, reader, QStringLiteral("families"));
+            if (position > higher.families.size()
+                || higher.families[position - 1] != middle.families[position - 1])
+                throw reader.error(QStringLiteral("field 'families': heading %1 ('%2') of the middle-grade "
+                                                  "titles is not of the family of higher-grade heading %1")
+                                       .arg(position)
+                                       .arg(key));
+            line.putZeroPadded(column, 2, position);
             column += 2;
         }
         lines << line.put(7, reader.text(QStringLiteral("name"), 54)).bytes();

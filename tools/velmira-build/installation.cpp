@@ -1,13 +1,15 @@
 #include "installation.h"
 
+#include "degree_texts.h"
 #include "degrees.h"
+#include "documents.h"
 #include "families.h"
 #include "fixed_line.h"
 #include "interface_texts_source.h"
 #include "item_groups.h"
 #include "list_layouts.h"
+#include "middle_questionnaire.h"
 #include "places.h"
-#include "placeholder_picture.h"
 #include "professions.h"
 #include "regions.h"
 #include "settings_files.h"
@@ -35,6 +37,7 @@ const QStringList kPerLanguageFiles = {
     QStringLiteral("familias"), QStringLiteral("fpip"), QStringLiteral("ipmodulos"), QStringLiteral("certifica"),
     QStringLiteral("certificah"), QStringLiteral("artesplas"), QStringLiteral("musica"), QStringLiteral("danza"),
     QStringLiteral("dramatico"), QStringLiteral("profesio"), QStringLiteral("fracortas"), QStringLiteral("fralargas"),
+    QStringLiteral("grados.txt"), QStringLiteral("master.txt"),
 };
 
 QByteArray compileTexts(const SourceSet &sources, const QString &file)
@@ -109,6 +112,9 @@ Installation compileLanguage(const SourceSet &sources)
     out.insert(QStringLiteral("datgrados"), degrees.datgrados);
     out.insert(QStringLiteral("datcarn"), degrees.datcarn);
     out.insert(QStringLiteral("dobles"), textFile(degrees.dobles));
+    out.insert(QStringLiteral("grados.txt"), compileDegreeTexts(sources, degrees));
+    out.insert(QStringLiteral("master.txt"), compileMasterText(sources));
+    out.insert(compileDocuments(sources));
 
     const HigherTitles higher = compileHigherTitles(sources, professions, families);
     out.insert(QStringLiteral("fp"), textFile(higher.fp));
@@ -120,7 +126,8 @@ Installation compileLanguage(const SourceSet &sources)
     out.insert(QStringLiteral("fp2"), textFile(middle.fp2));
     out.insert(QStringLiteral("datfpm"), middle.datfpm);
     out.insert(QStringLiteral("asignagm"), textFile(middle.asignagm));
-    out.insert(QStringLiteral("familias"), textFile(compileFamilyFile(sources, families, middle.families)));
+    out.insert(QStringLiteral("cuesgm"), textFile(compileMiddleQuestionnaire(sources, middle)));
+    out.insert(QStringLiteral("familias"), textFile(compileFamilyFile(sources, families, middle.headings, higher.headings)));
 
     const InitialProgrammes initial = compileInitialProgrammes(sources, families);
     out.insert(QStringLiteral("fpip"), textFile(initial.fpip));
@@ -146,7 +153,6 @@ Installation compileLanguage(const SourceSet &sources)
     const SettingsFiles settings = compileSettings(sources);
     out.insert(QStringLiteral("clave12"), settings.clave12);
     out.insert(QStringLiteral("fuente"), settings.fuente);
-    out.insert(QStringLiteral("chica.bmp"), placeholderGirlBitmap());
     return out;
 }
 

@@ -104,8 +104,6 @@ const QList<ListLayout> &listLayouts()
           {QStringLiteral("scale"), 2, 1, C::Number, 0, 9},
           {QStringLiteral("text"), 3, 48}},
          false, 255},
-        {QStringLiteral("middle-questionnaire.txt"), QStringLiteral("cuesgm"),
-         {{QStringLiteral("text"), 1, 75}}, true},
         {QStringLiteral("artistic/artes-plasticas.txt"), QStringLiteral("artesplas"),
          {{QStringLiteral("text"), 1, 90}}},
         {QStringLiteral("artistic/musica.txt"), QStringLiteral("musica"),

@@ -59,13 +59,20 @@ Places compilePlaces(const SourceSet &sources, const Regions &regions, const Hig
             throw reader.error(QStringLiteral("more than %1 places in list lu%2").arg(kMaxPlaces).arg(kind));
 
         // Lines whose key is a heading character of their list are read whole
-        // (44 characters), so their localities are 35 characters wide.
+        // (44 characters) and their localities compared on 35 characters:
+        // such a line holds "locality - centre", so each centre lists apart
+        // and keeps its whole name.
         const bool wholeLine = velmira::isPlaceListHeading(kind, key[1]);
         FixedLine line;
         line.put(1, key.mid(1, 1));
         if (wholeLine) {
-            line.put(2, reader.text(QStringLiteral("locality"), 35))
-                .put(37, reader.text(QStringLiteral("centre"), 8));
+            const QByteArray text = reader.text(QStringLiteral("locality"), 43) + " - "
+                + reader.text(QStringLiteral("centre"), 43);
+            if (text.size() > 43)
+                throw reader.error(QStringLiteral("\"locality - centre\" has %1 characters; in %2 at most 43 fit")
+                                       .arg(text.size())
+                                       .arg(province));
+            line.put(2, text);
         } else {
             line.put(2, reader.text(QStringLiteral("locality"), 17))
                 .put(19, reader.text(QStringLiteral("centre"), 26));

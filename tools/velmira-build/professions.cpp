@@ -5,6 +5,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace velmira::build {
 namespace {
 
@@ -26,7 +28,55 @@ QByteArray activityCode(const RecordReader &reader, const QString &field,
     return reader.text(field, kCodeWidth).leftJustified(kCodeWidth, ' ');
 }
 
+// The non-blank 4-character codes at the given columns (counted from 1).
+QSet<QByteArray> codesAt(const QByteArray &line, std::initializer_list<int> columns)
+{
+    QSet<QByteArray> codes;
+    for (int column : columns) {
+        const QByteArray code = line.mid(column - 1, kCodeWidth).leftJustified(kCodeWidth, ' ');
+        if (code.trimmed().size() > 0)
+            codes.insert(code);
+    }
+    return codes;
+}
+
+int numberAt(const QByteArray &line, int column)
+{
+    return line.mid(column - 1, 3).trimmed().toInt();
+}
+
 } // namespace
+
+int mostReachedStatements(const Professions &professions)
+{
+    QList<QSet<QByteArray>> chosenCodes;
+    for (const QByteArray &line : professions.fralargas)
+        chosenCodes << codesAt(line, {116, 121, 126, 131});
+
+    // More codes never reach fewer statements, so choosing as many long
+    // statements as allowed (three, or all when there are fewer) is enough.
+    const int n = int(chosenCodes.size());
+    const int chosen = std::min(n, 3);
+    int most = 0;
+    QList<bool> pick(n, false);
+    std::fill(pick.end() - chosen, pick.end(), true);
+    do {
+        QSet<QByteArray> codes;
+        for (int i = 0; i < n; ++i)
+            if (pick[i])
+                codes.unite(chosenCodes[i]);
+        QSet<int> reached;
+        for (const QByteArray &line : professions.profesio) {
+            if (!codes.intersects(codesAt(line, {1, 6})))
+                continue;
+            for (int column : {51, 54})
+                if (const int statement = numberAt(line, column); statement > 0)
+                    reached.insert(statement);
+        }
+        most = std::max(most, int(reached.size()));
+    } while (std::next_permutation(pick.begin(), pick.end()));
+    return most;
+}
 
 Professions compileProfessions(const SourceSet &sources)
 {
@@ -97,6 +147,11 @@ Professions compileProfessions(const SourceSet &sources)
         }
         out.profesio << line.bytes();
     }
+    if (const int most = mostReachedStatements(out); most > kMostDealtStatements)
+        throw SourceError{professions.file, 0,
+                          QStringLiteral("three long statements can reach %1 short statements through the "
+                                         "professions; the questionnaire shows at most %2")
+                              .arg(most).arg(kMostDealtStatements)};
     return out;
 }
 

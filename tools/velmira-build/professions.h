@@ -19,6 +19,15 @@ struct Professions
     KeyIndex professions{QStringLiteral("profession")}; // key -> "profesio" line
 };
 
+// Refuses professions that would deal more short statements than the
+// questionnaire's pages hold (see mostReachedStatements).
 Professions compileProfessions(const SourceSet &sources);
+
+// The questionnaire deals every short statement that the chosen long
+// statements (one to three) reach through the professions' activity codes
+// onto at most four pages of eleven. This is the largest number any choice
+// reaches, read from the compiled "fralargas" and "profesio" lines.
+int mostReachedStatements(const Professions &professions);
+constexpr int kMostDealtStatements = 44;
 
 } // namespace velmira::build

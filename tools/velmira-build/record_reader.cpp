@@ -46,6 +46,9 @@ QStringList RecordReader::list(const QString &field, int maxItems) const
 
 SourceError RecordReader::error(const QString &what) const
 {
+    if (!m_record.translationFile.isEmpty())
+        return SourceError{m_record.translationFile, m_record.translationLine,
+                           what + QStringLiteral(" (translating %1:%2)").arg(m_table.file).arg(m_record.line)};
     return SourceError{m_table.file, m_record.line, what};
 }
 

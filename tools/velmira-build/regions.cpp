@@ -1,6 +1,7 @@
 #include "regions.h"
 
 #include "fixed_line.h"
+#include "province_codes.h"
 #include "record_reader.h"
 
 #include "data/map_geometry.h"
@@ -45,31 +46,44 @@ Regions compileRegions(const SourceSet &sources)
 
     const SourceTable provinces = sources.table(QStringLiteral("provinces.txt"),
                                                 {QStringLiteral("region"), QStringLiteral("name")});
-    QList<int> firstCode(velmira::kRegionCount + 1, 0);
-    QList<QByteArray> provinceLines;
+    // The provinces of each region, in file order.
+    struct Province
+    {
+        QString key;     // the name as other sources give it
+        QByteArray name; // as written in "comunida"
+    };
+    QList<QList<Province>> names(velmira::kRegionCount + 1);
     int previousRegion = 1;
     for (const SourceRecord &record : provinces.records) {
         const RecordReader reader(provinces, record);
         const int region = reader.number(QStringLiteral("region"), 1, velmira::kRegionCount);
         if (region < previousRegion)
             throw reader.error(QStringLiteral("provinces must be grouped by region in increasing order"));
-        const int code = int(provinceLines.size()) + 1;
-        if (code > velmira::kProvinceCount)
-            throw reader.error(QStringLiteral("more than %1 provinces").arg(velmira::kProvinceCount));
-        if (firstCode[region] == 0)
-            firstCode[region] = code;
         previousRegion = region;
-        const QByteArray name = reader.text(QStringLiteral("name"), kNameWidth);
         if (out.provinceCodes.contains(reader.value(QStringLiteral("name"))))
             throw reader.error(QStringLiteral("province '%1' is given twice").arg(reader.value(QStringLiteral("name"))));
-        out.provinceCodes.insert(reader.value(QStringLiteral("name")), code);
-        provinceLines << FixedLine().putZeroPadded(1, 2, region).put(3, name).bytes();
+        out.provinceCodes.insert(reader.value(QStringLiteral("name")), 0); // coded below
+        names[region] << Province{reader.value(QStringLiteral("name")), reader.text(QStringLiteral("name"), kNameWidth)};
+    }
+    QList<QByteArray> provinceLines;
+    QList<int> counts;
+    for (int r = 1; r <= velmira::kRegionCount; ++r) {
+        if (names[r].isEmpty())
+            throw SourceError{provinces.file, 0, QStringLiteral("region %1 has no province").arg(r)};
+        counts << int(names[r].size());
+    }
+    const QList<int> firsts = chooseFirstProvinceCodes(counts);
+    if (firsts.isEmpty())
+        throw SourceError{provinces.file, 0, QStringLiteral("the provinces do not fit in the province codes")};
+    for (int r = 1; r <= velmira::kRegionCount; ++r) {
+        for (int k = 0; k < names[r].size(); ++k) {
+            out.provinceCodes[names[r][k].key] = firsts[r - 1] + k;
+            provinceLines << FixedLine().putZeroPadded(1, 2, r).put(3, names[r][k].name).bytes();
+        }
     }
     for (int r = 1; r <= velmira::kRegionCount; ++r) {
-        if (firstCode[r] == 0)
-            throw SourceError{provinces.file, 0, QStringLiteral("region %1 has no province").arg(r)};
         const RegionSource &region = regions[r - 1];
-        out.comunida << FixedLine().putZeroPadded(1, 2, firstCode[r]).put(3, region.name).bytes();
+        out.comunida << FixedLine().putZeroPadded(1, 2, firsts[r - 1]).put(3, region.name).bytes();
         out.comuint << FixedLine().putZeroPadded(1, 2, r).put(15, region.web).bytes();
     }
     out.comunida += provinceLines;

@@ -1,7 +1,7 @@
 #pragma once
 // Regions, provinces and university centres: "comunida", "comuint", "lugar".
-// Province codes are derived from the order of the provinces; the first code
-// of each region from where its provinces start.
+// Province codes are derived from the order of the provinces and the fixed
+// province keys (province_codes.h).
 
 #include "key_index.h"
 #include "sources.h"

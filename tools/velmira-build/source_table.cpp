@@ -143,6 +143,8 @@ void applyTranslation(SourceTable &table, const QString &file, const QByteArray 
                               QStringLiteral("no record \"%1\" in %2").arg(key, table.file)};
         for (int i = 0; i < columns.size(); ++i)
             target->values[columns[i]] = record.values[i + 1];
+        target->translationFile = file;
+        target->translationLine = record.line;
     }
 }
 

@@ -15,6 +15,10 @@ struct SourceRecord
 {
     int line = 0;        // line number in the source file, from 1
     QStringList values;  // one per field, in header order
+    // Set when a translation replaced some values, so that a value that does
+    // not fit is reported where it was written.
+    QString translationFile;
+    int translationLine = 0;
 };
 
 struct SourceTable

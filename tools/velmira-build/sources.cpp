@@ -25,8 +25,9 @@ SourceTable SourceSet::table(const QString &file, const QStringList &fields) con
 SourceSet readSourceDirectory(const QString &contentDir)
 {
     SourceSet set;
-    const QDir root(contentDir);
-    QDirIterator it(contentDir, {QStringLiteral("*.txt")}, QDir::Files, QDirIterator::Subdirectories);
+    // Absolute paths, so that a relative content directory names files the same way.
+    const QDir root(QDir(contentDir).absolutePath());
+    QDirIterator it(root.path(), {QStringLiteral("*.txt")}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         QFile file(path);

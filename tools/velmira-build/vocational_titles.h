@@ -1,7 +1,8 @@
 #pragma once
 // The vocational-training catalogues. Higher grade: "fp", "datfps", "reqfp",
 // "asignafp". Middle grade: "fp2", "datfpm", "asignagm". A title's number is
-// its line in the catalogue, derived from the order of the source.
+// its line in the catalogue, derived from the order of the source; family
+// headings are the lines whose name starts with "-".
 
 #include "families.h"
 #include "key_index.h"
@@ -19,6 +20,7 @@ struct HigherTitles
     QList<QByteArray> reqfp;
     QList<QByteArray> asignafp;
     KeyIndex titles{QStringLiteral("higher-grade title")};   // key -> "fp" line
+    CatalogueHeadings headings;
 };
 
 struct MiddleTitles
@@ -27,7 +29,7 @@ struct MiddleTitles
     QByteArray datfpm;
     QList<QByteArray> asignagm;
     KeyIndex titles{QStringLiteral("middle-grade title")};   // key -> "fp2" line
-    KeyIndex families{QStringLiteral("middle-grade family")}; // key -> position among the headings
+    CatalogueHeadings headings;
 };
 
 HigherTitles compileHigherTitles(const SourceSet &sources, const Professions &professions,

@@ -1,0 +1,19 @@
+#pragma once
+// The texts the university window reads whole: "grados.txt", one block per
+// degree opened by a key line with the degree's outlet code, and
+// "master.txt", shown line by line.
+
+#include "degrees.h"
+#include "sources.h"
+
+#include <QByteArray>
+
+namespace velmira::build {
+
+// Every degree must have at least one line in degree-texts.txt; the blocks
+// follow the degree order whatever the order of the source.
+QByteArray compileDegreeTexts(const SourceSet &sources, const Degrees &degrees);
+
+QByteArray compileMasterText(const SourceSet &sources);
+
+} // namespace velmira::build
