@@ -4,9 +4,42 @@
 #include "settings.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace velmira {
+
+namespace {
+QWidget *g_mainMenu = nullptr;
+}
+
+void WindowBase::setMainMenuWindow(QWidget *window) { g_mainMenu = window; }
+
+void WindowBase::returnToMainMenu()
+{
+    hide();
+    if (g_mainMenu && g_mainMenu != this) {
+        g_mainMenu->show();
+        g_mainMenu->raise();
+        g_mainMenu->activateWindow();
+    }
+}
+
+void WindowBase::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    returnToMainMenu();
+}
+
+void WindowBase::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        returnToMainMenu();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 WindowBase::WindowBase(const QString &caption, QSize clientSize, const QColor &background,
                        QWidget *parent, Qt::WindowFlags flags)

@@ -19,7 +19,18 @@ public:
     WindowBase(const QString &caption, QSize clientSize, const QColor &background,
                QWidget *parent = nullptr, Qt::WindowFlags flags = {});
 
+    // The main menu, which module windows return to.
+    static void setMainMenuWindow(QWidget *window);
+    // Hides this window and brings the main menu back.
+    void returnToMainMenu();
+
 protected:
+    // A module window that has no return control of its own yet goes back to
+    // the main menu when closed or on Escape, so the program never ends up
+    // without a visible window.
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
     // Runs a loading step; a FileError is reported in the shared error box and
     // ends the creation there. Returns whether the step completed.
     bool load(const std::function<void()> &step);

@@ -5,22 +5,61 @@
 #include "data/language.h"
 #include "data/loaders.h"
 #include "data/messages.h"
+#include "data/picture_names.h"
+#include "data/pictures.h"
 #include "data/print_state.h"
+#include "data/question_window.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
+#include "eso/eso_window.h"
+#include "explorers/certificates_window.h"
+#include "explorers/families_window.h"
+#include "explorers/initial_programmes_window.h"
+#include "explorers/middle_grade_window.h"
+#include "professions/professions_window.h"
+#include "shell/configuration_panel.h"
+#include "shell/doors.h"
+#include "shell/scene_canvas.h"
 #include "shell/welcome_window.h"
+#include "university/university_window.h"
 
 #include <QApplication>
-#include <QEvent>
+#include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMovie>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 
 namespace velmira {
 
 Tform0 *form0 = nullptr;
 
-Tform0::Tform0(QWidget *parent)
-    : WindowBase(QStringLiteral("Velmira"), QSize(1024, 768), colour3(), parent)
+namespace {
+
+constexpr QSize kScene(1024, 768);
+constexpr QRect kLabelConfi(742, 487, 84, 105);
+
+QString styleFor(const QColor &background, const QColor &text)
 {
+    return QStringLiteral("background-color: %1; color: %2;").arg(background.name(), text.name());
+}
+
+QString joinedTexts(std::initializer_list<QByteArray> parts)
+{
+    QByteArrayList list(parts);
+    return displayText(list.join('\n'));
+}
+
+} // namespace
+
+Tform0::Tform0(QWidget *parent)
+    : WindowBase(QStringLiteral("Velmira"), kScene, Qt::black, parent)
+{
+    setMainMenuWindow(this);
+    move(0, 0);
     setProgramDirectory((QApplication::applicationDirPath() + QLatin1Char('/')).toLocal8Bit());
     if (pictureMissing()) {
         setStartupAbort();
@@ -29,9 +68,23 @@ Tform0::Tform0(QWidget *parent)
     }
     if (!loadSettings())
         return;
-    loadInterfaceTexts();
+    createScene();
+    if (!load([this] { loadThemePictures(); }))
+        return;
+    createDoors();
+    createBubble();
     createCentreLabels();
+    createTimers();
+    m_configuration = new ConfigurationPanel(this);
+    connect(m_configuration, &ConfigurationPanel::themeChosen, this, &Tform0::ApplyTheme);
+    connect(m_configuration, &ConfigurationPanel::fontChosen, this, &Tform0::applyFontToControls);
+    loadInterfaceTexts();
+    setCaptions();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     applyCommonLook();
+    ApplyTheme(currentTheme().isEmpty() ? '\0' : currentTheme()[0]);
+    startWalking();
 }
 
 bool Tform0::loadSettings()
@@ -45,6 +98,145 @@ bool Tform0::loadSettings()
     return false;
 }
 
+void Tform0::createScene()
+{
+    mosaico = new SceneCanvas(this, kScene);
+    connect(mosaico, &SceneCanvas::pointerMoved, this, &Tform0::resetHover);
+    Image1 = new QLabel(this);
+    Image1->move(40, 480);
+    Animate1 = new QLabel(this);
+    Animate1->move(40, 536);
+    Animate1->hide();
+}
+
+// The pictures every theme shares, the current theme's and the animations'.
+void Tform0::loadThemePictures()
+{
+    m_theme.apply(currentTheme().isEmpty() ? '\0' : currentTheme()[0]);
+    const ThemePictures &names = m_theme.pictures();
+    loadPicture(QStringLiteral("mapa"));
+    for (const QString &name : {names.floor, names.topFrame, names.rightFrame, names.leftFrame})
+        if (!name.isEmpty())
+            loadPicture(name);
+    if (!names.tile.isEmpty())
+        m_tile = loadPicture(names.tile);
+    loadPicture(QStringLiteral("botonve.jpg"));
+    m_figureFrames = loadStrip(QString::fromLatin1(pictures::kWalkingFigureStrip),
+                               pictures::kWalkingFigureFrames);
+    m_doorFrames = loadStrip(QString::fromLatin1(pictures::kDoorStrip), pictures::kDoorFrames);
+}
+
+void Tform0::ApplyTheme(char letter)
+{
+    // A letter of no theme keeps the pictures and colours already in use.
+    m_theme.apply(letter);
+    const ThemePictures &names = m_theme.pictures();
+    load([&] {
+        if (names.animated) {
+            Image1->hide();
+            if (!m_fountain)
+                m_fountain = new QMovie(QStringLiteral("fuente.gif"), QByteArray(), this);
+            Animate1->setMovie(m_fountain);
+            Animate1->adjustSize();
+            Animate1->show();
+            m_fountain->start();
+        } else {
+            Animate1->hide();
+            if (m_fountain)
+                m_fountain->stop();
+            if (!names.picture.isEmpty()) {
+                Image1->setPixmap(loadPicture(names.picture));
+                Image1->adjustSize();
+            }
+            Image1->show();
+        }
+        if (!names.tile.isEmpty())
+            m_tile = loadPicture(names.tile);
+        mosaico->tile(m_tile);
+    });
+    const ThemeColours &colours = m_theme.colours();
+    if (LabelCentro) {
+        for (QLabel *label : {LabelCentro, LabelAno})
+            label->setStyleSheet(styleFor(colours.highlight, colours.font));
+        LabelDejar->setStyleSheet(QStringLiteral("color: %1;").arg(colours.font.name()));
+    }
+    resetHover();
+}
+
+void Tform0::createDoors()
+{
+    const auto door = [this](const QRect &geometry) {
+        auto *label = new QLabel(this);
+        label->setGeometry(geometry);
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(true);
+        label->setCursor(Qt::PointingHandCursor);
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+        return label;
+    };
+    for (int d = 1; d <= kDoorCount; ++d) {
+        m_doors[d] = door(doorGeometry(d));
+        m_doors[d]->setObjectName(QString::fromLatin1(doorLabelName(d)));
+    }
+    LabelConfi = door(kLabelConfi);
+    LabelConfi->setObjectName(QStringLiteral("LabelConfi"));
+    LabelConfi->setText(QStringLiteral("Configu-\nración"));
+
+    ImageDejar = new QLabel(this);
+    ImageDejar->setGeometry(784, 312, 112, 60);
+    ImageDejar->setPixmap(m_doorFrames.empty() ? QPixmap() : m_doorFrames.back().scaled(112, 60));
+    ImageDejar->setCursor(Qt::PointingHandCursor);
+    ImageDejar->installEventFilter(this);
+    LabelDejar = new QLabel(this);
+    LabelDejar->setGeometry(784, 312, 112, 60);
+    LabelDejar->setAlignment(Qt::AlignCenter);
+    LabelDejar->setWordWrap(true);
+    LabelDejar->setCursor(Qt::PointingHandCursor);
+    LabelDejar->installEventFilter(this);
+
+    BotRetroce = new QPushButton(this);
+    BotRetroce->setGeometry(640, 296, 97, 33);
+    BotRetroce->installEventFilter(this);
+    connect(BotRetroce, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void Tform0::createBubble()
+{
+    Bocadillo1 = new QLabel(this);
+    Bocadillo1->setPixmap(loadPicture(QString::fromLatin1(pictures::kSpeechBubble)));
+    Bocadillo1->adjustSize();
+    Bocadillo1->move(340, 180);
+    for (QLabel **text : {&LabelBocadillo1, &LabelBocadillo2}) {
+        *text = new QLabel(Bocadillo1);
+        (*text)->setGeometry(Bocadillo1->rect().adjusted(16, 12, -16, -30));
+        (*text)->setAlignment(Qt::AlignCenter);
+        (*text)->setWordWrap(true);
+        (*text)->hide();
+    }
+    Bocadillo1->hide();
+}
+
+void Tform0::createCentreLabels()
+{
+    LabelCentro = new QLabel(this);
+    LabelAno = new QLabel(QStringLiteral("2011/12"), this);
+}
+
+void Tform0::createTimers()
+{
+    const auto timer = [this](int ms, void (Tform0::*tick)()) {
+        auto *t = new QTimer(this);
+        t->setInterval(ms);
+        connect(t, &QTimer::timeout, this, tick);
+        return t;
+    };
+    piloto = timer(200, &Tform0::pilotoTimer);
+    TimerPuerta = timer(200, &Tform0::TimerPuertaTimer);
+    TimerZoom = timer(100, &Tform0::TimerZoomTimer);
+    TimerTexto = timer(4000, &Tform0::TimerTextoTimer);
+}
+
 void Tform0::loadInterfaceTexts()
 {
     LoadInterfaceTexts(localName("textos"), interfaceTextTable());
@@ -52,14 +244,240 @@ void Tform0::loadInterfaceTexts()
     setPrintQuestion();
 }
 
-void Tform0::createCentreLabels()
+void Tform0::setCaptions()
 {
-    LabelCentro = new QLabel(displayText(trimTrailingBlanks(centreName())), this);
-    LabelCentro->adjustSize();
-    LabelCentro->move(512 - LabelCentro->width() / 2, 8);
-    LabelAno = new QLabel(QStringLiteral("2011/12"), this);
-    LabelAno->adjustSize();
-    LabelAno->move(512 - LabelAno->width() / 2, 8 + LabelCentro->height());
+    for (int d = 1; d <= kDoorCount; ++d) {
+        m_doors[d]->setText(displayText(doorCaption(d)));
+        m_doors[d]->setToolTip(displayText(doorHint(d)));
+    }
+    LabelDejar->setText(joinedTexts({interfaceText(587), interfaceText(588)}));
+    LabelDejar->setToolTip(uiText(580));
+    ImageDejar->setToolTip(uiText(580));
+    BotRetroce->setText(uiText(222));
+    LabelBocadillo1->setText(joinedTexts({interfaceText(264), "Velmira.", interfaceText(175) + " 2011/12."}));
+    LabelBocadillo2->setText(
+        joinedTexts({interfaceText(16), interfaceText(265), interfaceText(266), interfaceText(267)}));
+    LabelCentro->setText(displayText(trimTrailingBlanks(centreName())));
+    QFont big = LabelCentro->font();
+    big.setPixelSize(18);
+    big.setBold(true);
+    for (QLabel *label : {LabelCentro, LabelAno}) {
+        label->setFont(big);
+        label->adjustSize();
+    }
+    LabelCentro->move(512 - LabelCentro->width() / 2, 14);
+    LabelAno->move(512 - LabelAno->width() / 2, 14 + LabelCentro->height() + 4);
+}
+
+void Tform0::startWalking()
+{
+    m_counter = 0;
+    m_frame = 0;
+    m_figureDrawn = false;
+    piloto->start();
+}
+
+void Tform0::pilotoTimer()
+{
+    const QPoint at = figurePosition(m_counter);
+    if (m_figureDrawn)
+        mosaico->draw(m_figureAt, m_underFigure);
+    const QPixmap &frame = m_figureFrames[m_frame];
+    m_underFigure = mosaico->save(QRect(at, frame.size()));
+    mosaico->draw(at, frame);
+    m_figureAt = at;
+    m_figureDrawn = true;
+    ++m_counter;
+    ++m_frame;
+    if (m_frame == 6 && at.x() < 250)
+        m_frame = 0;
+    if (m_frame == pictures::kWalkingFigureFrames) {
+        piloto->stop();
+        TimerTexto->start();
+        m_figureDrawn = false;
+        Bocadillo1->show();
+        LabelBocadillo1->show();
+        LabelBocadillo2->hide();
+    }
+}
+
+void Tform0::TimerTextoTimer()
+{
+    LabelBocadillo2->show();
+    LabelBocadillo1->hide();
+    TimerTexto->stop();
+}
+
+void Tform0::OpenDoor(int door)
+{
+    QLabel *label = m_doors[door];
+    piloto->stop();
+    TimerTexto->stop();
+    m_chosenDoor = door;
+    label->hide();
+    Bocadillo1->hide();
+    LabelBocadillo1->hide();
+    LabelBocadillo2->hide();
+    label->setToolTip(QString());
+    m_doorAt = doorFramePosition(door, label->geometry(), 0);
+    m_counter = 0;
+    m_frame = 0;
+    TimerPuerta->start();
+}
+
+void Tform0::TimerPuertaTimer()
+{
+    const QPoint at = doorFramePosition(m_chosenDoor, m_doors[m_chosenDoor]->geometry(), m_counter);
+    if (m_counter == 0) {
+        // The figure may still be walking: put its background back first.
+        if (!m_underFigure.isNull())
+            mosaico->draw(m_figureAt, m_underFigure);
+        LabelBocadillo1->hide();
+        LabelBocadillo2->hide();
+        piloto->stop();
+    } else {
+        mosaico->draw(QPoint(m_doorAt.x(), m_lastDoorY), m_underDoor);
+    }
+    const QPixmap &frame = m_doorFrames[m_frame];
+    m_underDoor = mosaico->save(QRect(at, frame.size()));
+    mosaico->draw(at, frame);
+    m_lastDoorY = at.y();
+    ++m_counter;
+    ++m_frame;
+    if (m_frame == pictures::kDoorFrames) {
+        TimerPuerta->stop();
+        TimerZoom->start();
+    }
+}
+
+void Tform0::TimerZoomTimer()
+{
+    if (m_counter < 100) {
+        m_counter += 10;
+        mosaico->stretch(zoomRectangle(m_chosenDoor, m_counter, m_tile.size()), m_tile);
+        mosaico->draw(QPoint(m_doorAt.x(), m_lastDoorY), m_doorFrames.back());
+    }
+    if (m_counter >= 100) {
+        TimerZoom->stop();
+        QLabel *label = m_doors[m_chosenDoor];
+        label->show();
+        label->setToolTip(displayText(doorHint(m_chosenDoor)));
+        // The scene is drawn afresh so that it is whole when the pupil comes back.
+        mosaico->tile(m_tile);
+        carryOutDoor(m_chosenDoor);
+    }
+}
+
+void Tform0::carryOutDoor(int door)
+{
+    QWidget *module = nullptr;
+    switch (door) {
+    case DoorDegrees:
+    case DoorHigherGrade:
+    case DoorBachillerato: module = Form1; break;
+    case DoorCatalogue: module = FormCat; break;
+    case DoorItineraries:
+    case DoorEso: module = Form2; break;
+    case DoorMiddleGrade: module = Form3; break;
+    case DoorInitial: module = FIniPro; break;
+    case DoorProfessions: module = profe; break;
+    default: break;
+    }
+    if (!module)
+        return;
+    module->show();
+    module->raise();
+    module->activateWindow();
+    hide();
+}
+
+void Tform0::openCertificates()
+{
+    if (!Certifica)
+        return;
+    Certifica->show();
+    Certifica->raise();
+    hide();
+}
+
+void Tform0::resetHover()
+{
+    for (int d = 1; d <= kDoorCount; ++d)
+        if (m_doors[d])
+            m_doors[d]->setStyleSheet(styleFor(Qt::black, Qt::white));
+    if (LabelConfi)
+        LabelConfi->setStyleSheet(styleFor(Qt::black, Qt::white));
+    if (BotRetroce)
+        BotRetroce->setStyleSheet(QStringLiteral("background-color: yellow; color: black;"));
+    if (LabelDejar)
+        LabelDejar->setStyleSheet(QStringLiteral("color: %1;").arg(m_theme.colours().font.name()));
+}
+
+bool Tform0::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *label = qobject_cast<QLabel *>(watched);
+    if (event->type() == QEvent::Enter) {
+        if (watched == LabelDejar || watched == ImageDejar)
+            LabelDejar->setStyleSheet(QStringLiteral("color: white;"));
+        else if (watched == BotRetroce)
+            BotRetroce->setStyleSheet(styleFor(m_theme.colours().highlight, Qt::black));
+        else if (label)
+            label->setStyleSheet(styleFor(m_theme.colours().highlight, Qt::white));
+    } else if (event->type() == QEvent::MouseButtonRelease && label) {
+        if (TimerPuerta->isActive() || TimerZoom->isActive())
+            return true;
+        if (label == LabelConfi) {
+            m_configuration->LabelConfiClick();
+        } else if (label == LabelDejar || label == ImageDejar) {
+            openCertificates();
+        } else {
+            for (int d = 1; d <= kDoorCount; ++d)
+                if (label == m_doors[d])
+                    OpenDoor(d);
+        }
+        return true;
+    }
+    return WindowBase::eventFilter(watched, event);
+}
+
+void Tform0::applyFontToControls(const QString &family)
+{
+    for (QWidget *control : findChildren<QWidget *>()) {
+        if (!qobject_cast<QLabel *>(control) && !qobject_cast<QPushButton *>(control))
+            continue;
+        QFont font = control->font();
+        font.setFamily(family);
+        control->setFont(font);
+    }
+}
+
+void Tform0::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    WindowBase::keyPressEvent(event);
+}
+
+// Leaving asks first; "Si" ends the program.
+void Tform0::closeEvent(QCloseEvent *event)
+{
+    if (m_leaving || !Form4) {
+        event->accept();
+        return;
+    }
+    Form4->LabelNombre->setText(uiText(49));
+    Form4->EditNombre->hide();
+    if (Form4->ask() != TForm4::kYes) {
+        event->ignore();
+        return;
+    }
+    show();
+    raise();
+    m_leaving = true;
+    event->accept();
+    QApplication::quit();
 }
 
 void Tform0::closeWelcomeWindow()
