@@ -1,0 +1,73 @@
+// The main menu as a pupil uses it: a door leads to its module and back,
+// and leaving asks first.
+
+#include "data/question_window.h"
+#include "data/messages.h"
+#include "eso/eso_window.h"
+#include "installation_copy.h"
+#include "shell/doors.h"
+#include "shell/main_menu_window.h"
+#include "shell/startup.h"
+#include "university/university_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace velmira;
+
+class MainMenuWindowTest : public QObject
+{
+    Q_OBJECT
+
+    InstallationCopy m_installation;
+    QString m_previous;
+
+private slots:
+    void initTestCase()
+    {
+        m_previous = QDir::currentPath();
+        QDir::setCurrent(m_installation.path());
+        setMessageHandler([](const QString &text) { QFAIL(qPrintable(text)); });
+        QVERIFY(!runStartup(false).aborted);
+        form0->show();
+    }
+
+    void cleanupTestCase()
+    {
+        setMessageHandler({});
+        QDir::setCurrent(m_previous);
+    }
+
+    void doorsShowTheirCaptions()
+    {
+        auto *door = form0->findChild<QLabel *>(QStringLiteral("LabelCuesE"));
+        QVERIFY(door);
+        QVERIFY(!door->text().isEmpty());
+        QCOMPARE(door->geometry(), doorGeometry(DoorEso));
+        QVERIFY(!door->toolTip().isEmpty());
+    }
+
+    void aDoorLeadsToItsModuleAndBack()
+    {
+        form0->OpenDoor(DoorEso);
+        QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
+        QVERIFY(!form0->isVisible());
+        // The module's return brings the main menu back.
+        Form2->close();
+        QVERIFY(form0->isVisible());
+        QVERIFY(!Form2->isVisible());
+        QVERIFY(form0->findChild<QLabel *>(QStringLiteral("LabelCuesE"))->isVisible());
+    }
+
+    void escapeAndNoKeepsTheProgramRunning()
+    {
+        QTimer::singleShot(0, Form4->ShadowNo, &QPushButton::click);
+        QTest::keyClick(form0, Qt::Key_Escape);
+        QVERIFY(form0->isVisible());
+        QCOMPARE(Form4->LabelNombre->text().isEmpty(), false);
+    }
+};
+
+QTEST_MAIN(MainMenuWindowTest)
+#include "tst_main_menu_window.moc"
