@@ -17,6 +17,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include "region_sources.h"
+
 using namespace velmira::build;
 
 namespace {
@@ -24,19 +26,7 @@ namespace {
 // Two centres (usal is line 1, ucm line 2) and two degrees.
 SourceSet degreeSources()
 {
-    SourceSet set;
-    QByteArray regions = "#fields: region | name | web\n";
-    QByteArray provinces = "#fields: region | name\n";
-    for (int r = 1; r <= 19; ++r) {
-        regions += QByteArray::number(r) + " | Región " + QByteArray::number(r) + " | www.region.es\n";
-        provinces += QByteArray::number(r) + " | Provincia " + QByteArray::number(r) + "\n";
-    }
-    set.files.insert(QStringLiteral("regions.txt"), regions);
-    set.files.insert(QStringLiteral("provinces.txt"), provinces);
-    set.files.insert(QStringLiteral("universities.txt"),
-                     "#fields: key | region | name | web\n"
-                     "usal | 8 | Universidad de Salamanca | usal.es\n"
-                     "ucm  | 13 | Universidad Complutense de Madrid | ucm.es\n");
+    SourceSet set = regionSources(false);
     set.files.insert(QStringLiteral("activities.txt"), "#fields: code | name\nSANI | Sanidad\n");
     set.files.insert(QStringLiteral("short-statements.txt"),
                      "#fields: key | activity1 | activity2 | text\ncuidar | SANI | ~ | Me gusta cuidar\n");
