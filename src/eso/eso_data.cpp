@@ -4,7 +4,23 @@
 #include "data/language.h"
 #include "data/loaders.h"
 
+#include <algorithm>
+
 namespace velmira {
+
+QByteArray EsoData::modalityText(int line) const
+{
+    if (line < kFirstModalityLine || line > kLastModalityLine)
+        return {};
+    return modalityTexts[line - kFirstModalityLine];
+}
+
+QByteArray EsoData::itinerarLine(int line) const
+{
+    if (line >= kFirstResultTextLine)
+        return resultTexts.at(line - kFirstResultTextLine + 1);
+    return itinerar.at(line);
+}
 
 EsoData &esoData()
 {
@@ -32,7 +48,39 @@ LoadSteps esoLoadSteps()
         },
         [&] { LoadPlaceRecords("datluggm", t.datluggm[0], t.datluggm[1], t.datluggm[2], t.datluggm[3]); },
         [&] { LoadTitleRows("datfpm", t.datfpm); },
+        [&] {
+            markMiddleTitles(t, e);
+            prepareItineraryTexts(e);
+        },
     };
+}
+
+void prepareItineraryTexts(EsoData &data)
+{
+    for (int line = kFirstModalityLine; line <= kLastModalityLine; ++line)
+        data.modalityTexts[line - kFirstModalityLine] =
+            data.itinerar.at(line).left(kModalityTextCapacity);
+    data.resultTexts.clear();
+    const int results = std::max(data.itinerar.count() - kFirstResultTextLine + 1, 0);
+    for (int k = 1; k <= results; ++k)
+        data.resultTexts.set(k, data.itinerar.at(kFirstResultTextLine + k - 1));
+    data.resultTexts.setCount(results);
+    data.itinerar.setCount(kItinerarLinesKept);
+}
+
+void markMiddleTitles(ContentTables &tables, EsoData &data)
+{
+    const int titles = tables.fp2Titles.count();
+    int beforeMark = titles;
+    for (int k = 1; k <= titles; ++k) {
+        if (tables.fp2Titles.at(k).startsWith('|')) {
+            beforeMark = k - 1;
+            break;
+        }
+    }
+    data.middleTitlesBeforeMark = beforeMark;
+    if (titles < static_cast<int>(tables.fp2TitleLines.size()))
+        tables.fp2TitleLines[titles] = tables.fp2.count() + 1;
 }
 
 } // namespace velmira

@@ -4,11 +4,25 @@
 #include "data/line_table.h"
 #include "data/load_steps.h"
 
+#include <QByteArray>
+
+#include <array>
+
 namespace velmira {
+
+struct ContentTables;
 
 constexpr int kWidthEsoQuestions = 50;   // "fps" and "cuestion"
 constexpr int kWidthEsoItineraries = 54; // "itinerar"
 constexpr int kWidthMiddleQuestions = 75; // "cuesgm"
+
+// Lines of `itinerar` with a meaning of their own.
+constexpr int kFirstModalityLine = 21;   // 21 heads every result list, 22-27 name modalities
+constexpr int kLastModalityLine = 27;
+constexpr int kModalityTextCapacity = 35;
+constexpr int kFirstResultTextLine = 30; // result text k is line 29 + k
+constexpr int kResultTextCapacity = 80;
+constexpr int kItinerarLinesKept = 20;   // the count the rankings leave after preparation
 
 struct EsoData
 {
@@ -17,13 +31,37 @@ struct EsoData
     LineTable cuestion{1101, 60};
     LineTable cuesgm{1101, 75};
     LineTable itinerar{1101, 60};
+
+    // Filled from `itinerar` once it is loaded.
+    std::array<QByteArray, kLastModalityLine - kFirstModalityLine + 1> modalityTexts;
+    LineTable resultTexts{1101, kResultTextCapacity};
+
+    // Middle-grade title lines before the first one marked with "|" (shared
+    // with the middle-grade explorer).
+    int middleTitlesBeforeMark = 0;
+
+    // Modality text 21..27; empty for any other number.
+    QByteArray modalityText(int line) const;
+    // `itinerar` line n: from line 30 on, read from the result texts.
+    QByteArray itinerarLine(int line) const;
 };
 
 EsoData &esoData();
 
 // Loads the ESO tables, the middle-grade titles and their subjects, places
-// and title rows. A record file that cannot be read raises FileError.
+// and title rows, then prepares them. A record file that cannot be read
+// raises FileError.
 void loadEsoData();
 LoadSteps esoLoadSteps();
+
+// The modality texts and the result texts out of `itinerar`; its count then
+// becomes 20.
+void prepareItineraryTexts(EsoData &data);
+
+// Counts the `fp2` title lines before the first one that starts with "|" (all
+// of them when none does) and sets the line number of the last title line to
+// the `fp2` line count + 1: the closing "-" line of the file marks where the
+// last family's titles end.
+void markMiddleTitles(ContentTables &tables, EsoData &data);
 
 } // namespace velmira
