@@ -85,9 +85,15 @@ bool parseFieldNumber(QByteArrayView field, int &value)
     return true;
 }
 
+// A text cut at its capacity in UTF mode may end in the middle of a
+// two-byte sequence; the incomplete lead byte is not shown.
 QString displayText(QByteArrayView stored)
 {
-    return utfMode() ? QString::fromUtf8(stored) : QString::fromLatin1(stored);
+    if (!utfMode())
+        return QString::fromLatin1(stored);
+    if (!stored.isEmpty() && (static_cast<unsigned char>(stored.back()) & 0xC0) == 0xC0)
+        stored.chop(1);
+    return QString::fromUtf8(stored);
 }
 
 QByteArray storedText(const QString &shown)

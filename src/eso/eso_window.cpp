@@ -1,17 +1,291 @@
 #include "eso_window.h"
 
 #include "data/colours.h"
+#include "data/interface_texts.h"
+#include "data/picture_names.h"
+#include "data/pictures.h"
+#include "data/question_window.h"
+#include "data/settings.h"
+#include "data/text_bytes.h"
 #include "eso/eso_data.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QTableWidget>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 
 namespace velmira {
 
 TForm2 *Form2 = nullptr;
 
+namespace {
+
+constexpr int kButtonHeight = 33;
+constexpr int kMenuLeft = 10;
+constexpr int kMenuWidth = 250;
+const QPoint kHelpPanelAt(10, 420);
+
+// A plain panel in a colour of its own.
+QWidget *panel(QWidget *parent, const QRect &geometry, const QColor &colour)
+{
+    auto *widget = new QWidget(parent);
+    widget->setGeometry(geometry);
+    QPalette shades = widget->palette();
+    shades.setColor(QPalette::Window, colour);
+    widget->setPalette(shades);
+    widget->setAutoFillBackground(true);
+    return widget;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *widget = new QPushButton(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QFont settingsFont(int points)
+{
+    QFont font(QString::fromLatin1(fontName()));
+    font.setPointSize(points);
+    return font;
+}
+
+} // namespace
+
+int centreNameFontSize(int length)
+{
+    if (length > 45)
+        return 10;
+    if (length > 35)
+        return 14;
+    if (length > 25)
+        return 16;
+    return 18;
+}
+
 TForm2::TForm2(QWidget *parent)
     : WindowBase(QStringLiteral("Velmira"), QSize(1024, 768), colour2(), parent)
 {
+    move(0, 0);
+    createMenus();
+    createHelpPanel();
+    createDiagramControls();
+    createQuestionnairePage();
+    createResultsPage();
+    createDetailsPanel();
+    createTimers();
     applyCommonLook();
-    load(loadEsoData);
+    styleSubjectBoxes();
+    setFonts();
+    if (!load(loadEsoData) || !load([this] { loadPictures(); }))
+        return;
+    setCaptions();
+}
+
+void TForm2::createMenus()
+{
+    PanelItiner = panel(this, QRect(0, 0, kMenuLeft + kMenuWidth + 20, 768), colour4());
+    Labelano = new QLabel(this);
+    Labelano->setGeometry(kMenuLeft, 10, kMenuWidth, 24);
+    Labelano2 = new QLabel(this);
+    Labelano2->setGeometry(kMenuLeft, 36, kMenuWidth, 64);
+    Labelano2->setWordWrap(true);
+
+    PanelMenu = panel(this, QRect(kMenuLeft, 110, kMenuWidth, 139), colour3());
+    PanelMenu->installEventFilter(this);
+    const int inner = kMenuWidth - 20;
+    botCuestio = button(PanelMenu, "botCuestio", QRect(10, 10, inner, kButtonHeight));
+    BotItinerarios = button(PanelMenu, "BotItinerarios", QRect(10, 53, inner, kButtonHeight));
+    BitAcabarLogse = button(PanelMenu, "BitAcabarLogse", QRect(10, 96, inner, kButtonHeight));
+    botCuestio->installEventFilter(this);
+    BotItinerarios->installEventFilter(this);
+    BitAcabarLogse->installEventFilter(this);
+    connect(BotItinerarios, &QPushButton::clicked, this, &TForm2::BotItinerariosClick);
+    connect(BitAcabarLogse, &QPushButton::clicked, this, &TForm2::BitAcabarLogseClick);
+
+    PanelMenu2 = panel(this, QRect(kMenuLeft + kMenuWidth + 10, 110, 280, 139), colour3());
+    BotCuestio1 = button(PanelMenu2, "BotCuestio1", QRect(10, 10, 260, kButtonHeight));
+    BotCuestio3 = button(PanelMenu2, "BotCuestio3", QRect(10, 53, 260, kButtonHeight));
+    BotCuestio2 = button(PanelMenu2, "BotCuestio2", QRect(10, 96, 260, kButtonHeight));
+    PanelMenu2->hide();
+    connect(BotCuestio1, &QPushButton::clicked, this, &TForm2::BotCuestio1Click);
+    connect(BotCuestio2, &QPushButton::clicked, this, &TForm2::BotCuestio2Click);
+    connect(BotCuestio3, &QPushButton::clicked, this, &TForm2::BotCuestio3Click);
+}
+
+void TForm2::createHelpPanel()
+{
+    m_helpPosition = kHelpPanelAt;
+    payuda = panel(this, QRect(m_helpPosition, QSize(280, 190)), Qt::white);
+    payuda->installEventFilter(this);
+    chica = new QLabel(payuda);
+    chica->setGeometry(5, 11, pictures::kFigureFrameWidth, pictures::kFigureFrameHeight);
+    for (int i = 0; i < kHelpLines; ++i) {
+        LabelAyu[i] = new QLabel(payuda);
+        LabelAyu[i]->setObjectName(QStringLiteral("LabelAyu%1").arg(i + 1));
+        LabelAyu[i]->setGeometry(66, 11 + 21 * i, 212, 21);
+    }
+    payuda->hide();
+}
+
+void TForm2::createTimers()
+{
+    TimerAyuda = new QTimer(this);
+    TimerAyuda->setInterval(kHelpTickMs);
+    connect(TimerAyuda, &QTimer::timeout, this, &TForm2::TimerAyudaTimer);
+    TimerParpadeo = new QTimer(this);
+    TimerParpadeo->setInterval(200);
+    connect(TimerParpadeo, &QTimer::timeout, this, &TForm2::TimerParpadeoTimer);
+}
+
+void TForm2::setFonts()
+{
+    for (QWidget *widget : {PanelMenu, PanelMenu2, PanelCuestio, PanelAbajoRes, PanelCar})
+        widget->setFont(settingsFont(14));
+    for (QPushButton *widget : findChildren<QPushButton *>()) {
+        widget->setFont(settingsFont(12));
+        widget->resize(widget->width(), kButtonHeight);
+    }
+    for (QWidget *widget : {static_cast<QWidget *>(Gcuestio), static_cast<QWidget *>(ListCar)})
+        widget->setFont(settingsFont(11));
+    QFont courier(QStringLiteral("courier"));
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setPointSize(12);
+    ListresCues->setFont(courier);
+    Labelano->setFont(settingsFont(14));
+    LabelAviso->setFont(settingsFont(12));
+    for (QLabel *label : LabelAyu)
+        label->setFont(settingsFont(12));
+}
+
+void TForm2::loadPictures()
+{
+    m_guideFrames = loadStrip(QString::fromLatin1(pictures::kGuideStrip), pictures::kGuideFrames);
+    m_icons = loadStrip(QString::fromLatin1(pictures::kIconStrip), pictures::IconCount);
+}
+
+void TForm2::setCaptions()
+{
+    const QString centre = displayText(centreName());
+    setWindowTitle(uiText(338) + QStringLiteral("  ") + centre);
+    Labelano->setText(uiText(175) + QStringLiteral(" 2011/12"));
+    Labelano2->setText(centre);
+    Labelano2->setFont(settingsFont(centreNameFontSize(centre.size())));
+
+    botCuestio->setText(uiText(52));
+    BotItinerarios->setText(uiText(21));
+    BitAcabarLogse->setText(uiText(82));
+    BotCuestio1->setText(uiText(76));
+    BotCuestio1->setToolTip(uiText(3));
+    BotCuestio2->setText(uiText(77));
+    BotCuestio2->setToolTip(uiText(4));
+    BotCuestio3->setText(uiText(91));
+    BotCuestio3->setToolTip(uiText(75));
+    LabelAviso->setText(uiText(283));
+    botContextual->setText(uiText(43));
+    BotCerrarV->setText(uiText(13));
+    for (size_t box = 0; box < subjectBoxButtons.size(); ++box)
+        subjectBoxButtons[box]->setToolTip(displayText(subjectBoxHint(static_cast<int>(box))));
+}
+
+// The menus show the questionnaire menu while the pointer is on its entry.
+bool TForm2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter) {
+        if (watched == botCuestio)
+            PanelMenu2->setVisible(botCuestio->isVisible() && botCuestio->isEnabled());
+        else if (watched == BotItinerarios || watched == BitAcabarLogse)
+            PanelMenu2->hide();
+    }
+    if (event->type() == QEvent::MouseButtonPress && (watched == PanelMenu || watched == payuda))
+        advanceDiagram();
+    if (watched == Gcuestio && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            GcuestioMouseDown(Gcuestio->currentRow());
+            return true;
+        }
+    }
+    if (ListresCues && watched == ListresCues->viewport() && event->type() == QEvent::MouseMove)
+        ListresCuesMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint().y());
+    return WindowBase::eventFilter(watched, event);
+}
+
+void TForm2::openItinerariesPage()
+{
+    PanelMenu2->hide();
+    PanelMenu->show();
+}
+
+void TForm2::openQuestionnairePage()
+{
+    PanelMenu->show();
+    PanelMenu2->show();
+}
+
+void TForm2::BitAcabarLogseClick()
+{
+    if (m_drawing.itineraryActive())
+        resetItineraryView();
+    returnToMainMenu();
+}
+
+// Closing the window asks whether to leave the program.
+void TForm2::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    Form4->LabelNombre->setText(uiText(49));
+    Form4->EditNombre->hide();
+    if (Form4->ask() != TForm4::kYes)
+        return;
+    returnToMainMenu();
+    // Ends the loop without closing the windows again: the main menu would ask once more.
+    QApplication::exit(0);
+}
+
+void TForm2::showHelp(int message)
+{
+    m_help.show(message);
+    for (QLabel *label : LabelAyu) {
+        label->clear();
+        label->setStyleSheet(QStringLiteral("color: black;"));
+    }
+    TimerAyuda->start();
+    payuda->show();
+    payuda->raise();
+}
+
+void TForm2::TimerAyudaTimer()
+{
+    const HelpPanel::Tick tick = m_help.tick();
+    if (tick.stopped) {
+        TimerAyuda->stop();
+        return;
+    }
+    if (tick.guideFrame >= 0 && tick.guideFrame < static_cast<int>(m_guideFrames.size()))
+        chica->setPixmap(m_guideFrames[tick.guideFrame]);
+    if (tick.revealedLine > 0)
+        LabelAyu[tick.revealedLine - 1]->setText(displayText(m_help.labels()[tick.revealedLine - 1]));
+}
+
+// The more-information link blinks for eight ticks, then keeps its caption.
+void TForm2::TimerParpadeoTimer()
+{
+    ++m_blinkTicks;
+    const bool last = m_blinkTicks >= 8;
+    botContextual->setText(last || m_blinkTicks % 2 == 1 ? uiText(43) : QString());
+    if (last) {
+        TimerParpadeo->stop();
+        m_blinkTicks = 0;
+    }
 }
 
 } // namespace velmira

@@ -262,6 +262,12 @@ ListPlacement placeSubjectList(int box, int height, bool informationList)
     if (hasLink) {
         if (box <= 20)
             placement.list.setHeight(300);
+        // The taller list and its link row must stay inside the window: a list
+        // placed for the shorter height would run off the bottom edge.
+        const int lowest = kWindowHeight - kLinkRowHeight;
+        if (placement.list.bottom() + 1 > lowest)
+            placement.list.moveTop(lowest - placement.list.height());
+        top = placement.list.top();
         placement.moreInformation = true;
         placement.moreInformationAt = {left, top + placement.list.height()};
         placement.moreInformationWidth = kListWidth - 53;

@@ -73,6 +73,7 @@ MoreInformation moreInformationAction(int box);
 constexpr int kListWidth = 300;
 constexpr int kWindowWidth = 1024;
 constexpr int kWindowHeight = 768;
+constexpr int kLinkRowHeight = 23; // the more-information link under a list
 
 int subjectListHeight(int box, int lineCount);
 constexpr int kDegreeListHeight = 225;

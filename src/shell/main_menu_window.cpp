@@ -377,7 +377,15 @@ void Tform0::carryOutDoor(int door)
     case DoorBachillerato: module = Form1; break;
     case DoorCatalogue: module = FormCat; break;
     case DoorItineraries:
-    case DoorEso: module = Form2; break;
+        if (Form2)
+            Form2->openItinerariesPage();
+        module = Form2;
+        break;
+    case DoorEso:
+        if (Form2)
+            Form2->openQuestionnairePage();
+        module = Form2;
+        break;
     case DoorMiddleGrade: module = Form3; break;
     case DoorInitial: module = FIniPro; break;
     case DoorProfessions: module = profe; break;

@@ -140,6 +140,8 @@ private slots:
         QCOMPARE(p.moreInformationAt, QPoint(p.list.left(), p.list.top() + 300));
         QCOMPARE(p.moreInformationWidth, 247);
         QCOMPARE(p.closeButton, QPoint(p.list.left() + 250, p.list.top() + 300));
+        // The list and its link stay inside the window.
+        QVERIFY(p.moreInformationAt.y() + kLinkRowHeight <= kWindowHeight);
 
         const ListPlacement plain = placeSubjectList(23, 150, true);
         QVERIFY(!plain.moreInformation);

@@ -54,7 +54,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
         QVERIFY(!form0->isVisible());
         // The module's return brings the main menu back.
-        Form2->close();
+        Form2->BitAcabarLogseClick();
         QVERIFY(form0->isVisible());
         QVERIFY(!Form2->isVisible());
         QVERIFY(form0->findChild<QLabel *>(QStringLiteral("LabelCuesE"))->isVisible());

@@ -1,0 +1,93 @@
+#pragma once
+// What the ESO window tests share: answering the modal windows a pupil would
+// answer (the name question, the print question, the save dialog) and
+// counting the pages of a printed PDF.
+
+#include "data/question_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace esotest {
+
+// Watches for modal windows while a handler runs and answers each the way it
+// was told; counts what it answered so that a test can check it was asked.
+class DialogAnswerer : public QObject
+{
+public:
+    QString name;                // typed into the question window's name field
+    bool answerYes = true;       // to the question window
+    QString saveAs;              // chosen in the save dialog; empty cancels it
+    int questionsAnswered = 0;
+    int printQuestionsAnswered = 0;
+    int saveDialogsAnswered = 0;
+    QString lastQuestion;
+    QString proposedFileName;
+
+    DialogAnswerer()
+    {
+        m_timer.setInterval(20);
+        connect(&m_timer, &QTimer::timeout, this, &DialogAnswerer::answer);
+        m_timer.start();
+    }
+
+private:
+    void answer()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (modal == velmira::Form4 && velmira::Form4->isVisible()) {
+            ++questionsAnswered;
+            lastQuestion = velmira::Form4->LabelNombre->text();
+            if (velmira::Form4->EditNombre->isVisible())
+                velmira::Form4->EditNombre->setText(name);
+            (answerYes ? velmira::Form4->ShadowSi : velmira::Form4->ShadowNo)->click();
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            ++printQuestionsAnswered;
+            box->button(QMessageBox::Ok)->click();
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            if (dialog != m_lastDialog) {
+                m_lastDialog = dialog;
+                ++saveDialogsAnswered;
+                const QStringList chosen = dialog->selectedFiles();
+                proposedFileName = chosen.isEmpty() ? QString() : chosen.constFirst();
+            }
+            if (saveAs.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            // Typed into the file name field, as the pupil would.
+            if (auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                field->setText(saveAs);
+            if (dialog->selectedFiles() != QStringList{saveAs} && ++m_attempts < 50)
+                return; // asked again on the next tick, once the dialog has settled
+            dialog->QDialog::done(QDialog::Accepted);
+        }
+    }
+
+    QTimer m_timer;
+    QFileDialog *m_lastDialog = nullptr;
+    int m_attempts = 0;
+};
+
+// The pages of a PDF as written by the report printer.
+inline int pdfPageCount(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QString text = QString::fromLatin1(file.readAll());
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+    return static_cast<int>(text.count(page));
+}
+
+} // namespace esotest

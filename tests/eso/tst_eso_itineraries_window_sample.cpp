@@ -1,0 +1,182 @@
+// The itineraries diagram of the ESO window on the sample installation: drawn
+// part by part on clicks, its subject boxes printing a modality sheet or
+// opening their lists.
+
+#include "../shell/installation_copy.h"
+#include "gui_test_support.h"
+
+#include "data/content_tables.h"
+#include "data/interface_texts.h"
+#include "data/messages.h"
+#include "data/report_layout.h"
+#include "data/text_bytes.h"
+#include "eso/eso_window.h"
+#include "eso/itinerary_diagram.h"
+#include "eso/modality_sheets.h"
+#include "eso/subject_lists.h"
+#include "shell/doors.h"
+#include "shell/main_menu_window.h"
+#include "shell/startup.h"
+
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace velmira;
+
+namespace {
+
+// A point of the first red line of a drawing part, and its colour.
+DiagramPaint firstLineOf(int part)
+{
+    for (const DiagramPaint &paint : partPaint(part))
+        if (paint.kind == DiagramPaint::Kind::Line)
+            return paint;
+    return {};
+}
+
+QColor pixelAt(QWidget *window, const QPoint &at)
+{
+    return window->grab().toImage().pixelColor(at);
+}
+
+// A click on the window where no control lies.
+void clickWindow()
+{
+    QTest::mouseClick(Form2, Qt::LeftButton, {}, QPoint(1000, 740));
+}
+
+} // namespace
+
+class EsoItinerariesWindowTest : public QObject
+{
+    Q_OBJECT
+
+    InstallationCopy m_installation;
+    QString m_previous;
+
+private slots:
+    void initTestCase()
+    {
+        m_previous = QDir::currentPath();
+        QDir::setCurrent(m_installation.path());
+        setMessageHandler([](const QString &text) { QFAIL(qPrintable(text)); });
+        QVERIFY(!runStartup(false).aborted);
+        form0->show();
+        form0->OpenDoor(DoorItineraries);
+        QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
+        QVERIFY(!Form2->PanelMenu2->isVisible());
+    }
+
+    void cleanupTestCase()
+    {
+        setMessageHandler({});
+        QDir::setCurrent(m_previous);
+    }
+
+    void eightClicksDrawTheStagesThenPlaceTheBoxes()
+    {
+        const DiagramPaint line = firstLineOf(1);
+        QCOMPARE(line.kind, DiagramPaint::Kind::Line);
+        const QPoint onLine = (line.from + line.to) / 2;
+
+        QTest::mouseClick(Form2->BotItinerarios, Qt::LeftButton);
+        QCOMPARE(Form2->drawing().step(), 0);
+        QVERIFY(pixelAt(Form2, onLine) != line.colour);
+        QVERIFY(Form2->payuda->isVisible());
+
+        for (int part = 1; part <= kLastDiagramPart; ++part) {
+            clickWindow();
+            QCOMPARE(Form2->drawing().step(), part);
+            QVERIFY(Form2->drawing().drawingActive());
+            QVERIFY(!Form2->subjectBoxButtons[5]->isVisible());
+        }
+        QCOMPARE(pixelAt(Form2, onLine), line.colour);
+
+        clickWindow();
+        QVERIFY(!Form2->drawing().drawingActive());
+        QVERIFY(Form2->drawing().repaintsWholeDiagram());
+        for (QPushButton *box : Form2->subjectBoxButtons)
+            QVERIFY(box->isVisible());
+        QCOMPARE(int(Form2->subjectBoxButtons.size()), kSubjectBoxes);
+        QVERIFY(!Form2->subjectBoxButtons[3]->toolTip().isEmpty());
+        // Repainted whole: the stages stay once drawing has ended.
+        QCOMPARE(pixelAt(Form2, onLine), line.colour);
+    }
+
+    void boxFivePrintsTheFirstSheet()
+    {
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("hoja.pdf"));
+        qputenv("VELMIRA_PRINT_PDF", pdf.toLocal8Bit());
+        esotest::DialogAnswerer answerer;
+        QTest::mouseClick(Form2->subjectBoxButtons[5], Qt::LeftButton);
+        qunsetenv("VELMIRA_PRINT_PDF");
+
+        QCOMPARE(answerer.printQuestionsAnswered, 1);
+        QVERIFY(!Form2->List_Sel->isVisible());
+        const auto sheet = modalitySheetLines(loadedListSources(), 1);
+        QVERIFY(!sheet.empty());
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+        const auto layout = layoutReport(
+            reportRequest(work().print1, int(sheet.size()), false, kSheetFontSize), page.width(),
+            page.height());
+        QCOMPARE(esotest::pdfPageCount(pdf), int(layout.pages.size()));
+    }
+
+    void theNextBoxClickOnlyCloses()
+    {
+        QTest::mouseClick(Form2->subjectBoxButtons[3], Qt::LeftButton);
+        QVERIFY(!Form2->List_Sel->isVisible());
+    }
+
+    void boxThreeShowsItsListWithTheMoreInformationLink()
+    {
+        QTest::mouseClick(Form2->subjectBoxButtons[3], Qt::LeftButton);
+        QListWidget *list = Form2->List_Sel;
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->width(), kListWidth);
+        QCOMPARE(list->height(), 300);
+        const auto lines = subjectListLines(loadedListSources(), 3);
+        QCOMPARE(list->count(), int(lines.size()));
+        QCOMPARE(list->item(0)->text(), displayText(lines.front()));
+        QVERIFY(Form2->botContextual->isVisible());
+        QCOMPARE(Form2->botContextual->y(), list->geometry().bottom() + 1);
+        QVERIFY(Form2->BotCerrarV->isVisible());
+    }
+
+    void theLinkShowsTheDegreesOfTheBox()
+    {
+        QTest::mouseClick(Form2->botContextual, Qt::LeftButton);
+        QListWidget *list = Form2->List_Sel;
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->height(), kDegreeListHeight);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("-") + uiText(65));
+        QVERIFY(!Form2->botContextual->isVisible());
+        QTest::mouseClick(Form2->BotCerrarV, Qt::LeftButton);
+        QVERIFY(!list->isVisible());
+    }
+
+    void goingBackForgetsTheDiagram()
+    {
+        QTest::mouseClick(Form2->BitAcabarLogse, Qt::LeftButton);
+        QVERIFY(!Form2->isVisible());
+        QVERIFY(form0->isVisible());
+        QCOMPARE(Form2->drawing().step(), -1);
+        QVERIFY(!Form2->subjectBoxButtons[3]->isVisibleTo(Form2));
+    }
+
+    void theCentreNameSizeFollowsItsLength()
+    {
+        QCOMPARE(centreNameFontSize(40), 14);
+        QCOMPARE(centreNameFontSize(30), 16);
+        QCOMPARE(centreNameFontSize(46), 10);
+        QCOMPARE(centreNameFontSize(25), 18);
+    }
+};
+
+QTEST_MAIN(EsoItinerariesWindowTest)
+#include "tst_eso_itineraries_window_sample.moc"
