@@ -15,6 +15,7 @@
 #include "explorers/middle_grade_window.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -110,6 +111,9 @@ void TForm2::keyPressEvent(QKeyEvent *event)
 
 void TForm2::BotItinerariosClick()
 {
+    for (QLabel *decoration : {TilArr, tilDer})
+        if (decoration)
+            decoration->hide();
     PanelMenu2->hide();
     botCuestio->hide();
     m_questionnaireActive = false;
@@ -159,6 +163,11 @@ void TForm2::resetItineraryView()
     payuda->move(m_helpPosition);
     PanelItiner->show();
     PanelItiner->lower();
+    for (QLabel *decoration : {TilArr, tilDer})
+        if (decoration) {
+            decoration->show();
+            decoration->lower();
+        }
     PanelMenu->show();
     botCuestio->show();
     BotItinerarios->show();
@@ -202,9 +211,15 @@ void TForm2::showSubjectList(int box, const std::vector<QByteArray> &lines, int 
     for (const QByteArray &line : lines)
         List_Sel->addItem(displayText(line));
     const ListPlacement placement = placeSubjectList(box, height, informationList);
-    List_Sel->setGeometry(placement.list);
+    // The list grows from the box's corner, 4 pixels at a time, before it
+    // takes its place.
     List_Sel->show();
     List_Sel->raise();
+    for (const QRect &step : placement.openingSteps) {
+        List_Sel->setGeometry(step);
+        List_Sel->repaint();
+    }
+    List_Sel->setGeometry(placement.list);
     BotCerrarV->move(placement.closeButton);
     BotCerrarV->show();
     BotCerrarV->raise();

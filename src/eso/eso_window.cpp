@@ -8,6 +8,7 @@
 #include "data/settings.h"
 #include "data/text_bytes.h"
 #include "eso/eso_data.h"
+#include "shell/themes.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -85,7 +86,8 @@ TForm2::TForm2(QWidget *parent)
     applyCommonLook();
     styleSubjectBoxes();
     setFonts();
-    if (!load(loadEsoData) || !load([this] { loadPictures(); }))
+    if (!load(loadEsoData) || !load([this] { loadPictures(); })
+        || !load([this] { loadDecorations(); }))
         return;
     setCaptions();
 }
@@ -119,6 +121,8 @@ void TForm2::createMenus()
     connect(BotCuestio1, &QPushButton::clicked, this, &TForm2::BotCuestio1Click);
     connect(BotCuestio2, &QPushButton::clicked, this, &TForm2::BotCuestio2Click);
     connect(BotCuestio3, &QPushButton::clicked, this, &TForm2::BotCuestio3Click);
+    for (QPushButton *entry : {BotCuestio1, BotCuestio2, BotCuestio3})
+        entry->installEventFilter(this);
 }
 
 void TForm2::createHelpPanel()
@@ -172,6 +176,30 @@ void TForm2::loadPictures()
     m_icons = loadStrip(QString::fromLatin1(pictures::kIconStrip), pictures::IconCount);
 }
 
+// The theme's top and right frames, laid along the window's top and right
+// edges on the menu view; the diagram and the explainer hide them.
+void TForm2::loadDecorations()
+{
+    ThemeState theme;
+    theme.apply(currentTheme().isEmpty() ? '\0' : currentTheme()[0]);
+    const ThemePictures &names = theme.pictures();
+    const int left = PanelItiner->width();
+    if (!names.topFrame.isEmpty()) {
+        const QPixmap top = loadPicture(names.topFrame);
+        TilArr = new QLabel(this);
+        TilArr->setGeometry(left, 0, width() - left, top.height());
+        TilArr->setPixmap(top.scaled(TilArr->size()));
+        TilArr->lower();
+    }
+    if (!names.rightFrame.isEmpty()) {
+        const QPixmap right = loadPicture(names.rightFrame);
+        tilDer = new QLabel(this);
+        tilDer->setGeometry(width() - right.width(), 0, right.width(), height());
+        tilDer->setPixmap(right.scaled(tilDer->size()));
+        tilDer->lower();
+    }
+}
+
 void TForm2::setCaptions()
 {
     const QString centre = displayText(centreName());
@@ -200,6 +228,7 @@ void TForm2::setCaptions()
 bool TForm2::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Enter) {
+        highlightMenuButton(watched);
         if (watched == botCuestio)
             PanelMenu2->setVisible(botCuestio->isVisible() && botCuestio->isEnabled());
         else if (watched == BotItinerarios || watched == BitAcabarLogse)
@@ -217,6 +246,18 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
     if (ListresCues && watched == ListresCues->viewport() && event->type() == QEvent::MouseMove)
         ListresCuesMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint().y());
     return WindowBase::eventFilter(watched, event);
+}
+
+// The menu button under the pointer is highlighted; the others go back to yellow.
+void TForm2::highlightMenuButton(QObject *button)
+{
+    const std::array<QPushButton *, 6> menu = {botCuestio,  BotItinerarios, BitAcabarLogse,
+                                               BotCuestio1, BotCuestio2,    BotCuestio3};
+    if (std::find(menu.begin(), menu.end(), button) == menu.end())
+        return;
+    for (QPushButton *b : menu)
+        b->setStyleSheet(b == button ? QStringLiteral("background-color: %1; color: black;").arg(colour4().name())
+                                     : QStringLiteral("background-color: yellow; color: black;"));
 }
 
 void TForm2::openItinerariesPage()

@@ -48,6 +48,8 @@ public:
     QPushButton *BotCuestio1 = nullptr;
     QPushButton *BotCuestio2 = nullptr;
     QPushButton *BotCuestio3 = nullptr;
+    QLabel *TilArr = nullptr; // decoration: the theme's top frame
+    QLabel *tilDer = nullptr; // decoration: the theme's right frame
     QLabel *Labelano = nullptr;
     QLabel *Labelano2 = nullptr;
 
@@ -123,6 +125,8 @@ private:
     void setCaptions();
     void setFonts();
     void loadPictures();
+    void loadDecorations();
+    void highlightMenuButton(QObject *button);
     void styleSubjectBoxes();
 
     // Help panel.
