@@ -13,6 +13,7 @@
 #include "eso/eso_data.h"
 #include "eso/eso_scoring.h"
 #include "eso/eso_window.h"
+#include "shell/theme_assets.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -75,7 +76,7 @@ void TForm2::createResultsPage()
     ListresCues->setObjectName(QStringLiteral("ListresCues"));
     ListresCues->setGeometry(kListLeft, 40, 700, 645);
     ListresCues->setUniformItemSizes(true);
-    ListresCues->setItemDelegate(new ResultLineDelegate(m_results, m_icons, ListresCues));
+    ListresCues->setItemDelegate(new ResultLineDelegate(m_results, themeAssets().icons, ListresCues));
     ListresCues->setMouseTracking(true);
     ListresCues->viewport()->installEventFilter(this);
     connect(ListresCues, &QListWidget::clicked, this,

@@ -8,7 +8,7 @@
 #include "data/settings.h"
 #include "data/text_bytes.h"
 #include "eso/eso_data.h"
-#include "shell/themes.h"
+#include "shell/theme_assets.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -86,9 +86,9 @@ TForm2::TForm2(QWidget *parent)
     applyCommonLook();
     styleSubjectBoxes();
     setFonts();
-    if (!load(loadEsoData) || !load([this] { loadPictures(); })
-        || !load([this] { loadDecorations(); }))
+    if (!load(loadEsoData) || !load([this] { loadPictures(); }))
         return;
+    loadDecorations();
     setCaptions();
 }
 
@@ -173,29 +173,25 @@ void TForm2::setFonts()
 void TForm2::loadPictures()
 {
     m_guideFrames = loadStrip(QString::fromLatin1(pictures::kGuideStrip), pictures::kGuideFrames);
-    m_icons = loadStrip(QString::fromLatin1(pictures::kIconStrip), pictures::IconCount);
 }
 
-// The theme's top and right frames, laid along the window's top and right
-// edges on the menu view; the diagram and the explainer hide them.
+// The theme's top and right frames, as the main menu loaded them, laid along
+// the window's top and right edges on the menu view; the diagram and the
+// explainer hide them.
 void TForm2::loadDecorations()
 {
-    ThemeState theme;
-    theme.apply(currentTheme().isEmpty() ? '\0' : currentTheme()[0]);
-    const ThemePictures &names = theme.pictures();
+    const ThemeAssets &assets = themeAssets();
     const int left = PanelItiner->width();
-    if (!names.topFrame.isEmpty()) {
-        const QPixmap top = loadPicture(names.topFrame);
+    if (!assets.topFrame.isNull()) {
         TilArr = new QLabel(this);
-        TilArr->setGeometry(left, 0, width() - left, top.height());
-        TilArr->setPixmap(top.scaled(TilArr->size()));
+        TilArr->setGeometry(left, 0, width() - left, assets.topFrame.height());
+        TilArr->setPixmap(assets.topFrame.scaled(TilArr->size()));
         TilArr->lower();
     }
-    if (!names.rightFrame.isEmpty()) {
-        const QPixmap right = loadPicture(names.rightFrame);
+    if (!assets.rightFrame.isNull()) {
         tilDer = new QLabel(this);
-        tilDer->setGeometry(width() - right.width(), 0, right.width(), height());
-        tilDer->setPixmap(right.scaled(tilDer->size()));
+        tilDer->setGeometry(width() - assets.rightFrame.width(), 0, assets.rightFrame.width(), height());
+        tilDer->setPixmap(assets.rightFrame.scaled(tilDer->size()));
         tilDer->lower();
     }
 }

@@ -165,7 +165,6 @@ private:
     int m_blinkTicks = 0;
     QPoint m_helpPosition;
     std::vector<QPixmap> m_guideFrames;
-    std::vector<QPixmap> m_icons;
 };
 
 extern TForm2 *Form2;

@@ -20,6 +20,7 @@
 #include "shell/configuration_panel.h"
 #include "shell/doors.h"
 #include "shell/scene_canvas.h"
+#include "shell/theme_assets.h"
 #include "shell/welcome_window.h"
 #include "university/university_window.h"
 
@@ -109,18 +110,11 @@ void Tform0::createScene()
     Animate1->hide();
 }
 
-// The pictures every theme shares, the current theme's and the animations'.
+// The figures of the animations and the icon list the module windows use;
+// the theme's own pictures come with ApplyTheme.
 void Tform0::loadThemePictures()
 {
-    m_theme.apply(currentTheme().isEmpty() ? '\0' : currentTheme()[0]);
-    const ThemePictures &names = m_theme.pictures();
-    loadPicture(QStringLiteral("mapa"));
-    for (const QString &name : {names.floor, names.topFrame, names.rightFrame, names.leftFrame})
-        if (!name.isEmpty())
-            loadPicture(name);
-    if (!names.tile.isEmpty())
-        m_tile = loadPicture(names.tile);
-    loadPicture(QStringLiteral("botonve.jpg"));
+    loadIconList();
     m_figureFrames = loadStrip(QString::fromLatin1(pictures::kWalkingFigureStrip),
                                pictures::kWalkingFigureFrames);
     m_doorFrames = loadStrip(QString::fromLatin1(pictures::kDoorStrip), pictures::kDoorFrames);
@@ -150,9 +144,8 @@ void Tform0::ApplyTheme(char letter)
             }
             Image1->show();
         }
-        if (!names.tile.isEmpty())
-            m_tile = loadPicture(names.tile);
-        mosaico->tile(m_tile);
+        loadThemeAssets(names);
+        mosaico->tile(themeAssets().tile);
     });
     const ThemeColours &colours = m_theme.colours();
     if (LabelCentro) {
@@ -354,7 +347,8 @@ void Tform0::TimerZoomTimer()
 {
     if (m_counter < 100) {
         m_counter += 10;
-        mosaico->stretch(zoomRectangle(m_chosenDoor, m_counter, m_tile.size()), m_tile);
+        mosaico->stretch(zoomRectangle(m_chosenDoor, m_counter, themeAssets().tile.size()),
+                         themeAssets().tile);
         mosaico->draw(QPoint(m_doorAt.x(), m_lastDoorY), m_doorFrames.back());
     }
     if (m_counter >= 100) {
@@ -363,7 +357,7 @@ void Tform0::TimerZoomTimer()
         label->show();
         label->setToolTip(displayText(doorHint(m_chosenDoor)));
         // The scene is drawn afresh so that it is whole when the pupil comes back.
-        mosaico->tile(m_tile);
+        mosaico->tile(themeAssets().tile);
         carryOutDoor(m_chosenDoor);
     }
 }

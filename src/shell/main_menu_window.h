@@ -84,7 +84,6 @@ private:
     ConfigurationPanel *m_configuration = nullptr;
 
     ThemeState m_theme;
-    QPixmap m_tile;
     std::vector<QPixmap> m_figureFrames;
     std::vector<QPixmap> m_doorFrames;
 

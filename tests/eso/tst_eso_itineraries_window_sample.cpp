@@ -2,7 +2,7 @@
 // part by part on clicks, its subject boxes printing a modality sheet or
 // opening their lists.
 
-#include "../shell/installation_copy.h"
+#include "../shell/started_installation.h"
 #include "gui_test_support.h"
 
 #include "data/content_tables.h"
@@ -53,26 +53,24 @@ class EsoItinerariesWindowTest : public QObject
 {
     Q_OBJECT
 
-    InstallationCopy m_installation;
-    QString m_previous;
+    std::unique_ptr<StartedInstallation> m_program;
 
 private slots:
     void initTestCase()
     {
-        m_previous = QDir::currentPath();
-        QDir::setCurrent(m_installation.path());
-        setMessageHandler([](const QString &text) { QFAIL(qPrintable(text)); });
-        QVERIFY(!runStartup(false).aborted);
-        form0->show();
+        m_program = std::make_unique<StartedInstallation>();
+        QVERIFY(m_program->started());
+        QCOMPARE(m_program->messages(), QStringList());
         form0->OpenDoor(DoorItineraries);
         QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
         QVERIFY(!Form2->PanelMenu2->isVisible());
     }
 
+    // No message may have been shown at any point.
     void cleanupTestCase()
     {
-        setMessageHandler({});
-        QDir::setCurrent(m_previous);
+        QCOMPARE(m_program->messages(), QStringList());
+        m_program.reset();
     }
 
     void eightClicksDrawTheStagesThenPlaceTheBoxes()

@@ -2,7 +2,7 @@
 // installation: the main menu's questionnaire door, the full questionnaire
 // answered by clicks on the grid, the results, printing and saving.
 
-#include "../shell/installation_copy.h"
+#include "../shell/started_installation.h"
 #include "gui_test_support.h"
 
 #include "data/content_tables.h"
@@ -55,27 +55,18 @@ class EsoQuestionnaireWindowTest : public QObject
 {
     Q_OBJECT
 
-    InstallationCopy m_installation;
-    QString m_previous;
-    QStringList m_messages;
+    std::unique_ptr<StartedInstallation> m_program;
     EsoQuestionnaire m_expected; // the same clicks on the logic alone
 
 private slots:
     void initTestCase()
     {
-        m_previous = QDir::currentPath();
-        QDir::setCurrent(m_installation.path());
-        setMessageHandler([this](const QString &text) { m_messages << text; });
-        QVERIFY(!runStartup(false).aborted);
-        QVERIFY(m_messages.isEmpty());
-        form0->show();
+        m_program = std::make_unique<StartedInstallation>();
+        QVERIFY(m_program->started());
+        QVERIFY(m_program->messages().isEmpty());
     }
 
-    void cleanupTestCase()
-    {
-        setMessageHandler({});
-        QDir::setCurrent(m_previous);
-    }
+    void cleanupTestCase() { m_program.reset(); }
 
     void theQuestionnaireDoorOpensTheQuestionnaireMenu()
     {
@@ -204,11 +195,11 @@ private slots:
         blocker.close();
         esotest::DialogAnswerer answerer;
         answerer.saveAs = blocker.fileName() + QStringLiteral("/resultado.TXT");
-        m_messages.clear();
+        m_program->clearMessages();
         QTest::mouseClick(Form2->grabar, Qt::LeftButton);
 
         QCOMPARE(answerer.saveDialogsAnswered, 1);
-        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_program->messages().size(), 1);
         QVERIFY(!QFile::exists(answerer.saveAs));
         QVERIFY(Form2->ListresCues->isVisible());
         QCOMPARE(Form2->ListresCues->count(), Form2->resultList().count());

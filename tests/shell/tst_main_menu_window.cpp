@@ -4,7 +4,7 @@
 #include "data/question_window.h"
 #include "data/messages.h"
 #include "eso/eso_window.h"
-#include "installation_copy.h"
+#include "started_installation.h"
 #include "shell/doors.h"
 #include "shell/main_menu_window.h"
 #include "shell/startup.h"
@@ -20,23 +20,21 @@ class MainMenuWindowTest : public QObject
 {
     Q_OBJECT
 
-    InstallationCopy m_installation;
-    QString m_previous;
+    std::unique_ptr<StartedInstallation> m_program;
 
 private slots:
     void initTestCase()
     {
-        m_previous = QDir::currentPath();
-        QDir::setCurrent(m_installation.path());
-        setMessageHandler([](const QString &text) { QFAIL(qPrintable(text)); });
-        QVERIFY(!runStartup(false).aborted);
-        form0->show();
+        m_program = std::make_unique<StartedInstallation>();
+        QVERIFY(m_program->started());
+        QCOMPARE(m_program->messages(), QStringList());
     }
 
+    // No message may have been shown at any point.
     void cleanupTestCase()
     {
-        setMessageHandler({});
-        QDir::setCurrent(m_previous);
+        QCOMPARE(m_program->messages(), QStringList());
+        m_program.reset();
     }
 
     void doorsShowTheirCaptions()
