@@ -46,7 +46,7 @@ DiagramText note(int row, int column, int dx, int dy, int text)
 // initial programmes, 37-49 the 3rd-year itineraries, 50-69 the 4th-year
 // ones, 70-77 diversification; in band 3 the Bachillerato routes (rows
 // 38-43, one per route) and vocational training (74-81); 84-97 the boxes of
-// further information.
+// further information; below the frame (rows 47-50) where the routes lead.
 std::vector<DiagramPart> buildParts()
 {
     std::vector<DiagramPart> parts(kLastDiagramPart + 1);
@@ -64,7 +64,7 @@ std::vector<DiagramPart> buildParts()
     // test for middle-grade training or to work.
     parts[1].boxes = {{16, 31, 21, 36}, {32, 84, 34, 97}};
     parts[1].lines = {stageLine(260)};
-    parts[1].texts = {label(4, 32, 0, 2, 172), label(18, 31, 3, 0, 501), caption(30, 31, 0, 0, 116),
+    parts[1].texts = {label(4, 32, 0, 2, 172), note(18, 31, 3, 0, 501), caption(30, 31, 0, 0, 116),
                       caption(32, 31, 0, 0, 115), label(32, 85, 0, 8, 115)};
 
     // 3rd year, science and humanities itinerary.
@@ -75,7 +75,9 @@ std::vector<DiagramPart> buildParts()
     // 3rd year, technological itinerary.
     parts[3].boxes = {{8, 84, 10, 97}};
     parts[3].lines = {stageLine(355)};
-    parts[3].texts = {caption(7, 37, 2, -3, 85), label(12, 38, 0, 0, 90), label(8, 85, 0, 8, 12)};
+    parts[3].texts = {caption(7, 37, 2, -3, 85), label(12, 38, 0, 0, 90), label(8, 85, 0, 8, 12),
+                      caption(5, 60, 6, 0, 203), caption(7, 60, 0, 0, 204), caption(9, 60, 0, 0, 205),
+                      caption(11, 60, 0, 0, 99)};
 
     // 4th year, humanities: the Bachillerato of humanities and social
     // sciences, and the arts.
@@ -89,28 +91,33 @@ std::vector<DiagramPart> buildParts()
 
     // 4th year, science: the Bachillerato of health and experimental
     // sciences, and university entrance.
-    parts[5].boxes = {{28, 84, 30, 97}};
-    parts[5].lines = {stageLine(468), link(468, 440, 468, 480)};
+    parts[5].boxes = {{28, 84, 30, 97}, {47, 31, 50, 41}, {47, 44, 50, 55}};
+    parts[5].lines = {stageLine(468), link(468, 440, 468, 480), link(282, 600, 282, 638),
+                      link(326, 662, 342, 662)};
     parts[5].texts = {label(17, 56, 3, 0, 94), caption(22, 56, 6, 0, 121),
                       label(41, 31, 3, 0, 61), label(43, 31, 3, 0, 63),
-                      caption(41, 63, 0, 0, 109), label(28, 85, 0, 8, 111)};
+                      caption(41, 63, 0, 0, 109), label(28, 85, 0, 8, 111),
+                      caption(18, 56, -3, 0, 206), caption(20, 56, -3, 0, 173),
+                      caption(48, 32, 0, 0, 111), caption(47, 45, 0, 4, 109), caption(48, 45, 0, 6, 84)};
 
     // 4th year, technological: sciences and engineering, or vocational
     // training; every itinerary ends in the ESO title.
-    parts[6].boxes = {{16, 84, 18, 97}, {20, 84, 22, 97}};
+    parts[6].boxes = {{16, 84, 18, 97}, {20, 84, 22, 97}, {47, 58, 50, 69}};
     parts[6].lines = {stageLine(516), link(516, 440, 588, 440), link(588, 440, 588, 480)};
     parts[6].texts = {label(16, 62, 3, 0, 95), caption(18, 62, 0, 0, 119), caption(20, 62, 0, 0, 120),
                       caption(26, 38, 0, 0, 108), caption(30, 52, 0, 0, 88), caption(32, 52, 0, 0, 113),
                       label(42, 31, 3, 0, 62), label(37, 75, 0, 0, 512), label(41, 75, 0, 0, 513),
-                      label(43, 75, 0, 0, 36), label(16, 85, 0, 8, 113), label(20, 85, 0, 8, 114)};
+                      label(43, 75, 0, 0, 36), label(16, 85, 0, 8, 113), label(20, 85, 0, 8, 114),
+                      caption(47, 59, 0, 4, 114), caption(48, 59, 0, 6, 110)};
 
     // Diversification, in 3rd and 4th year, leads to the ESO title; without
     // the title there are other ways on.
-    parts[7].boxes = {{12, 84, 14, 97}};
-    parts[7].lines = {stageLine(581, 165), link(581, 440, 581, 480)};
+    parts[7].boxes = {{12, 84, 14, 97}, {47, 71, 50, 83}};
+    parts[7].lines = {stageLine(581, 165), link(581, 440, 581, 480), link(610, 600, 610, 638)};
     parts[7].texts = {caption(14, 55, 0, 0, 87), note(30, 70, 2, 0, 554),
                       note(39, 63, 0, 0, 555), note(39, 74, 0, 0, 554),
-                      caption(43, 63, 0, 0, 115), label(12, 85, 0, 8, 140), label(12, 87, 0, 8, 108)};
+                      caption(43, 63, 0, 0, 115), label(12, 85, 0, 8, 140), label(12, 87, 0, 8, 108),
+                      caption(48, 72, 0, 0, 115)};
     return parts;
 }
 

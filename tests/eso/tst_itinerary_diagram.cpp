@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <map>
 
 using namespace velmira;
 
@@ -121,6 +122,23 @@ private slots:
             QCOMPARE(stage->colour, QColor(255, 0, 0));
             QCOMPARE(std::count_if(lines.begin(), lines.end(), [](const DiagramLine &l) { return l.width == 5; }), 1);
         }
+    }
+
+    void wholeDiagramHasItsElementCounts()
+    {
+        size_t boxes = 0, lines = 0;
+        std::map<TextStyle, int> texts;
+        for (int part = 0; part <= kLastDiagramPart; ++part) {
+            boxes += diagramPart(part).boxes.size();
+            lines += diagramPart(part).lines.size();
+            for (const DiagramText &t : diagramPart(part).texts)
+                ++texts[t.style];
+        }
+        QCOMPARE(boxes, size_t(26));
+        QCOMPARE(texts[TextStyle::Caption] + texts[TextStyle::Title], 33);
+        QCOMPARE(texts[TextStyle::Label], 26);
+        QCOMPARE(texts[TextStyle::Note], 4);
+        QCOMPARE(lines, size_t(16));
     }
 
     void firstAndLastStagesCarryTheirTexts()
