@@ -1,5 +1,6 @@
 #include "university_data.h"
 
+#include "data/command_runner.h"
 #include "data/content_tables.h"
 #include "data/language.h"
 #include "data/loaders.h"
@@ -9,8 +10,6 @@
 namespace velmira {
 
 namespace {
-QByteArray g_browserDefault;
-
 void loadProfessionCodes(UniversityData &data)
 {
     const QByteArray name = localName("profesio");
@@ -31,8 +30,6 @@ UniversityData &universityData()
     return data;
 }
 
-QByteArray browserDefault() { return g_browserDefault; }
-
 void loadUniversityData() { runLoadSteps(universityLoadSteps()); }
 
 LoadSteps universityLoadSteps()
@@ -41,7 +38,7 @@ LoadSteps universityLoadSteps()
     UniversityData &u = universityData();
     return {
         [&] {
-            g_browserDefault = "firefox";
+            setBrowserDefault("firefox");
             LoadPaddedLines(localName("carreran"), t.carreran, kWidthA);
             LoadPaddedLines(localName("carreranb"), t.carreranb, kWidthA);
             LoadPaddedLines(localName("otros"), t.otros, kWidthB);

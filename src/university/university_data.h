@@ -30,7 +30,4 @@ UniversityData &universityData();
 void loadUniversityData();
 LoadSteps universityLoadSteps();
 
-// The browser tried when BROWSER is unset.
-QByteArray browserDefault();
-
 } // namespace velmira
