@@ -7,6 +7,7 @@
 #include "data/question_window.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
+#include "data/window_controls.h"
 #include "eso/eso_data.h"
 #include "shell/theme_assets.h"
 
@@ -32,45 +33,7 @@ constexpr int kMenuLeft = 10;
 constexpr int kMenuWidth = 250;
 const QPoint kHelpPanelAt(10, 420);
 
-// A plain panel in a colour of its own.
-QWidget *panel(QWidget *parent, const QRect &geometry, const QColor &colour)
-{
-    auto *widget = new QWidget(parent);
-    widget->setGeometry(geometry);
-    QPalette shades = widget->palette();
-    shades.setColor(QPalette::Window, colour);
-    widget->setPalette(shades);
-    widget->setAutoFillBackground(true);
-    return widget;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *widget = new QPushButton(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-QFont settingsFont(int points)
-{
-    QFont font(QString::fromLatin1(fontName()));
-    font.setPointSize(points);
-    return font;
-}
-
 } // namespace
-
-int centreNameFontSize(int length)
-{
-    if (length > 45)
-        return 10;
-    if (length > 35)
-        return 14;
-    if (length > 25)
-        return 16;
-    return 18;
-}
 
 TForm2::TForm2(QWidget *parent)
     : WindowBase(QStringLiteral("Velmira"), QSize(1024, 768), colour2(), parent)

@@ -24,9 +24,6 @@ class QTimer;
 
 namespace velmira {
 
-// The size of the centre name's label font for a name of n characters.
-int centreNameFontSize(int length);
-
 class TForm2 : public WindowBase
 {
     Q_OBJECT

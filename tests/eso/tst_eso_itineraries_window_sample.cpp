@@ -10,6 +10,7 @@
 #include "data/messages.h"
 #include "data/report_layout.h"
 #include "data/text_bytes.h"
+#include "data/window_controls.h"
 #include "eso/eso_window.h"
 #include "eso/itinerary_diagram.h"
 #include "eso/modality_sheets.h"

@@ -1,0 +1,47 @@
+#include "window_controls.h"
+
+#include "settings.h"
+
+#include <QPalette>
+#include <QPushButton>
+
+namespace velmira {
+
+QWidget *panel(QWidget *parent, const QRect &geometry, const QColor &colour)
+{
+    auto *widget = new QWidget(parent);
+    widget->setGeometry(geometry);
+    QPalette shades = widget->palette();
+    shades.setColor(QPalette::Window, colour);
+    widget->setPalette(shades);
+    widget->setAutoFillBackground(true);
+    return widget;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *widget = new QPushButton(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QFont settingsFont(int points)
+{
+    QFont font(QString::fromLatin1(fontName()));
+    font.setPointSize(points);
+    return font;
+}
+
+int centreNameFontSize(int length)
+{
+    if (length > 45)
+        return 10;
+    if (length > 35)
+        return 14;
+    if (length > 25)
+        return 16;
+    return 18;
+}
+
+} // namespace velmira

@@ -1,0 +1,25 @@
+#pragma once
+// Small builders for the controls the windows lay out by hand.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+class QPushButton;
+class QWidget;
+
+namespace velmira {
+
+// A plain panel filled with a colour of its own.
+QWidget *panel(QWidget *parent, const QRect &geometry, const QColor &colour);
+
+// A button known by its control name.
+QPushButton *button(QWidget *parent, const char *name, const QRect &geometry);
+
+// The settings font at the given size (the base size is 0).
+QFont settingsFont(int points);
+
+// The size of the centre name's label font for a name of n characters.
+int centreNameFontSize(int length);
+
+} // namespace velmira
