@@ -367,6 +367,10 @@ void Tform0::carryOutDoor(int door)
     QWidget *module = nullptr;
     switch (door) {
     case DoorDegrees:
+        if (Form1)
+            Form1->BotInformacionClick();
+        module = Form1;
+        break;
     case DoorHigherGrade:
     case DoorBachillerato: module = Form1; break;
     case DoorCatalogue: module = FormCat; break;

@@ -1,0 +1,206 @@
+// The information menu of the university window: the presentation of the
+// structure of university studies and the two pages of the product's site.
+
+#include "university_window.h"
+
+#include "data/colours.h"
+#include "data/command_runner.h"
+#include "data/interface_texts.h"
+#include "data/settings.h"
+#include "data/text_bytes.h"
+#include "data/window_controls.h"
+#include "university/degree_presentation.h"
+#include "university/web_addresses.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace velmira {
+
+namespace {
+
+constexpr int kTickMs = 10;
+constexpr int kSentenceGrowth = 2;
+const QColor kCover(255, 255, 255);
+
+// The blocks of the diagram: access, degree, master, doctorate, work.
+struct Block
+{
+    QRect area;
+    QColor colour;
+};
+const Block kBlocks[] = {
+    {{20, 330, 150, 130}, QColor(255, 236, 160)},
+    {{180, 280, 260, 180}, QColor(192, 220, 206)},
+    {{450, 180, 190, 280}, QColor(170, 200, 235)},
+    {{650, 80, 180, 380}, QColor(235, 190, 190)},
+    {{845, 80, 40, 380}, QColor(210, 210, 210)},
+};
+
+// What each cover panel hides, in the order the presentation uncovers them.
+const QRect kCovers[kCoverPanels] = {
+    {20, 330, 150, 130},  // access
+    {180, 280, 260, 40},  // the degree's name
+    {180, 320, 260, 100}, // its years and credits
+    {180, 420, 260, 40},  // its final project
+    {845, 80, 40, 380},   // work
+    {450, 180, 190, 280}, // master
+    {650, 80, 180, 380},  // doctorate
+};
+
+QString spacedOut(const QString &text)
+{
+    QString spaced;
+    for (QChar c : text)
+        spaced += c + QLatin1Char(' ');
+    return spaced;
+}
+
+} // namespace
+
+void TForm1::createPresentation()
+{
+    PanelGradosT = panel(this, QRect(0, 0, 1024, 768), colour6());
+    PanelGrado = panel(PanelGradosT, QRect(62, 40, 900, 480), Qt::white);
+    for (const Block &block : kBlocks)
+        panel(PanelGrado, block.area, block.colour);
+    const struct
+    {
+        const char *name;
+        QRect area;
+    } labels[] = {
+        {"LabelG0", {0, 20, 900, 40}},    {"LabelG4", {25, 335, 140, 120}}, {"LabelG1", {180, 285, 260, 30}},
+        {"LabelG2", {180, 330, 260, 30}}, {"LabelG3", {180, 370, 260, 30}}, {"LabelG5", {180, 425, 260, 30}},
+        {"LabelG8", {450, 190, 190, 30}}, {"LabelG11", {450, 250, 190, 30}}, {"LabelG7", {450, 290, 190, 30}},
+        {"LabelG10", {450, 425, 190, 30}}, {"LabelG6", {650, 90, 180, 30}}, {"LabelG12", {650, 200, 180, 30}},
+        {"LabelG9", {650, 425, 180, 30}},  {"LabelGT", {850, 90, 30, 360}},
+    };
+    for (const auto &spec : labels) {
+        auto *l = new QLabel(PanelGrado);
+        l->setObjectName(QString::fromLatin1(spec.name));
+        l->setGeometry(spec.area);
+        l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(true);
+        l->setFont(settingsFont(13));
+    }
+    PanelGrado->findChild<QLabel *>(QStringLiteral("LabelG0"))->setFont(settingsFont(18));
+    for (int p = 0; p < kCoverPanels; ++p) {
+        PanelMueve[p] = panel(PanelGrado, kCovers[p], kCover);
+        PanelMueve[p]->setObjectName(QStringLiteral("PanelMueve%1").arg(p + 1));
+    }
+
+    LabelGTexto = new QLabel(PanelGradosT);
+    LabelGTexto->setObjectName(QStringLiteral("LabelGTexto"));
+    LabelGTexto->setGeometry(62, 550, 1, 40);
+    LabelGTexto->setFont(settingsFont(14));
+    BotAvanza = button(PanelGradosT, "BotAvanza", QRect(62, 620, 200, 33));
+    BotAcabarG = button(PanelGradosT, "BotAcabarG", QRect(280, 620, 200, 33));
+    connect(BotAvanza, &QPushButton::clicked, this, &TForm1::BotAvanzaClick);
+    connect(BotAcabarG, &QPushButton::clicked, this, &TForm1::BotAcabarGClick);
+
+    Timergrado = new QTimer(this);
+    Timergrado->setInterval(kTickMs);
+    connect(Timergrado, &QTimer::timeout, this, &TForm1::TimergradoTimer);
+    Timerfrase = new QTimer(this);
+    Timerfrase->setInterval(kTickMs);
+    connect(Timerfrase, &QTimer::timeout, this, &TForm1::TimerfraseTimer);
+    PanelGradosT->hide();
+}
+
+void TForm1::botinfo1Click()
+{
+    PanelGradosT->show();
+    PanelGradosT->raise();
+    Panelmenu2->hide();
+    BotAvanza->setEnabled(true);
+    const auto setLabel = [this](const char *name, const QString &text) {
+        PanelGrado->findChild<QLabel *>(QString::fromLatin1(name))->setText(text);
+    };
+    const QString blank = QStringLiteral(" ");
+    setLabel("LabelG6", uiText(466));
+    setLabel("LabelG4", uiText(552));
+    setLabel("LabelG9", uiText(485));
+    setLabel("LabelG5", uiText(550));
+    setLabel("LabelG10", uiText(550));
+    setLabel("LabelG7", uiText(666) + blank + uiText(665));
+    setLabel("LabelG1", uiText(522));
+    setLabel("LabelG2", uiText(670) + blank + uiText(664));
+    setLabel("LabelG3", uiText(667) + blank + uiText(665));
+    setLabel("LabelG8", uiText(551));
+    setLabel("LabelG11", uiText(668) + blank + uiText(664));
+    setLabel("LabelG12", uiText(669) + blank + uiText(665));
+    setLabel("LabelG0", uiText(502));
+    setLabel("LabelGT", spacedOut(uiText(671)));
+    // Every cover back in place, for a presentation seen again.
+    for (int p = 0; p < kCoverPanels; ++p)
+        PanelMueve[p]->setGeometry(kCovers[p]);
+    m_presentationStep = 0;
+    LabelGTexto->setText(uiText(539));
+    Timergrado->start();
+}
+
+void TForm1::BotAvanzaClick()
+{
+    Timergrado->start();
+    ++m_presentationStep;
+}
+
+void TForm1::BotAcabarGClick()
+{
+    Timergrado->stop();
+    Timerfrase->stop();
+    PanelGradosT->hide();
+    BotAvanza->setEnabled(true);
+}
+
+void TForm1::TimergradoTimer()
+{
+    if (m_presentationStep > kLastPresentationStep) {
+        Timergrado->stop();
+        return;
+    }
+    const PresentationStep step = presentationStep(m_presentationStep);
+    for (int closed : step.closedPanels)
+        PanelMueve[closed - 1]->resize(0, PanelMueve[closed - 1]->height());
+    if (step.lastStep) {
+        Timergrado->stop();
+        BotAvanza->setEnabled(false);
+        return;
+    }
+    if (step.uncoveredPanel > 0) {
+        QWidget *cover = PanelMueve[step.uncoveredPanel - 1];
+        if (cover->width() > 1) {
+            const int d = step.pixelsPerTick;
+            cover->setGeometry(cover->x() + d, cover->y(), std::max(0, cover->width() - d), cover->height());
+            return;
+        }
+    }
+    Timergrado->stop();
+    LabelGTexto->setText(displayText(step.sentence));
+    LabelGTexto->resize(1, LabelGTexto->height());
+    Timerfrase->start();
+}
+
+void TForm1::TimerfraseTimer()
+{
+    LabelGTexto->resize(LabelGTexto->width() + kSentenceGrowth, LabelGTexto->height());
+    if (LabelGTexto->width() > kSentenceFullWidth)
+        Timerfrase->stop();
+}
+
+namespace {
+
+// A page of the product's site, told which centre asks for it.
+QByteArray productPage(const char *page)
+{
+    return QByteArray(web::kProductSite) + "/prueba/static.php?page=" + page
+           + "&usu=" + percentEncoded(centreName().trimmed());
+}
+
+} // namespace
+
+void TForm1::botinfo2Click() { openWebPage(productPage("Selectividad")); }
+void TForm1::botinfo3Click() { openWebPage(productPage("BecasUniversitarias")); }
+
+} // namespace velmira
