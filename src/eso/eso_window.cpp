@@ -2,8 +2,6 @@
 
 #include "data/colours.h"
 #include "data/interface_texts.h"
-#include "data/picture_names.h"
-#include "data/pictures.h"
 #include "data/question_window.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
@@ -49,7 +47,7 @@ TForm2::TForm2(QWidget *parent)
     applyCommonLook();
     styleSubjectBoxes();
     setFonts();
-    if (!load(loadEsoData) || !load([this] { loadPictures(); }))
+    if (!load(loadEsoData) || !load([this] { payuda->loadGuide(); }))
         return;
     loadDecorations();
     setCaptions();
@@ -91,23 +89,12 @@ void TForm2::createMenus()
 void TForm2::createHelpPanel()
 {
     m_helpPosition = kHelpPanelAt;
-    payuda = panel(this, QRect(m_helpPosition, QSize(280, 190)), Qt::white);
+    payuda = new HelpPanelWidget(this, QRect(m_helpPosition, QSize(280, 190)), 12);
     payuda->installEventFilter(this);
-    chica = new QLabel(payuda);
-    chica->setGeometry(5, 11, pictures::kFigureFrameWidth, pictures::kFigureFrameHeight);
-    for (int i = 0; i < kHelpLines; ++i) {
-        LabelAyu[i] = new QLabel(payuda);
-        LabelAyu[i]->setObjectName(QStringLiteral("LabelAyu%1").arg(i + 1));
-        LabelAyu[i]->setGeometry(66, 11 + 21 * i, 212, 21);
-    }
-    payuda->hide();
 }
 
 void TForm2::createTimers()
 {
-    TimerAyuda = new QTimer(this);
-    TimerAyuda->setInterval(kHelpTickMs);
-    connect(TimerAyuda, &QTimer::timeout, this, &TForm2::TimerAyudaTimer);
     TimerParpadeo = new QTimer(this);
     TimerParpadeo->setInterval(200);
     connect(TimerParpadeo, &QTimer::timeout, this, &TForm2::TimerParpadeoTimer);
@@ -129,13 +116,6 @@ void TForm2::setFonts()
     ListresCues->setFont(courier);
     Labelano->setFont(settingsFont(14));
     LabelAviso->setFont(settingsFont(12));
-    for (QLabel *label : LabelAyu)
-        label->setFont(settingsFont(12));
-}
-
-void TForm2::loadPictures()
-{
-    m_guideFrames = loadStrip(QString::fromLatin1(pictures::kGuideStrip), pictures::kGuideFrames);
 }
 
 // The theme's top and right frames, as the main menu loaded them, laid along
@@ -253,27 +233,8 @@ void TForm2::closeEvent(QCloseEvent *event)
 
 void TForm2::showHelp(int message)
 {
-    m_help.show(message);
-    for (QLabel *label : LabelAyu) {
-        label->clear();
-        label->setStyleSheet(QStringLiteral("color: black;"));
-    }
-    TimerAyuda->start();
-    payuda->show();
-    payuda->raise();
-}
-
-void TForm2::TimerAyudaTimer()
-{
-    const HelpPanel::Tick tick = m_help.tick();
-    if (tick.stopped) {
-        TimerAyuda->stop();
-        return;
-    }
-    if (tick.guideFrame >= 0 && tick.guideFrame < static_cast<int>(m_guideFrames.size()))
-        chica->setPixmap(m_guideFrames[tick.guideFrame]);
-    if (tick.revealedLine > 0)
-        LabelAyu[tick.revealedLine - 1]->setText(displayText(m_help.labels()[tick.revealedLine - 1]));
+    HelpLines lines;
+    payuda->showLines(helpMessageLines(message, lines) ? &lines : nullptr);
 }
 
 // The more-information link blinks for eight ticks, then keeps its caption.

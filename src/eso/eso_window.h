@@ -7,7 +7,8 @@
 #include "eso/eso_questions.h"
 #include "eso/eso_results.h"
 #include "eso/eso_student_name.h"
-#include "eso/help_panel.h"
+#include "data/help_panel_widget.h"
+#include "eso/eso_help_messages.h"
 #include "eso/itinerary_diagram.h"
 #include "eso/subject_lists.h"
 
@@ -51,10 +52,7 @@ public:
     QLabel *Labelano2 = nullptr;
 
     // Help panel.
-    QWidget *payuda = nullptr;
-    QLabel *chica = nullptr;
-    std::array<QLabel *, kHelpLines> LabelAyu{};
-    QTimer *TimerAyuda = nullptr;
+    HelpPanelWidget *payuda = nullptr;
 
     // Itineraries diagram.
     std::vector<QPushButton *> subjectBoxButtons; // `b1` .. `BitBtn51`, by box index
@@ -121,14 +119,12 @@ private:
     void createTimers();
     void setCaptions();
     void setFonts();
-    void loadPictures();
     void loadDecorations();
     void highlightMenuButton(QObject *button);
     void styleSubjectBoxes();
 
     // Help panel.
     void showHelp(int message);
-    void TimerAyudaTimer();
     void TimerParpadeoTimer();
 
     // Itineraries.
@@ -155,13 +151,11 @@ private:
     EsoQuestionnaire m_questionnaire;
     EsoResultList m_results;
     std::vector<QByteArray> m_details;
-    HelpPanel m_help;
     ItineraryDrawing m_drawing;
     SubjectBoxClicks m_boxClicks;
     bool m_questionnaireActive = false;
     int m_blinkTicks = 0;
     QPoint m_helpPosition;
-    std::vector<QPixmap> m_guideFrames;
 };
 
 extern TForm2 *Form2;

@@ -3,13 +3,24 @@
 
 #include "diagram_test_support.h"
 
-#include "eso/help_panel.h"
+#include "eso/eso_help_messages.h"
 
 #include "data/text_bytes.h"
 
 #include <QtTest>
 
 using namespace velmira;
+
+namespace {
+
+// Shows message n as the window does: its lines, or the previous ones.
+void showHelpMessage(HelpPanel &panel, int message)
+{
+    HelpLines lines;
+    panel.show(helpMessageLines(message, lines) ? &lines : nullptr);
+}
+
+} // namespace
 
 class TestHelpPanel : public QObject
 {
@@ -45,7 +56,7 @@ private slots:
     void nineTicksRevealEightLinesThenStop()
     {
         HelpPanel panel;
-        panel.show(32);
+        showHelpMessage(panel, 32);
         QVERIFY(panel.running());
         QCOMPARE(panel.labels(), HelpLines{});
         for (int k = 1; k <= 8; ++k) {
@@ -61,7 +72,7 @@ private slots:
         QVERIFY(!panel.running());
         QCOMPARE(panel.tick().revealedLine, 0);
 
-        panel.show(1); // counters start again from the first line
+        showHelpMessage(panel, 1); // counters start again from the first line
         QCOMPARE(panel.tick().revealedLine, 1);
         QCOMPARE(panel.labels()[1], QByteArray());
         QCOMPARE(panel.tick().revealedLine, 2);
@@ -71,12 +82,12 @@ private slots:
     void aMessageWithoutLinesShowsThePreviousAgain()
     {
         HelpPanel panel;
-        panel.show(31);
-        panel.show(30);
+        showHelpMessage(panel, 31);
+        showHelpMessage(panel, 30);
         QCOMPARE(panel.lines(), (HelpLines{"T207", "T208", "T209", "T210", "T211", "T212", "", ""}));
         QCOMPARE(panel.labels(), HelpLines{});
     }
 };
 
 QTEST_GUILESS_MAIN(TestHelpPanel)
-#include "tst_help_panel.moc"
+#include "tst_eso_help_messages.moc"

@@ -1,4 +1,4 @@
-#include "help_panel.h"
+#include "eso_help_messages.h"
 
 #include "data/interface_texts.h"
 #include "data/text_bytes.h"
@@ -64,33 +64,6 @@ bool helpMessageLines(int message, HelpLines &lines)
         return true;
     }
     return false;
-}
-
-void HelpPanel::show(int message)
-{
-    m_labels = {};
-    helpMessageLines(message, m_lines);
-    m_running = true;
-}
-
-HelpPanel::Tick HelpPanel::tick()
-{
-    Tick result;
-    if (!m_running)
-        return result;
-    ++m_ticks;
-    if (m_ticks >= kHelpLines + 1) {
-        m_running = false;
-        m_ticks = 0;
-        m_shown = 0;
-        result.stopped = true;
-        return result;
-    }
-    ++m_shown;
-    result.revealedLine = m_shown;
-    result.guideFrame = m_shown - 1;
-    m_labels[m_shown - 1] = m_lines[m_shown - 1];
-    return result;
 }
 
 } // namespace velmira

@@ -1,6 +1,7 @@
 #pragma once
-// The help panel of the ESO window: up to eight short lines that appear one
-// per timer tick beside the guide's picture.
+// A help panel: up to eight short lines that appear one per timer tick beside
+// the guide's picture, the ninth tick ending the show. Each window has its own
+// table of messages.
 
 #include <QByteArray>
 
@@ -9,14 +10,9 @@
 namespace velmira {
 
 constexpr int kHelpLines = 8;
-constexpr int kHelpLineWidth = 26;
 constexpr int kHelpTickMs = 200;
 
 using HelpLines = std::array<QByteArray, kHelpLines>;
-
-// The lines of message n, cut to the panel's width; false for a message
-// without lines of its own.
-bool helpMessageLines(int message, HelpLines &lines);
 
 class HelpPanel
 {
@@ -28,9 +24,9 @@ public:
         int guideFrame = -1;   // picture of the guide to show, -1 to keep it
     };
 
-    // Empties the labels and fills the buffers for the message (keeping the
-    // previous lines for a message without any); the timer runs.
-    void show(int message);
+    // Empties the labels and takes the message's lines; a message without
+    // lines of its own (null) shows the previous lines again. The timer runs.
+    void show(const HelpLines *lines);
     Tick tick();
 
     bool running() const { return m_running; }
