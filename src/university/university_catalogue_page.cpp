@@ -71,6 +71,7 @@ void TForm1::menunuevo1Click()
 {
     PanelMenu->hide();
     Panelmenu2->hide();
+    payuda->hide();
     PanelSel->show();
     PanelSelTit->show();
     ListSel->show();

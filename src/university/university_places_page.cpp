@@ -16,6 +16,7 @@
 #include "university/centre_lists.h"
 #include "university/degree_catalogue.h"
 #include "university/place_lists.h"
+#include "university/university_help.h"
 #include "university/web_addresses.h"
 
 #include <QInputDialog>
@@ -238,6 +239,7 @@ void TForm1::MenuCarUniDoble2Click()
     ListSel->clear();
     PanelSelTit->setText(uiText(242));
     BotRetroceder->show();
+    showHelp(HelpDoubleDegreesByRegion);
 }
 
 void TForm1::menui6Click()

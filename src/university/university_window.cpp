@@ -7,6 +7,7 @@
 #include "data/text_bytes.h"
 #include "data/window_controls.h"
 #include "university/star_map_link.h"
+#include "university/university_help.h"
 #include "university/university_data.h"
 
 #include <QComboBox>
@@ -48,10 +49,11 @@ TForm1::TForm1(QWidget *parent)
     createPlaces();
     createSelectionArea();
     createPresentation();
+    payuda = new HelpPanelWidget(this, QRect(10, 460, 300, 200), 11);
     createRunners();
     applyCommonLook();
     applyFonts();
-    if (!load(loadUniversityData))
+    if (!load(loadUniversityData) || !load([this] { payuda->loadGuide(); }))
         return;
     setCaptions();
     showModuleMenu();
@@ -192,7 +194,7 @@ void TForm1::setCaptions()
 void TForm1::showModuleMenu()
 {
     for (QWidget *w : std::initializer_list<QWidget *>{PanelSel, PanelCarSel, PanelEstrellas, ListComunidad,
-                                                       PanelMapa, Panelmenu2, PanelGradosT})
+                                                       PanelMapa, Panelmenu2, PanelGradosT, payuda})
         w->hide();
     showDetailButtons(false);
     for (QWidget *w : {BotIntUni, BotImprimir, BotRetroceder})
@@ -204,6 +206,12 @@ void TForm1::showModuleMenu()
 }
 
 void TForm1::BotInformacionClick() { showModuleMenu(); }
+
+void TForm1::showHelp(int step)
+{
+    HelpLines lines;
+    payuda->showLines(universityHelpLines(step, lines) ? &lines : nullptr);
+}
 
 void TForm1::showDetailButtons(bool shown)
 {

@@ -6,6 +6,7 @@
 // to its controls.
 
 #include "data/window_base.h"
+#include "data/help_panel_widget.h"
 #include "university/degree_tree.h"
 #include "university/selection_back.h"
 
@@ -85,6 +86,8 @@ public:
     QTimer *Timergrado = nullptr;
     QTimer *Timerfrase = nullptr;
 
+    HelpPanelWidget *payuda = nullptr;
+
     TCmdExecComponent *CmdExecComponent1 = nullptr; // web pages
     TCmdExecComponent *CmdExecComponent2 = nullptr; // PDF documents
 
@@ -113,6 +116,8 @@ public:
     void TimergradoTimer();
     void TimerfraseTimer();
     void CmdExecComponent1Complete();
+    // Shows help step n (the lines left from before for a step without any).
+    void showHelp(int step);
 
     // State shared with the lists.
     int currentDegree() const { return m_currentDegree; }

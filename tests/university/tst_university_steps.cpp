@@ -5,6 +5,7 @@
 
 #include "university/degree_presentation.h"
 #include "university/selection_back.h"
+#include "university/university_help.h"
 
 #include <QtTest>
 
@@ -77,6 +78,21 @@ private slots:
         QFETCH(SelectionScreen, screen);
         QFETCH(std::vector<BackStep>, steps);
         QVERIFY(backSteps(views, screen) == steps);
+    }
+
+    void helpStepsFillTheirLines()
+    {
+        HelpLines lines;
+        QVERIFY(universityHelpLines(HelpQuestionnaireOpened, lines));
+        QCOMPARE(lines, (HelpLines{"", "T349", "T350", "T351", "T352", "T353", "T354", ""}));
+        QVERIFY(universityHelpLines(HelpInterestsChosen, lines));
+        QCOMPARE(lines, (HelpLines{"T356", "T357", "T358", "T359", "T360", "T361", "T362", "T363"}));
+        QVERIFY(universityHelpLines(HelpCombinedTooEarly, lines));
+        QCOMPARE(lines, (HelpLines{"T415", "T416", "T417", "", "", "", "", ""}));
+        for (int kept : {int(HelpItineraryClicked), int(HelpResultsPrinted), int(HelpDoubleDegreesByRegion), 0, 40}) {
+            QVERIFY(!universityHelpLines(kept, lines));
+            QCOMPARE(lines[0], QByteArray("T415"));
+        }
     }
 
     void presentationUncoversItsPanelsInTurn()

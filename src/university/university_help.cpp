@@ -1,0 +1,41 @@
+#include "university_help.h"
+
+#include "data/interface_texts.h"
+
+namespace velmira {
+
+namespace {
+
+// Help lines from, from + 1, ... hold count interface texts from firstText on.
+void fill(HelpLines &lines, int from, int firstText, int count)
+{
+    for (int i = 0; i < count; ++i)
+        lines[from + i] = interfaceText(firstText + i);
+}
+
+} // namespace
+
+bool universityHelpLines(int step, HelpLines &lines)
+{
+    HelpLines shown;
+    switch (step) {
+    case HelpQuestionnaireOpened: fill(shown, 1, 349, 6); break;
+    case HelpQualitiesChosen:
+        shown[0] = interfaceText(355);
+        fill(shown, 1, 357, 7);
+        break;
+    case HelpInterestsChosen:
+        shown[0] = interfaceText(356);
+        fill(shown, 1, 357, 7);
+        break;
+    case HelpPartResults: fill(shown, 0, 364, 8); break;
+    case HelpCombinedResults: fill(shown, 0, 378, 7); break;
+    case HelpCombinedTooEarly: fill(shown, 0, 415, 3); break;
+    case HelpAfterSaving: fill(shown, 0, 22, 7); break;
+    default: return false;
+    }
+    lines = shown;
+    return true;
+}
+
+} // namespace velmira
