@@ -2,6 +2,7 @@
 
 #include "colours.h"
 #include "settings.h"
+#include "window_controls.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -61,7 +62,7 @@ void TForm4::createButtons()
     ShadowNo->setGeometry(168, 100, 89, 33);
     for (QPushButton *button : {ShadowSi, ShadowNo}) {
         button->setCursor(Qt::PointingHandCursor);
-        button->setStyleSheet(QStringLiteral("background-color: yellow; color: black;"));
+        button->setStyleSheet(buttonStyle());
     }
     connect(ShadowSi, &QPushButton::clicked, this, [this] { done(kYes); });
     connect(ShadowNo, &QPushButton::clicked, this, [this] { done(kNo); });

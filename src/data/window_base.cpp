@@ -2,6 +2,7 @@
 
 #include "messages.h"
 #include "settings.h"
+#include "window_controls.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -69,7 +70,7 @@ void WindowBase::applyCommonLook()
     const QString family = QString::fromLatin1(fontName());
     for (QAbstractButton *button : findChildren<QAbstractButton *>()) {
         button->setCursor(Qt::PointingHandCursor);
-        button->setStyleSheet(QStringLiteral("background-color: yellow; color: black;"));
+        button->setStyleSheet(buttonStyle());
         QFont font = button->font();
         font.setFamily(family);
         button->setFont(font);

@@ -26,6 +26,12 @@ QPushButton *button(QWidget *parent, const char *name, const QRect &geometry)
     return widget;
 }
 
+QString buttonStyle(const QColor &background)
+{
+    return QStringLiteral("* { background-color: %1; color: black; } *:disabled { color: gray; }")
+        .arg(background.name());
+}
+
 QFont settingsFont(int points)
 {
     QFont font(QString::fromLatin1(fontName()));

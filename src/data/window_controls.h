@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QString>
 
 class QPushButton;
 class QWidget;
@@ -15,6 +16,10 @@ QWidget *panel(QWidget *parent, const QRect &geometry, const QColor &colour);
 
 // A button known by its control name.
 QPushButton *button(QWidget *parent, const char *name, const QRect &geometry);
+
+// The look of a button: yellow with black text, grey text while disabled;
+// a highlighted button takes another background.
+QString buttonStyle(const QColor &background = QColor(255, 255, 0));
 
 // The settings font at the given size (the base size is 0).
 QFont settingsFont(int points);

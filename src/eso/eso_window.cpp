@@ -195,8 +195,7 @@ void TForm2::highlightMenuButton(QObject *button)
     if (std::find(menu.begin(), menu.end(), button) == menu.end())
         return;
     for (QPushButton *b : menu)
-        b->setStyleSheet(b == button ? QStringLiteral("background-color: %1; color: black;").arg(colour4().name())
-                                     : QStringLiteral("background-color: yellow; color: black;"));
+        b->setStyleSheet(b == button ? buttonStyle(colour4()) : buttonStyle());
 }
 
 void TForm2::openItinerariesPage()

@@ -23,6 +23,7 @@
 #include "shell/theme_assets.h"
 #include "shell/welcome_window.h"
 #include "university/university_window.h"
+#include "data/window_controls.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -414,7 +415,7 @@ void Tform0::resetHover()
     if (LabelConfi)
         LabelConfi->setStyleSheet(styleFor(Qt::black, Qt::white));
     if (BotRetroce)
-        BotRetroce->setStyleSheet(QStringLiteral("background-color: yellow; color: black;"));
+        BotRetroce->setStyleSheet(buttonStyle());
     if (LabelDejar)
         LabelDejar->setStyleSheet(QStringLiteral("color: %1;").arg(m_theme.colours().font.name()));
 }

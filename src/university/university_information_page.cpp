@@ -74,7 +74,7 @@ void TForm1::createPresentation()
         {"LabelG2", {180, 330, 260, 30}}, {"LabelG3", {180, 370, 260, 30}}, {"LabelG5", {180, 425, 260, 30}},
         {"LabelG8", {450, 190, 190, 30}}, {"LabelG11", {450, 250, 190, 30}}, {"LabelG7", {450, 290, 190, 30}},
         {"LabelG10", {450, 425, 190, 30}}, {"LabelG6", {650, 90, 180, 30}}, {"LabelG12", {650, 200, 180, 30}},
-        {"LabelG9", {650, 425, 180, 30}},  {"LabelGT", {850, 90, 30, 360}},
+        {"LabelG9", {650, 425, 180, 30}},  {"LabelGT", {857, 90, 16, 360}},
     };
     for (const auto &spec : labels) {
         auto *l = new QLabel(PanelGrado);
