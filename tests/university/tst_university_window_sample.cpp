@@ -9,6 +9,7 @@
 #include "data/command_runner.h"
 #include "data/content_tables.h"
 #include "data/interface_texts.h"
+#include "data/language.h"
 #include "data/text_bytes.h"
 #include "shell/doors.h"
 #include "university/centre_lists.h"
@@ -250,6 +251,45 @@ private slots:
         QTRY_COMPARE(asked, 1);
         QCOMPARE(browserDefault(), QByteArray("konqueror"));
         qunsetenv("BROWSER");
+    }
+
+    // The sports line opens its document in the viewer; without a viewer the
+    // pupil is told where the documents are. Its entry then lists its lines.
+    void otherStudiesOpenTheSportsDocument()
+    {
+        QTemporaryDir bin;
+        const QByteArray path = qgetenv("PATH");
+        const QString viewer = bin.filePath(QStringLiteral("run-mailcap"));
+        QFile script(viewer);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"${0%/*}/opened\"\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        qputenv("PATH", bin.path().toLocal8Bit());
+
+        QTest::mouseClick(Form1->menui6, Qt::LeftButton);
+        QCOMPARE(shownLines(Form1->ListComunidad), displayed([] {
+                     std::vector<QByteArray> trimmed;
+                     for (const QByteArray &line : otherStudies())
+                         trimmed.push_back(trimTrailingBlanks(line));
+                     return trimmed;
+                 }()));
+        clickRow(Form1->ListComunidad, 2);
+        QFile opened(bin.filePath(QStringLiteral("opened")));
+        QVERIFY(opened.open(QIODevice::ReadOnly));
+        QCOMPARE(opened.readAll(), programDirectory() + "pdf/DeportesCentros.pdf\n");
+        QCOMPARE(m_program->messages(), QStringList());
+        QCOMPARE(Form1->ListSel->count(), int(otherStudyLines(3).size()));
+
+        QFile::remove(viewer);
+        clickRow(Form1->ListComunidad, 2);
+        qputenv("PATH", path);
+        QCOMPARE(m_program->messages(),
+                 QStringList{QStringLiteral("¡Lo siento! No puedo abrir el PDF. Los encontrarás en la carpeta \"PDF\"")});
+        m_program->clearMessages();
+        QTest::mouseClick(Form1->BotRetroceder, Qt::LeftButton);
+        QVERIFY(Form1->PanelMenu->isVisible());
+        QVERIFY(!Form1->ListComunidad->isVisible());
     }
 
     void presentationShowsItsStepsAndEnds()
