@@ -1,7 +1,10 @@
 #include "window_controls.h"
 
+#include "interface_texts.h"
 #include "settings.h"
+#include "text_bytes.h"
 
+#include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 
@@ -48,6 +51,15 @@ int centreNameFontSize(int length)
     if (length > 25)
         return 16;
     return 18;
+}
+
+void showSchoolHeading(QWidget *window, QLabel *year, QLabel *centre)
+{
+    const QString name = displayText(centreName());
+    window->setWindowTitle(uiText(338) + QStringLiteral("  ") + name);
+    year->setText(uiText(175) + QStringLiteral(" 2011/12"));
+    centre->setText(name);
+    centre->setFont(settingsFont(centreNameFontSize(name.size())));
 }
 
 } // namespace velmira

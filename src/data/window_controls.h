@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -26,5 +27,9 @@ QFont settingsFont(int points);
 
 // The size of the centre name's label font for a name of n characters.
 int centreNameFontSize(int length);
+
+// The window's caption (interface text 338 and the centre's name), the
+// school-year label and the centre's name in a font that fits its length.
+void showSchoolHeading(QWidget *window, QLabel *year, QLabel *centre);
 
 } // namespace velmira

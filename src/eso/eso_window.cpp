@@ -141,11 +141,7 @@ void TForm2::loadDecorations()
 
 void TForm2::setCaptions()
 {
-    const QString centre = displayText(centreName());
-    setWindowTitle(uiText(338) + QStringLiteral("  ") + centre);
-    Labelano->setText(uiText(175) + QStringLiteral(" 2011/12"));
-    Labelano2->setText(centre);
-    Labelano2->setFont(settingsFont(centreNameFontSize(centre.size())));
+    showSchoolHeading(this, Labelano, Labelano2);
 
     botCuestio->setText(uiText(52));
     BotItinerarios->setText(uiText(21));

@@ -156,11 +156,7 @@ void TForm1::applyFonts()
 
 void TForm1::setCaptions()
 {
-    const QString centre = displayText(centreName());
-    setWindowTitle(uiText(338) + QStringLiteral("  ") + centre);
-    Labelano->setText(uiText(175) + QStringLiteral(" 2011/12"));
-    Labelano2->setText(centre);
-    Labelano2->setFont(settingsFont(centreNameFontSize(centre.size())));
+    showSchoolHeading(this, Labelano, Labelano2);
 
     menunuevo1->setText(uiText(440));
     MenuCarUni3->setText(uiText(441));
