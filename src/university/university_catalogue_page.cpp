@@ -144,6 +144,7 @@ void TForm1::BotUniClick()
     m_currentDegree = degree;
     const DegreeCentreList list = centreListOfDegree(degree);
     fillSelectionList(list.lines, true);
+    ListSel->unsetCursor();
     m_selectionLineNumbers.assign(list.lines.size(), 0);
     showStarMap(list.regionHasCentres);
 }

@@ -230,7 +230,6 @@ void TForm1::fillSelectionList(const std::vector<QByteArray> &lines, bool courie
         if (line.startsWith('-'))
             item->setForeground(QColor(128, 0, 0));
     }
-    ListSel->unsetCursor();
 }
 
 void TForm1::fillCentreList(const std::vector<QByteArray> &lines)
