@@ -2,9 +2,10 @@
 # The Debian 12 packages Velmira needs to build, test and run.
 set -euo pipefail
 # Fonts: Liberation stands in for Arial and Times New Roman, URW Nimbus Mono
-# for Courier, and xfonts-scalable brings Bitstream Charter.
+# for Courier, and xfonts-scalable brings Bitstream Charter. mailcap brings
+# run-mailcap, which opens the PDF documents.
 packages=(build-essential cmake qt6-base-dev libgl-dev fonts-liberation fonts-urw-base35
-          xfonts-scalable fonts-dejavu-core time)
+          xfonts-scalable fonts-dejavu-core time mailcap)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
