@@ -73,7 +73,7 @@ struct DiagramPart
 
 constexpr int kLastDiagramPart = 7; // part 0 is the frame, 1-7 the stages
 
-// Part 0..7 of the diagram; an empty part outside that range.
+// Drawing step 0..7 of the diagram; nothing outside that range.
 const DiagramPart &diagramPart(int part);
 
 // One thing to paint. A filled area spans x1..x2-1 and y1..y2-1 (a rectangle

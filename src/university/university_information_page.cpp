@@ -76,10 +76,10 @@ void TForm1::createPresentation()
         {"LabelG10", {450, 425, 190, 30}}, {"LabelG6", {650, 90, 180, 30}}, {"LabelG12", {650, 200, 180, 30}},
         {"LabelG9", {650, 425, 180, 30}},  {"LabelGT", {857, 90, 16, 360}},
     };
-    for (const auto &spec : labels) {
+    for (const auto &placed : labels) {
         auto *l = new QLabel(PanelGrado);
-        l->setObjectName(QString::fromLatin1(spec.name));
-        l->setGeometry(spec.area);
+        l->setObjectName(QString::fromLatin1(placed.name));
+        l->setGeometry(placed.area);
         l->setAlignment(Qt::AlignCenter);
         l->setWordWrap(true);
         l->setFont(settingsFont(13));
