@@ -69,14 +69,9 @@ void TForm1::createCatalogue()
 
 void TForm1::menunuevo1Click()
 {
-    PanelMenu->hide();
-    Panelmenu2->hide();
+    leaveModuleMenu();
     payuda->hide();
-    PanelSel->show();
-    PanelSelTit->show();
-    ListSel->show();
     PanelCarSel->show();
-    BotRetroceder->show();
     m_views.university = true;
     m_views.byDegree = true;
     ComboAgru->setCurrentIndex(0);

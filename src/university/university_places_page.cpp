@@ -44,6 +44,7 @@ void TForm1::createPlaces()
     mapa = new QLabel(PanelEstrellas);
     mapa->setObjectName(QStringLiteral("mapa"));
     mapa->setGeometry((400 - kMapSize.width()) / 2, 44, kMapSize.width(), kMapSize.height());
+    mapa->setPixmap(themeAssets().map);
     mapa->setMouseTracking(true);
     mapa->setCursor(Qt::PointingHandCursor);
     mapa->installEventFilter(this);
@@ -74,14 +75,8 @@ void TForm1::MenuCarUni3Click()
     m_views.university = true;
     m_views.byDegree = false;
     m_views.doubleDegrees = false;
-    PanelMenu->hide();
-    Panelmenu2->hide();
-    mapa->setPixmap(themeAssets().map);
+    leaveModuleMenu();
     PanelEstrellas->show();
-    PanelSel->show();
-    PanelSelTit->show();
-    ListSel->show();
-    BotRetroceder->show();
     ListSel->setCursor(Qt::PointingHandCursor);
 }
 
@@ -214,16 +209,13 @@ void TForm1::MenucarUniDobleClick()
     m_views.doubleDegrees = true;
     m_views.byDegree = true;
     m_views.university = false;
-    PanelMenu->hide();
-    Panelmenu2->hide();
+    leaveModuleMenu();
     const NumberedLines degrees = degreesWithDoubles();
     fillCentreList(degrees.lines);
     m_centreLineNumbers = degrees.numbers;
     ListComunidad->show();
-    PanelSel->show();
     ListSel->clear();
     PanelSelTit->setText(uiText(242));
-    BotRetroceder->show();
 }
 
 void TForm1::MenuCarUniDoble2Click()
@@ -231,14 +223,10 @@ void TForm1::MenuCarUniDoble2Click()
     m_views.doubleDegrees = true;
     m_views.byDegree = false;
     m_views.university = false;
-    PanelMenu->hide();
-    Panelmenu2->hide();
-    mapa->setPixmap(themeAssets().map);
+    leaveModuleMenu();
     PanelEstrellas->show();
-    PanelSel->show();
     ListSel->clear();
     PanelSelTit->setText(uiText(242));
-    BotRetroceder->show();
     showHelp(HelpDoubleDegreesByRegion);
 }
 
@@ -246,16 +234,13 @@ void TForm1::menui6Click()
 {
     m_views.otherStudies = true;
     m_views.university = false;
-    PanelMenu->hide();
-    Panelmenu2->hide();
+    leaveModuleMenu();
     const std::vector<QByteArray> studies = otherStudies();
     fillCentreList(studies);
     m_centreLineNumbers.assign(studies.size(), 0);
     ListComunidad->show();
-    PanelSel->show();
     ListSel->clear();
     PanelSelTit->clear();
-    BotRetroceder->show();
 }
 
 void TForm1::openWebPage(const QByteArray &url) { OpenInBrowser(*CmdExecComponent1, url); }

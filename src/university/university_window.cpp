@@ -203,6 +203,17 @@ void TForm1::showModuleMenu()
 
 void TForm1::BotInformacionClick() { showModuleMenu(); }
 
+// Every view of the selection area replaces the module menu and has the back button.
+void TForm1::leaveModuleMenu()
+{
+    PanelMenu->hide();
+    Panelmenu2->hide();
+    PanelSel->show();
+    PanelSelTit->show();
+    ListSel->show();
+    BotRetroceder->show();
+}
+
 void TForm1::showHelp(int step)
 {
     HelpLines lines;

@@ -139,6 +139,7 @@ private:
     void setCaptions();
 
     void showModuleMenu();
+    void leaveModuleMenu();
     void showDetailButtons(bool shown);
     void fillSelectionList(const std::vector<QByteArray> &lines, bool courier);
     void fillCentreList(const std::vector<QByteArray> &lines);
