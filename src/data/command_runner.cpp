@@ -82,10 +82,13 @@ void TCmdExecComponent::Execute()
     auto *thread = new TCmdExecThread(Command);
     m_thread = thread;
     // Compared by address only: a replaced thread's late report is ignored.
-    connect(thread, &TCmdExecThread::completed, this, [this, thread] {
-        if (thread == m_thread)
-            emit OnComplete(this);
-    }, Qt::QueuedConnection);
+    connect(
+        thread, &TCmdExecThread::completed, this,
+        [this, thread] {
+            if (thread == m_thread)
+                emit OnComplete(this);
+        },
+        Qt::QueuedConnection);
     thread->start();
 }
 

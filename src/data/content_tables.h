@@ -34,13 +34,13 @@ struct ContentTables
     LineTable fpip{1101, 60};
     LineTable certifica{1101, 60};
     LineTable ipmodulos{1101, 60};
-    LineTable fpTitles{1101, 60};             // title lines of "fp"
+    LineTable fpTitles{1101, 60}; // title lines of "fp"
     std::vector<int> fpTitleLines = std::vector<int>(1101, 0);
-    LineTable fp2Titles{1101, 60};            // title lines of "fp2"
+    LineTable fp2Titles{1101, 60}; // title lines of "fp2"
     std::vector<int> fp2TitleLines = std::vector<int>(1101, 0);
     LineTable certificah{251, 90};
     LineTable familias{1101, 60};
-    LineTable materiasp{101, 70};             // entries 1..100, no entry 0
+    LineTable materiasp{101, 70}; // entries 1..100, no entry 0
     DoubleDegrees dobles;
 
     // Place-title tables, one per place list.

@@ -28,9 +28,6 @@ void decideEncoding(const QByteArray &encodingSetting)
     setUtfMode(decideUtfMode(qgetenv("LANG"), encodingSetting));
 }
 
-QByteArray storedLine(const QByteArray &fileLine)
-{
-    return g_utfMode ? latin1ToUtf8(fileLine) : fileLine;
-}
+QByteArray storedLine(const QByteArray &fileLine) { return g_utfMode ? latin1ToUtf8(fileLine) : fileLine; }
 
 } // namespace velmira

@@ -19,9 +19,9 @@ class HelpPanel
 public:
     struct Tick
     {
-        bool stopped = false;  // the timer stops with this tick
-        int revealedLine = 0;  // 1..8, the label that shows its line now; 0 for none
-        int guideFrame = -1;   // picture of the guide to show, -1 to keep it
+        bool stopped = false; // the timer stops with this tick
+        int revealedLine = 0; // 1..8, the label that shows its line now; 0 for none
+        int guideFrame = -1;  // picture of the guide to show, -1 to keep it
     };
 
     // Empties the labels and takes the message's lines; a message without

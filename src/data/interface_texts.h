@@ -9,8 +9,8 @@
 
 namespace velmira {
 
-constexpr int kTextLines = 1100;     // lines of "textos" kept, entry 0 aside
-constexpr int kTextCapacity = 75;    // bytes per line
+constexpr int kTextLines = 1100;  // lines of "textos" kept, entry 0 aside
+constexpr int kTextCapacity = 75; // bytes per line
 constexpr int kHighestTextSlot = 749;
 
 // The capacity of slot k, 0 for a line that has no slot.

@@ -11,10 +11,9 @@ QByteArray g_directory;
 QByteArray g_programDirectory;
 
 const std::array<const char *, 29> kPerLanguageFiles = {
-    "textos",    "materias",  "informa",  "fps",       "cuestion",   "cuesgm",
-    "itinerar",  "fp2",       "asignagm", "materiasp", "carreran",   "carreranb",
-    "otros",     "cualidad",  "interes",  "fp",        "reqfp",      "asignafp",
-    "asignaot",  "activida",  "familias", "fpip",      "ipmodulos",  "certifica",
+    "textos",     "materias",  "informa",  "fps",       "cuestion",  "cuesgm",   "itinerar",  "fp2",
+    "asignagm",   "materiasp", "carreran", "carreranb", "otros",     "cualidad", "interes",   "fp",
+    "reqfp",      "asignafp",  "asignaot", "activida",  "familias",  "fpip",     "ipmodulos", "certifica",
     "certificah", "artesplas", "musica",   "danza",     "dramatico",
 };
 } // namespace

@@ -33,8 +33,7 @@ std::vector<QByteArray> linesOrFileError(const QByteArray &name)
 }
 
 // How many lines of the file fit in entries 1..size-1, noting the rest.
-int storableLines(const QByteArray &name, const std::vector<QByteArray> &lines,
-                  const LineTable &table)
+int storableLines(const QByteArray &name, const std::vector<QByteArray> &lines, const LineTable &table)
 {
     const int room = std::max(table.size() - 1, 0);
     noteLinesBeyond(name, static_cast<int>(lines.size()), room);
@@ -68,8 +67,8 @@ void loadNamedLines(const QByteArray &name, LineTable &table, bool keepCount,
         table.setCount(n);
 }
 
-void fillPadded(const QByteArray &name, const std::vector<QByteArray> &lines, LineTable &table,
-                int width, bool alwaysConvert)
+void fillPadded(const QByteArray &name, const std::vector<QByteArray> &lines, LineTable &table, int width,
+                bool alwaysConvert)
 {
     table.set(0, name);
     table.setCount(storeLines(name, lines, table, [=](const QByteArray &line) {
@@ -92,8 +91,8 @@ void loadGroups(const QByteArray &name, GroupedTable &groups, int maxLines)
             ++group;
             member = 0;
             if (group == groups.groups() + 1)
-                addLoadNote(name, line, QStringLiteral("more than %1 groups: the rest is ignored")
-                                            .arg(groups.groups()));
+                addLoadNote(name, line,
+                            QStringLiteral("more than %1 groups: the rest is ignored").arg(groups.groups()));
             continue;
         }
         ++member;
@@ -140,8 +139,7 @@ void LoadPlainLines(const QByteArray &name, LineTable &table)
     table.setCount(storeLines(name, linesOrFileError(name), table, storedLine));
 }
 
-void LoadDashedLines(const QByteArray &name, LineTable &table, std::vector<int> &lineNumbers,
-                     int width)
+void LoadDashedLines(const QByteArray &name, LineTable &table, std::vector<int> &lineNumbers, int width)
 {
     const auto lines = linesOrMissing(name);
     if (!lines)
@@ -165,15 +163,9 @@ void LoadDashedLines(const QByteArray &name, LineTable &table, std::vector<int> 
     table.setCount(titles);
 }
 
-void LoadSubjectGroups(const QByteArray &name, GroupedTable &groups)
-{
-    loadGroups(name, groups, 5000);
-}
+void LoadSubjectGroups(const QByteArray &name, GroupedTable &groups) { loadGroups(name, groups, 5000); }
 
-void LoadOtherSubjectGroups(const QByteArray &name, GroupedTable &groups)
-{
-    loadGroups(name, groups, 2500);
-}
+void LoadOtherSubjectGroups(const QByteArray &name, GroupedTable &groups) { loadGroups(name, groups, 2500); }
 
 void LoadPlaces(const QByteArray &name, Places &places)
 {
@@ -204,10 +196,14 @@ void LoadRegionTexts(const QByteArray &name, LineTable &table)
 int placeListKind(const QByteArray &name)
 {
     const QByteArray upper = name.toUpper();
-    if (upper == "LU1") return 1;
-    if (upper == "LU2") return 2;
-    if (upper == "LU3") return 3;
-    if (upper == "LU4") return 4;
+    if (upper == "LU1")
+        return 1;
+    if (upper == "LU2")
+        return 2;
+    if (upper == "LU3")
+        return 3;
+    if (upper == "LU4")
+        return 4;
     return 0;
 }
 
@@ -265,8 +261,9 @@ void LoadDoubleDegrees(const QByteArray &name, DoubleDegrees &doubles, const Int
                 continue;
             if (group == DoubleDegrees::kMaxGroups) {
                 if (!groupsFull)
-                    addLoadNote(name, lineNo, QStringLiteral("more than %1 groups: the rest is ignored")
-                                                  .arg(DoubleDegrees::kMaxGroups));
+                    addLoadNote(name, lineNo,
+                                QStringLiteral("more than %1 groups: the rest is ignored")
+                                    .arg(DoubleDegrees::kMaxGroups));
                 groupsFull = true;
                 continue;
             }
@@ -284,8 +281,9 @@ void LoadDoubleDegrees(const QByteArray &name, DoubleDegrees &doubles, const Int
             continue;
         }
         if (member == DoubleDegrees::kMaxMembers) {
-            addLoadNote(name, lineNo, QStringLiteral("more than %1 members in a group: ignored")
-                                          .arg(DoubleDegrees::kMaxMembers));
+            addLoadNote(
+                name, lineNo,
+                QStringLiteral("more than %1 members in a group: ignored").arg(DoubleDegrees::kMaxMembers));
             continue;
         }
         ++member;

@@ -37,8 +37,7 @@ void LoadLongLines(const QByteArray &name, LineTable &table);
 void LoadPlainLines(const QByteArray &name, LineTable &table);
 // Title lines of "fp" and "fp2": the lines starting with "-", without the dash,
 // padded; lineNumbers[k] receives the file line of title k.
-void LoadDashedLines(const QByteArray &name, LineTable &table, std::vector<int> &lineNumbers,
-                     int width);
+void LoadDashedLines(const QByteArray &name, LineTable &table, std::vector<int> &lineNumbers, int width);
 
 // Blocks of one heading and `members` member lines: group g is block g.
 // Missing file: message and abort flag.

@@ -84,9 +84,9 @@ namespace {
 void requireBytes(const QByteArray &name, const QByteArray &contents, qsizetype needed)
 {
     if (contents.size() < needed)
-        throw FileError(name, QStringLiteral("el fichero tiene %1 bytes y se esperaban %2")
-                                  .arg(contents.size())
-                                  .arg(needed));
+        throw FileError(
+            name,
+            QStringLiteral("el fichero tiene %1 bytes y se esperaban %2").arg(contents.size()).arg(needed));
 }
 
 } // namespace

@@ -38,18 +38,47 @@ private:
 // title numbers that follow.
 struct PlaceTitleTable : IntRows
 {
-    PlaceTitleTable() : IntRows(1100, 26) {}
+    PlaceTitleTable()
+        : IntRows(1100, 26)
+    {
+    }
     // True when row p lists the title among its first n numbers.
     bool teaches(int place, int title) const;
 };
 
-struct HigherTitleRows : IntRows { HigherTitleRows() : IntRows(200, 25) {} };   // "datfps"
-struct MiddleTitleRows : IntRows { MiddleTitleRows() : IntRows(200, 5) {} };    // "datfpm"
-struct DegreeRows : IntRows { DegreeRows() : IntRows(300, 14) {} };             // "datgrados"
+struct HigherTitleRows : IntRows
+{
+    HigherTitleRows()
+        : IntRows(200, 25)
+    {
+    }
+}; // "datfps"
+struct MiddleTitleRows : IntRows
+{
+    MiddleTitleRows()
+        : IntRows(200, 5)
+    {
+    }
+}; // "datfpm"
+struct DegreeRows : IntRows
+{
+    DegreeRows()
+        : IntRows(300, 14)
+    {
+    }
+}; // "datgrados"
 
 namespace DegreeField {
-enum : int { Branch = 0, Group = 1, FirstItinerary = 2, SecondItinerary = 3, FirstProfession = 4,
-             Family = 8, OutletCode = 9, FirstSubject = 10 };
+enum : int {
+    Branch = 0,
+    Group = 1,
+    FirstItinerary = 2,
+    SecondItinerary = 3,
+    FirstProfession = 4,
+    Family = 8,
+    OutletCode = 9,
+    FirstSubject = 10
+};
 }
 
 // "datgrub": records of 20 groups of 51 bytes; byte 0 of a group is its item

@@ -40,7 +40,8 @@ ReportLayout layoutReport(const ReportRequest &request, int pageWidth, int pageH
     const int headerY = roundHalfEven(h * 4);
     first.texts.push_back({m, headerY, request.centreName, ReportFont::Settings, kHeaderFontSize, true});
     first.texts.push_back({pageWidth - 2 * m, headerY, request.yearCaption, ReportFont::Settings, 9, true});
-    first.texts.push_back({m, roundHalfEven(h * 6), request.title, ReportFont::Settings, request.fontSize, true});
+    first.texts.push_back(
+        {m, roundHalfEven(h * 6), request.title, ReportFont::Settings, request.fontSize, true});
     const int ruleY = roundHalfEven(h * 7.5);
     first.rules.push_back({m, ruleY, pageWidth - m, ruleY});
 
@@ -54,8 +55,8 @@ ReportLayout layoutReport(const ReportRequest &request, int pageWidth, int pageH
         if (count > L && row == 0) {
             ++page;
             layout.pages.back().texts.push_back({pageWidth - bodyMargin, roundHalfEven(h * 6),
-                                                 QByteArray::number(page), bodyFont,
-                                                 request.fontSize + 3, bold});
+                                                 QByteArray::number(page), bodyFont, request.fontSize + 3,
+                                                 bold});
         }
         ++row;
         bold = request.boldLines.count(k) > 0;

@@ -19,8 +19,8 @@ enum class ReportFont { Settings, Courier };
 struct ReportText
 {
     int x = 0;
-    int y = 0;          // top of the text
-    QByteArray text;    // stored bytes
+    int y = 0;       // top of the text
+    QByteArray text; // stored bytes
     ReportFont font = ReportFont::Settings;
     int pointSize = 0;
     bool bold = false;
@@ -43,9 +43,9 @@ struct ReportRequest
     std::vector<QByteArray> lines; // lines 1..count
     bool monospaced = false;
     int fontSize = 9;
-    std::set<int> boldLines;       // line numbers from 1
+    std::set<int> boldLines; // line numbers from 1
     QByteArray centreName;
-    QByteArray yearCaption;        // interface text 175 + " " + "2011/12"
+    QByteArray yearCaption; // interface text 175 + " " + "2011/12"
 };
 
 struct ReportLayout

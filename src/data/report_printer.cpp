@@ -68,8 +68,7 @@ void PrintLines(LineTable &buffer, int count, bool monospaced, int fontSize)
         buffer.set(k, QByteArray());
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     drawReport(painter, printer,
-               layoutReport(reportRequest(buffer, count, monospaced, fontSize), page.width(),
-                            page.height()));
+               layoutReport(reportRequest(buffer, count, monospaced, fontSize), page.width(), page.height()));
     painter.end();
 }
 

@@ -27,8 +27,7 @@ unsigned char nameKey(int i) { return static_cast<unsigned char>(0x5A + 3 * i); 
 bool saveWhole(const QByteArray &name, const QByteArray &contents, QString *error)
 {
     QSaveFile file(QString::fromLocal8Bit(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size()
-        || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;
@@ -82,8 +81,7 @@ QByteArray decodeCentreName(const QByteArray &encoded) { return encodeCentreName
 
 QByteArray SettingsRecord::centreName() const
 {
-    const int length = std::min<int>(static_cast<unsigned char>(raw[kNameLengthOffset]),
-                                     kNameCapacity);
+    const int length = std::min<int>(static_cast<unsigned char>(raw[kNameLengthOffset]), kNameCapacity);
     return decodeCentreName(raw.mid(kNameOffset, length));
 }
 
@@ -94,10 +92,7 @@ void SettingsRecord::setCentreName(const QByteArray &latin1Name)
     raw.replace(kNameOffset, name.size(), encodeCentreName(name));
 }
 
-unsigned char SettingsRecord::language() const
-{
-    return static_cast<unsigned char>(raw[kLanguageOffset]);
-}
+unsigned char SettingsRecord::language() const { return static_cast<unsigned char>(raw[kLanguageOffset]); }
 
 QByteArray SettingsRecord::theme() const
 {

@@ -9,9 +9,9 @@ namespace velmira {
 
 // --- "fuente" ---------------------------------------------------------------
 
-QByteArray fontName();          // "Arial" unless "fuente" names another
+QByteArray fontName(); // "Arial" unless "fuente" names another
 void setFontName(const QByteArray &name);
-QByteArray encodingSetting();   // "UTF", "ISO", "-" or empty
+QByteArray encodingSetting(); // "UTF", "ISO", "-" or empty
 void setEncodingSetting(const QByteArray &setting);
 
 // Reads both lines, trailing blanks removed; sets the encoding setting from
@@ -39,10 +39,10 @@ struct SettingsRecord
 
     QByteArray raw = QByteArray(kSize, '\0'); // every byte as read, rewritten on save
 
-    QByteArray centreName() const;            // decoded, as stored in the file (Latin-1)
+    QByteArray centreName() const; // decoded, as stored in the file (Latin-1)
     void setCentreName(const QByteArray &latin1Name);
     unsigned char language() const;
-    QByteArray theme() const;                 // one letter, or empty
+    QByteArray theme() const; // one letter, or empty
 };
 
 // The reversible encoding of the centre name inside the record.
@@ -51,7 +51,7 @@ QByteArray decodeCentreName(const QByteArray &encoded);
 
 // The record as read at start, with the current language and theme.
 SettingsRecord &settingsRecord();
-QByteArray centreName();                      // decoded, converted in UTF mode
+QByteArray centreName(); // decoded, converted in UTF mode
 unsigned char currentLanguage();
 void setCurrentLanguage(unsigned char value);
 QByteArray currentTheme();

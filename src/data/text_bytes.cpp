@@ -96,9 +96,6 @@ QString displayText(QByteArrayView stored)
     return QString::fromUtf8(stored);
 }
 
-QByteArray storedText(const QString &shown)
-{
-    return utfMode() ? shown.toUtf8() : shown.toLatin1();
-}
+QByteArray storedText(const QString &shown) { return utfMode() ? shown.toUtf8() : shown.toLatin1(); }
 
 } // namespace velmira

@@ -35,10 +35,9 @@ std::optional<std::vector<QByteArray>> readTextLines(const QByteArray &name)
 void noteLinesBeyond(const QByteArray &file, int lineCount, int maxLines)
 {
     if (lineCount > maxLines)
-        addLoadNote(file, maxLines + 1,
-                    QStringLiteral("%1 lines, the table holds %2: the rest is ignored")
-                        .arg(lineCount)
-                        .arg(maxLines));
+        addLoadNote(
+            file, maxLines + 1,
+            QStringLiteral("%1 lines, the table holds %2: the rest is ignored").arg(lineCount).arg(maxLines));
 }
 
 } // namespace velmira

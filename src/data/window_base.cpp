@@ -42,8 +42,8 @@ void WindowBase::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-WindowBase::WindowBase(const QString &caption, QSize clientSize, const QColor &background,
-                       QWidget *parent, Qt::WindowFlags flags)
+WindowBase::WindowBase(const QString &caption, QSize clientSize, const QColor &background, QWidget *parent,
+                       Qt::WindowFlags flags)
     : QWidget(parent, flags)
 {
     setWindowTitle(caption);

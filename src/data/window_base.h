@@ -16,8 +16,8 @@ class WindowBase : public QWidget
 {
     Q_OBJECT
 public:
-    WindowBase(const QString &caption, QSize clientSize, const QColor &background,
-               QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+    WindowBase(const QString &caption, QSize clientSize, const QColor &background, QWidget *parent = nullptr,
+               Qt::WindowFlags flags = {});
 
     // The main menu, which module windows return to.
     static void setMainMenuWindow(QWidget *window);

@@ -58,8 +58,7 @@ LoadSteps esoLoadSteps()
 void prepareItineraryTexts(EsoData &data)
 {
     for (int line = kFirstModalityLine; line <= kLastModalityLine; ++line)
-        data.modalityTexts[line - kFirstModalityLine] =
-            data.itinerar.at(line).left(kModalityTextCapacity);
+        data.modalityTexts[line - kFirstModalityLine] = data.itinerar.at(line).left(kModalityTextCapacity);
     data.resultTexts.clear();
     const int results = std::max(data.itinerar.count() - kFirstResultTextLine + 1, 0);
     for (int k = 1; k <= results; ++k)

@@ -12,17 +12,17 @@ namespace velmira {
 
 struct ContentTables;
 
-constexpr int kWidthEsoQuestions = 50;   // "fps" and "cuestion"
-constexpr int kWidthEsoItineraries = 54; // "itinerar"
+constexpr int kWidthEsoQuestions = 50;    // "fps" and "cuestion"
+constexpr int kWidthEsoItineraries = 54;  // "itinerar"
 constexpr int kWidthMiddleQuestions = 75; // "cuesgm"
 
 // Lines of `itinerar` with a meaning of their own.
-constexpr int kFirstModalityLine = 21;   // 21 heads every result list, 22-27 name modalities
+constexpr int kFirstModalityLine = 21; // 21 heads every result list, 22-27 name modalities
 constexpr int kLastModalityLine = 27;
 constexpr int kModalityTextCapacity = 35;
 constexpr int kFirstResultTextLine = 30; // result text k is line 29 + k
 constexpr int kResultTextCapacity = 80;
-constexpr int kItinerarLinesKept = 20;   // the count the rankings leave after preparation
+constexpr int kItinerarLinesKept = 20; // the count the rankings leave after preparation
 
 struct EsoData
 {

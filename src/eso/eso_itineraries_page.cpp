@@ -126,10 +126,7 @@ void TForm2::BotItinerariosClick()
     applyAdvance(m_drawing.start());
 }
 
-void TForm2::advanceDiagram()
-{
-    applyAdvance(m_drawing.advance());
-}
+void TForm2::advanceDiagram() { applyAdvance(m_drawing.advance()); }
 
 void TForm2::applyAdvance(const ItineraryDrawing::Advance &advance)
 {
@@ -186,11 +183,8 @@ void TForm2::b48Click(int box)
     }
     const SubjectBoxContent content = subjectBoxContent(box);
     switch (content.action) {
-    case BoxAction::Nothing:
-        break;
-    case BoxAction::PrintSheet:
-        printSheet(content.number);
-        break;
+    case BoxAction::Nothing: break;
+    case BoxAction::PrintSheet: printSheet(content.number); break;
     case BoxAction::InformationList:
     case BoxAction::SubjectList: {
         const auto lines = subjectListLines(loadedListSources(), box);
@@ -201,8 +195,7 @@ void TForm2::b48Click(int box)
     }
 }
 
-void TForm2::showSubjectList(int box, const std::vector<QByteArray> &lines, int height,
-                             bool informationList)
+void TForm2::showSubjectList(int box, const std::vector<QByteArray> &lines, int height, bool informationList)
 {
     List_Sel->clear();
     QFont font(QString::fromLatin1(fontName()));
@@ -225,8 +218,8 @@ void TForm2::showSubjectList(int box, const std::vector<QByteArray> &lines, int 
     BotCerrarV->raise();
     if (!placement.moreInformation)
         return;
-    botContextual->setGeometry(QRect(placement.moreInformationAt,
-                                     QSize(placement.moreInformationWidth, BotCerrarV->height())));
+    botContextual->setGeometry(
+        QRect(placement.moreInformationAt, QSize(placement.moreInformationWidth, BotCerrarV->height())));
     botContextual->show();
     botContextual->raise();
     TimerParpadeo->start();
@@ -236,21 +229,14 @@ void TForm2::botContextualMouseUp()
 {
     const int box = m_boxClicks.lastBox();
     switch (moreInformationAction(box)) {
-    case MoreInformation::Nothing:
-        break;
+    case MoreInformation::Nothing: break;
     case MoreInformation::DegreeList:
         hideSubjectList();
         showSubjectList(box, moreInformationLines(loadedListSources(), box), kDegreeListHeight, false);
         break;
-    case MoreInformation::CertificatesWindow:
-        showModule(Certifica);
-        break;
-    case MoreInformation::InitialProgrammesWindow:
-        showModule(FIniPro);
-        break;
-    case MoreInformation::MiddleGradeExplorer:
-        showModule(Form3);
-        break;
+    case MoreInformation::CertificatesWindow: showModule(Certifica); break;
+    case MoreInformation::InitialProgrammesWindow: showModule(FIniPro); break;
+    case MoreInformation::MiddleGradeExplorer: showModule(Form3); break;
     }
 }
 

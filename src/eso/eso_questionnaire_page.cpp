@@ -42,8 +42,7 @@ void TForm2::createQuestionnairePage()
     Gcuestio->setColumnWidth(1, 85);
     Gcuestio->setColumnWidth(2, 53);
     Gcuestio->installEventFilter(this);
-    connect(Gcuestio, &QTableWidget::cellPressed, this,
-            [this](int row, int) { GcuestioMouseDown(row); });
+    connect(Gcuestio, &QTableWidget::cellPressed, this, [this](int row, int) { GcuestioMouseDown(row); });
     PanelCuestio->hide();
 
     BotResCues = new QPushButton(this);
@@ -79,9 +78,9 @@ void TForm2::BotCuestio3Click()
 // What both questionnaire buttons do before the questionnaire starts.
 void TForm2::beginQuestionnaire()
 {
-    for (QWidget *widget : {static_cast<QWidget *>(Labelano), static_cast<QWidget *>(Labelano2),
-                            static_cast<QWidget *>(BotItinerarios), PanelMenu2,
-                            static_cast<QWidget *>(BitAcabarLogse)})
+    for (QWidget *widget :
+         {static_cast<QWidget *>(Labelano), static_cast<QWidget *>(Labelano2),
+          static_cast<QWidget *>(BotItinerarios), PanelMenu2, static_cast<QWidget *>(BitAcabarLogse)})
         widget->hide();
     botCuestio->setEnabled(false);
     PanelItiner->show();

@@ -14,9 +14,9 @@ namespace velmira {
 
 class LineTable;
 
-constexpr int kEsoShortLength = 35;    // questions of the short questionnaire and of the mark
+constexpr int kEsoShortLength = 35; // questions of the short questionnaire and of the mark
 constexpr int kEsoMaxQuestions = 1100;
-constexpr int kEsoCourse = 4;          // written into printed and saved results
+constexpr int kEsoCourse = 4; // written into printed and saved results
 
 struct EsoQuestion
 {
@@ -91,9 +91,9 @@ struct GridRows
 struct EsoQuestionnaire
 {
     EsoAnswerSheet sheet;
-    int shownCount = 0;   // N: questions in the grid
+    int shownCount = 0; // N: questions in the grid
     bool shortMode = false;
-    bool pass = false;    // last short mark 5.0 or more; the grid then continues at row 36
+    bool pass = false; // last short mark 5.0 or more; the grid then continues at row 36
     bool gridReady = false;
     bool finished = false;
     bool resultsShown = false;

@@ -59,10 +59,7 @@ private:
 
 } // namespace
 
-QByteArray EsoResultList::line(int k) const
-{
-    return k >= 1 && k <= count() ? lines[k - 1] : QByteArray();
-}
+QByteArray EsoResultList::line(int k) const { return k >= 1 && k <= count() ? lines[k - 1] : QByteArray(); }
 
 EsoResultList shortResultList(const ShortResult &result, const EsoData &data)
 {
@@ -241,8 +238,7 @@ std::vector<QByteArray> resultPrintLines(const QByteArray &studentName, const Es
     return lines;
 }
 
-EsoPrintJob fillResultPrint(LineTable &buffer, const QByteArray &studentName,
-                            const EsoResultList &list)
+EsoPrintJob fillResultPrint(LineTable &buffer, const QByteArray &studentName, const EsoResultList &list)
 {
     const auto lines = resultPrintLines(studentName, list);
     for (size_t i = 0; i < lines.size(); ++i)

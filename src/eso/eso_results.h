@@ -28,11 +28,11 @@ constexpr int kMinimumFullResultLines = 37;
 struct EsoResultList
 {
     bool full = false;
-    std::vector<QByteArray> lines;  // result line k at index k - 1, as built
-    std::set<int> emphasis;         // print-buffer line numbers (result line + 1)
+    std::vector<QByteArray> lines;     // result line k at index k - 1, as built
+    std::set<int> emphasis;            // print-buffer line numbers (result line + 1)
     std::array<int, 6> rankedGroups{}; // group at RA rank 1..6
-    int firstGroup = 0;             // group of the first recommendation
-    int secondGroup = 0;            // of the second, 0 when it is empty
+    int firstGroup = 0;                // group of the first recommendation
+    int secondGroup = 0;               // of the second, 0 when it is empty
 
     int count() const { return static_cast<int>(lines.size()); }
     // Result line k (from 1); empty outside the list.
@@ -99,8 +99,7 @@ EsoPrintJob fillDetailsPrint(LineTable &buffer, const std::vector<QByteArray> &d
 // Line 0 the student name, line 1 empty, then the result lines as built.
 std::vector<QByteArray> resultPrintLines(const QByteArray &studentName, const EsoResultList &list);
 // Those lines in "Courier" with the four emphasis marks in bold.
-EsoPrintJob fillResultPrint(LineTable &buffer, const QByteArray &studentName,
-                            const EsoResultList &list);
+EsoPrintJob fillResultPrint(LineTable &buffer, const QByteArray &studentName, const EsoResultList &list);
 // The saved file: the same lines, each followed by a line feed.
 QByteArray savedResultText(const QByteArray &studentName, const EsoResultList &list);
 

@@ -40,9 +40,11 @@ void fillList(QListWidget *list, const std::vector<QByteArray> &lines)
 
 } // namespace
 
-ResultLineDelegate::ResultLineDelegate(const EsoResultList &list,
-                                       const std::vector<QPixmap> &icons, QObject *parent)
-    : QStyledItemDelegate(parent), m_list(list), m_icons(icons)
+ResultLineDelegate::ResultLineDelegate(const EsoResultList &list, const std::vector<QPixmap> &icons,
+                                       QObject *parent)
+    : QStyledItemDelegate(parent)
+    , m_list(list)
+    , m_icons(icons)
 {
 }
 
@@ -58,8 +60,8 @@ void ResultLineDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     painter->drawText(item.adjusted(kTextLeft, kTextTop, 0, 0), Qt::AlignLeft | Qt::AlignTop,
                       index.data().toString());
     if (look.icon && look.icon->icon >= 0 && look.icon->icon < static_cast<int>(m_icons.size())) {
-        const QRect span(item.left() + look.icon->left, item.top(),
-                         look.icon->right - look.icon->left, item.height());
+        const QRect span(item.left() + look.icon->left, item.top(), look.icon->right - look.icon->left,
+                         item.height());
         painter->drawPixmap(span, m_icons[look.icon->icon]);
     }
     painter->restore();
@@ -164,8 +166,7 @@ void TForm2::showResults()
         grabar->hide();
         ImpResul->hide();
     } else {
-        m_results = fullResultList(scoreFullQuestionnaire(m_questionnaire, groups, esoData()),
-                                   esoData());
+        m_results = fullResultList(scoreFullQuestionnaire(m_questionnaire, groups, esoData()), esoData());
         grabar->show();
         ImpResul->show();
     }
@@ -176,8 +177,7 @@ void TForm2::showResults()
 void TForm2::ListresCuesMouseMove(int y)
 {
     const int top = ListresCues->indexAt(QPoint(1, 1)).row();
-    const bool shown = rankingHintShown(m_results, y, ResultLineDelegate::kItemHeight,
-                                        top < 0 ? 0 : top);
+    const bool shown = rankingHintShown(m_results, y, ResultLineDelegate::kItemHeight, top < 0 ? 0 : top);
     if (shown)
         LabelAviso->move(LabelAviso->x(), y + 100);
     LabelAviso->setVisible(shown);
@@ -201,10 +201,7 @@ void TForm2::ListresCuesClick(int row)
     PanelCar->raise();
 }
 
-void TForm2::BotCerrarMouseUp()
-{
-    PanelCar->hide();
-}
+void TForm2::BotCerrarMouseUp() { PanelCar->hide(); }
 
 void TForm2::BotImpTitMouseUp()
 {

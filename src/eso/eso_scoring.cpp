@@ -23,12 +23,8 @@ struct WeightRow
 // Weights 2-5 are meant for four options and 8-9 for five; an answer 5 under
 // weights 2-5 still scores 5, not the maximum.
 constexpr WeightRow kWeightRows[] = {
-    {2, {0, 1, 2, 3, 5}, 3},
-    {3, {0, 1, 3, 5, 5}, 5},
-    {4, {0, 2, 5, 7, 5}, 7},
-    {5, {0, 4, 7, 10, 5}, 10},
-    {8, {0, 5, 10, 15, 20}, 20},
-    {9, {0, 8, 16, 23, 30}, 30},
+    {2, {0, 1, 2, 3, 5}, 3},   {3, {0, 1, 3, 5, 5}, 5},     {4, {0, 2, 5, 7, 5}, 7},
+    {5, {0, 4, 7, 10, 5}, 10}, {8, {0, 5, 10, 15, 20}, 20}, {9, {0, 8, 16, 23, 30}, 30},
 };
 
 constexpr double kUntabledPoints = 5;
@@ -95,10 +91,7 @@ double esoMark(const std::vector<double> &scores, const EsoAnswerSheet &sheet)
     return 10 * sum / maximum;
 }
 
-QByteArray formatTenths(double value)
-{
-    return QByteArray::number(value, 'f', 1).rightJustified(4, ' ');
-}
+QByteArray formatTenths(double value) { return QByteArray::number(value, 'f', 1).rightJustified(4, ' '); }
 
 std::vector<int> groupQuestions(const ItemGroupRecord &groups, int group)
 {
@@ -176,8 +169,8 @@ std::vector<RankedGroup> rankGroups(const std::array<double, kQuestionGroups + 1
 {
     std::vector<RankedGroup> ranking;
     for (int g = 1; g <= kItineraryGroups; ++g)
-        ranking.push_back({g, ratios[g],
-                           padTo(data.itinerarLine(g), kRankingNameWidth) + formatTenths(ratios[g])});
+        ranking.push_back(
+            {g, ratios[g], padTo(data.itinerarLine(g), kRankingNameWidth) + formatTenths(ratios[g])});
     // Bubble sort swapping only when the upper one is strictly smaller, so
     // that equal ratios keep group order.
     for (size_t pass = 1; pass < ranking.size(); ++pass) {
@@ -266,8 +259,8 @@ ShortResult scoreShortQuestionnaire(EsoQuestionnaire &questionnaire, const ItemG
     return result;
 }
 
-FullResult scoreFullQuestionnaire(const EsoQuestionnaire &questionnaire,
-                                  const ItemGroupRecord &groups, const EsoData &data)
+FullResult scoreFullQuestionnaire(const EsoQuestionnaire &questionnaire, const ItemGroupRecord &groups,
+                                  const EsoData &data)
 {
     const auto scores = questionScores(questionnaire.sheet, questionnaire.shownCount);
     FullResult result;
@@ -275,8 +268,8 @@ FullResult scoreFullQuestionnaire(const EsoQuestionnaire &questionnaire,
     result.ratios = groupRatios(scores, questionnaire.sheet, groups);
     result.byAll = rankGroups(result.ratios.all, data);
     result.byInterest = rankGroups(result.ratios.interest, data);
-    result.recommendation = recommend(result.byAll.front().group,
-                                      groupNamedByEntry(result.byInterest, data), data);
+    result.recommendation =
+        recommend(result.byAll.front().group, groupNamedByEntry(result.byInterest, data), data);
     result.adviceLines = adviceLines(result.ratios);
     return result;
 }

@@ -18,7 +18,7 @@ struct EsoQuestionnaire;
 constexpr int kItineraryGroups = 13;  // groups 1-13 are ranked
 constexpr int kFirstAdviceGroup = 14; // groups 14-19 give study advice
 constexpr int kLastAdviceGroup = 19;
-constexpr int kQuestionGroups = 20;   // group 20 is computed and never shown
+constexpr int kQuestionGroups = 20; // group 20 is computed and never shown
 constexpr double kAdviceThreshold = 6.0;
 
 // Points of answer a to a question of weight w and scale s. A two-option
@@ -92,9 +92,9 @@ QByteArray groupModality(int group, const EsoData &data);
 struct Recommendation
 {
     QByteArray first;
-    QByteArray second;    // empty when it would add nothing
+    QByteArray second; // empty when it would add nothing
     int firstGroup = 0;
-    int secondGroup = 0;  // 0 when the second is empty
+    int secondGroup = 0; // 0 when the second is empty
 };
 
 Recommendation recommend(int topAllGroup, int topInterestGroup, const EsoData &data);
@@ -123,7 +123,7 @@ struct FullResult
 // The short questionnaire's result; sets or clears the pass flag and uses up
 // the near-pass notice.
 ShortResult scoreShortQuestionnaire(EsoQuestionnaire &questionnaire, const ItemGroupRecord &groups);
-FullResult scoreFullQuestionnaire(const EsoQuestionnaire &questionnaire,
-                                  const ItemGroupRecord &groups, const EsoData &data);
+FullResult scoreFullQuestionnaire(const EsoQuestionnaire &questionnaire, const ItemGroupRecord &groups,
+                                  const EsoData &data);
 
 } // namespace velmira

@@ -6,8 +6,8 @@ namespace velmira {
 
 QByteArray studentHeading(QByteArrayView name, int course, StudentNameUse use)
 {
-    const QString ending = use == StudentNameUse::Saving ? QStringLiteral("º de ESO.TXT")
-                                                         : QStringLiteral("º de ESO");
+    const QString ending =
+        use == StudentNameUse::Saving ? QStringLiteral("º de ESO.TXT") : QStringLiteral("º de ESO");
     const QByteArray heading = name.toByteArray().left(kStudentNameCapacity) + "  -  "
         + QByteArray::number(course) + storedText(ending);
     return heading.left(kStudentNameCapacity);

@@ -133,8 +133,7 @@ private:
     void placeSubjectBoxes();
     void resetItineraryView();
     void hideSubjectList();
-    void showSubjectList(int box, const std::vector<QByteArray> &lines, int height,
-                         bool informationList);
+    void showSubjectList(int box, const std::vector<QByteArray> &lines, int height, bool informationList);
     void printSheet(int sheet);
 
     // Questionnaire.

@@ -31,16 +31,12 @@ void paintDiagram(QPainter &painter, const std::vector<DiagramPaint> &paints)
 {
     for (const DiagramPaint &paint : paints) {
         switch (paint.kind) {
-        case DiagramPaint::Kind::Fill:
-            painter.fillRect(paint.area(), paint.colour);
-            break;
+        case DiagramPaint::Kind::Fill: painter.fillRect(paint.area(), paint.colour); break;
         case DiagramPaint::Kind::Line:
             painter.setPen(QPen(paint.colour, paint.penWidth, Qt::SolidLine, Qt::FlatCap));
             painter.drawLine(paint.from, paint.to);
             break;
-        case DiagramPaint::Kind::Text:
-            paintText(painter, paint);
-            break;
+        case DiagramPaint::Kind::Text: paintText(painter, paint); break;
         }
     }
 }

@@ -83,9 +83,9 @@ struct DiagramPaint
 {
     enum class Kind { Fill, Line, Text };
     Kind kind;
-    QPoint from;             // Fill: (x1, y1); Line: start; Text: position
-    QPoint to;               // Fill: (x2, y2); Line: end
-    QColor colour;           // fill, pen or text colour
+    QPoint from;   // Fill: (x1, y1); Line: start; Text: position
+    QPoint to;     // Fill: (x2, y2); Line: end
+    QColor colour; // fill, pen or text colour
     int penWidth = 1;
     QByteArray text;         // stored bytes
     int pointsAboveBase = 0; // font size over the base font size

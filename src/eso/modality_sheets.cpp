@@ -13,22 +13,19 @@ namespace {
 struct RouteSheet
 {
     int sheet;
-    int modality;       // interface text of line 4
-    int heading;        // interface text of line 6
-    int firstCourse;    // "materias" selectors
+    int modality;    // interface text of line 4
+    int heading;     // interface text of line 6
+    int firstCourse; // "materias" selectors
     int secondCourse;
-    int information;    // "informa" code
-    int branch;         // degree branch
+    int information; // "informa" code
+    int branch;      // degree branch
     int fpsList;
 };
 
 constexpr RouteSheet kRouteSheets[] = {
-    {1, 68, 59, 1143058, 2054058, 21, 1, 2},
-    {3, 68, 60, 1153058, 2064058, 22, 3, 4},
-    {4, 69, 61, 1133048, 2034048, 25, 4, 5},
-    {5, 69, 62, 1173048, 2044048, 24, 5, 6},
-    {6, 69, 63, 1163048, 2074048, 26, 2, 3},
-    {8, 71, 64, 1123038, 2014038, 23, 0, 1},
+    {1, 68, 59, 1143058, 2054058, 21, 1, 2}, {3, 68, 60, 1153058, 2064058, 22, 3, 4},
+    {4, 69, 61, 1133048, 2034048, 25, 4, 5}, {5, 69, 62, 1173048, 2044048, 24, 5, 6},
+    {6, 69, 63, 1163048, 2074048, 26, 2, 3}, {8, 71, 64, 1123038, 2014038, 23, 0, 1},
 };
 
 constexpr int kHigherGradeSheet = 7;
@@ -51,8 +48,8 @@ void appendCourse(std::vector<QByteArray> &out, const LineTable &materias, int h
 
 std::vector<QByteArray> routeSheet(const SubjectListSources &tables, const RouteSheet &s)
 {
-    std::vector<QByteArray> out = {{}, {}, interfaceText(66), interfaceText(s.modality), {},
-                                   interfaceText(s.heading), {}};
+    std::vector<QByteArray> out = {
+        {}, {}, interfaceText(66), interfaceText(s.modality), {}, interfaceText(s.heading), {}};
     appendCourse(out, tables.materias, 56, s.firstCourse);
     appendCourse(out, tables.materias, 57, s.secondCourse);
     if (s.sheet == 8)

@@ -14,7 +14,8 @@ namespace velmira {
 namespace {
 
 // Characters 3-60 of the lines whose group is g and whose kind is one of the kinds.
-void appendSelected(const LineTable &materias, char group, const QByteArray &kinds, std::vector<QByteArray> &out)
+void appendSelected(const LineTable &materias, char group, const QByteArray &kinds,
+                    std::vector<QByteArray> &out)
 {
     for (int i = 1; i <= materias.count(); ++i) {
         const QByteArray line = materias.at(i);
@@ -153,8 +154,7 @@ std::vector<QByteArray> subjectListLines(const SubjectListSources &tables, int b
 {
     const SubjectBoxContent content = subjectBoxContent(box);
     switch (content.action) {
-    case BoxAction::InformationList:
-        return informationLines(tables.informa, content.number);
+    case BoxAction::InformationList: return informationLines(tables.informa, content.number);
     case BoxAction::SubjectList: {
         std::vector<QByteArray> out;
         if (QByteArray::number(content.number).size() == 7)
@@ -164,8 +164,7 @@ std::vector<QByteArray> subjectListLines(const SubjectListSources &tables, int b
         return out;
     }
     case BoxAction::Nothing:
-    case BoxAction::PrintSheet:
-        break;
+    case BoxAction::PrintSheet: break;
     }
     return {};
 }
@@ -222,13 +221,10 @@ MoreInformation moreInformationAction(int box)
 int subjectListHeight(int box, int lineCount)
 {
     switch (subjectBoxContent(box).action) {
-    case BoxAction::InformationList:
-        return lineCount > 8 ? 225 : 150;
-    case BoxAction::SubjectList:
-        return box <= 40 ? 225 : 150;
+    case BoxAction::InformationList: return lineCount > 8 ? 225 : 150;
+    case BoxAction::SubjectList: return box <= 40 ? 225 : 150;
     case BoxAction::Nothing:
-    case BoxAction::PrintSheet:
-        break;
+    case BoxAction::PrintSheet: break;
     }
     return 150;
 }

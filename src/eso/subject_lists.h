@@ -45,9 +45,9 @@ enum class BoxAction { Nothing, PrintSheet, InformationList, SubjectList };
 struct SubjectBoxContent
 {
     BoxAction action = BoxAction::Nothing;
-    int number = 0;         // sheet, "informa" code or "materias" selector
-    int heading = 0;        // interface text of a seven-digit selector's heading
-    int headingSecond = 0;  // joined to the heading by a blank
+    int number = 0;        // sheet, "informa" code or "materias" selector
+    int heading = 0;       // interface text of a seven-digit selector's heading
+    int headingSecond = 0; // joined to the heading by a blank
 };
 
 constexpr int kSubjectBoxes = 52;
@@ -66,8 +66,13 @@ std::vector<QByteArray> subjectListLines(const SubjectListSources &tables, int b
 std::vector<QByteArray> moreInformationLines(const SubjectListSources &tables, int box);
 
 // What the more-information link does for the last box clicked.
-enum class MoreInformation { Nothing, DegreeList, CertificatesWindow, InitialProgrammesWindow,
-                             MiddleGradeExplorer };
+enum class MoreInformation {
+    Nothing,
+    DegreeList,
+    CertificatesWindow,
+    InitialProgrammesWindow,
+    MiddleGradeExplorer
+};
 MoreInformation moreInformationAction(int box);
 
 constexpr int kListWidth = 300;
@@ -84,9 +89,9 @@ struct ListPlacement
     std::vector<QRect> openingSteps; // the list at each 4-pixel step
     QRect list;                      // the list once open
     bool overflowsDown = false;
-    QPoint closeButton;              // top-left corner of the close button
-    bool moreInformation = false;    // the blinking link under the list
-    QPoint moreInformationAt;        // top-left corner of the link
+    QPoint closeButton;           // top-left corner of the close button
+    bool moreInformation = false; // the blinking link under the list
+    QPoint moreInformationAt;     // top-left corner of the link
     int moreInformationWidth = 0;
 };
 

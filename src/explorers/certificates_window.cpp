@@ -8,8 +8,7 @@ namespace velmira {
 TCertifica *Certifica = nullptr;
 
 TCertifica::TCertifica(QWidget *parent)
-    : WindowBase(QStringLiteral("Certificados de Profesionalidad"), QSize(1024, 768), colour4(),
-                 parent)
+    : WindowBase(QStringLiteral("Certificados de Profesionalidad"), QSize(1024, 768), colour4(), parent)
 {
     applyCommonLook();
     load(loadCertificatesData);

@@ -36,7 +36,7 @@ struct Profession // "profesio"
     QByteArray firstActivity;
     QByteArray secondActivity;
     QByteArray name;
-    int firstStatement = 0;  // a "fracortas" line, 0 = none
+    int firstStatement = 0; // a "fracortas" line, 0 = none
     int secondStatement = 0;
 };
 

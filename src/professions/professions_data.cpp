@@ -51,28 +51,28 @@ std::vector<Record> readRecords(const QByteArray &name, int maxLines, Parse pars
 
 void loadShortStatements(ProfessionsData &data, const QByteArray &name)
 {
-    data.shortStatements = readRecords<ShortStatement>(
-        name, ProfessionsData::kMaxShortStatements, [](const QByteArray &line, int) {
-            ShortStatement s = parseShortStatement(line);
-            s.text = storedLine(s.text);
-            return s;
-        });
+    data.shortStatements = readRecords<ShortStatement>(name, ProfessionsData::kMaxShortStatements,
+                                                       [](const QByteArray &line, int) {
+                                                           ShortStatement s = parseShortStatement(line);
+                                                           s.text = storedLine(s.text);
+                                                           return s;
+                                                       });
 }
 
 void loadLongStatements(ProfessionsData &data, const QByteArray &name)
 {
-    data.longStatements = readRecords<LongStatement>(
-        name, ProfessionsData::kMaxLongStatements, [](const QByteArray &line, int) {
-            LongStatement s = parseLongStatement(line);
-            s.text = storedLine(s.text).left(135);
-            return s;
-        });
+    data.longStatements = readRecords<LongStatement>(name, ProfessionsData::kMaxLongStatements,
+                                                     [](const QByteArray &line, int) {
+                                                         LongStatement s = parseLongStatement(line);
+                                                         s.text = storedLine(s.text).left(135);
+                                                         return s;
+                                                     });
 }
 
 void loadActivities(ProfessionsData &data, const QByteArray &name)
 {
-    data.activities = readRecords<Activity>(
-        name, ProfessionsData::kMaxActivities, [](const QByteArray &line, int) {
+    data.activities =
+        readRecords<Activity>(name, ProfessionsData::kMaxActivities, [](const QByteArray &line, int) {
             Activity a = parseActivity(line);
             a.name = storedLine(a.name);
             return a;
@@ -83,9 +83,8 @@ void loadProfessions(ProfessionsData &data, const QByteArray &name)
 {
     data.professions = readRecords<Profession>(
         name, ProfessionsData::kMaxProfessions, [&name](const QByteArray &line, int lineNo) {
-            Profession p = parseProfession(line, [&] {
-                addLoadNote(name, lineNo, QStringLiteral("statement number is not a number"));
-            });
+            Profession p = parseProfession(
+                line, [&] { addLoadNote(name, lineNo, QStringLiteral("statement number is not a number")); });
             p.name = storedLine(p.name).left(50);
             return p;
         });
@@ -93,9 +92,8 @@ void loadProfessions(ProfessionsData &data, const QByteArray &name)
 
 } // namespace
 
-void loadProfessionFiles(ProfessionsData &data, const QByteArray &shortName,
-                         const QByteArray &longName, const QByteArray &activityName,
-                         const QByteArray &professionName)
+void loadProfessionFiles(ProfessionsData &data, const QByteArray &shortName, const QByteArray &longName,
+                         const QByteArray &activityName, const QByteArray &professionName)
 {
     loadShortStatements(data, shortName);
     loadLongStatements(data, longName);
@@ -118,7 +116,6 @@ void buildStudiesIndexes(ProfessionsData &data, const ContentTables &tables)
         for (int k = 0; k <= 2; ++k)
             data.middleTitles.add(tables.datfpm.at(i, k), i);
 }
-
 
 void loadProfessionsData()
 {

@@ -20,7 +20,10 @@ public:
     static constexpr int kProfessions = 250;
     static constexpr int kStudies = 50;
 
-    StudiesIndex() : m_studies(kProfessions) {}
+    StudiesIndex()
+        : m_studies(kProfessions)
+    {
+    }
     void add(int profession, int study);
     const std::vector<int> &studies(int profession) const;
     void clear();
@@ -52,9 +55,8 @@ ProfessionsData &professionsData();
 // Reads "fracortas", "fralargas", "activida" and "profesio" (names as opened)
 // with their text fields converted in UTF mode. Raises FileError at the first
 // file that cannot be opened.
-void loadProfessionFiles(ProfessionsData &data, const QByteArray &shortName,
-                         const QByteArray &longName, const QByteArray &activityName,
-                         const QByteArray &professionName);
+void loadProfessionFiles(ProfessionsData &data, const QByteArray &shortName, const QByteArray &longName,
+                         const QByteArray &activityName, const QByteArray &professionName);
 
 // Fills the three study indexes from the degree and title rows.
 void buildStudiesIndexes(ProfessionsData &data, const ContentTables &tables);

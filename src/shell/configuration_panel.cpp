@@ -61,7 +61,8 @@ class ClickablePicture : public QLabel
 {
 public:
     ClickablePicture(QWidget *parent, std::function<void()> onClick)
-        : QLabel(parent), m_onClick(std::move(onClick))
+        : QLabel(parent)
+        , m_onClick(std::move(onClick))
     {
         setCursor(Qt::PointingHandCursor);
         setScaledContents(true);
@@ -89,7 +90,8 @@ void ConfigurationPanel::createConfigPanel(QWidget *window)
 {
     PanelConfig = panel(window, QRect(400, 260, 177, 241), Qt::white);
     auto *Label2 = new QLabel(QStringLiteral("Habrá que Guardar y reiniciar el programa para que "
-                                             "los cambios tengan efecto"), PanelConfig);
+                                             "los cambios tengan efecto"),
+                              PanelConfig);
     Label2->setWordWrap(true);
     Label2->setGeometry(8, 4, 161, 44);
     auto *Button1 = button(PanelConfig, QStringLiteral("Cambio de Idioma"), QRect(8, 52, 161, 25));
@@ -103,10 +105,19 @@ void ConfigurationPanel::createConfigPanel(QWidget *window)
     RISO->setGeometry(115, 140, 55, 20);
     auto *Button3 = button(PanelConfig, QStringLiteral("Guardar"), QRect(8, 172, 161, 25));
     auto *Button2 = button(PanelConfig, QStringLiteral("Cerrar"), QRect(8, 204, 161, 25));
-    connect(Button1, &QPushButton::clicked, this, [this] { PanelIdioma->show(); PanelIdioma->raise(); });
-    connect(Botdeco, &QPushButton::clicked, this, [this] { Paneldecorados->show(); Paneldecorados->raise(); });
+    connect(Button1, &QPushButton::clicked, this, [this] {
+        PanelIdioma->show();
+        PanelIdioma->raise();
+    });
+    connect(Botdeco, &QPushButton::clicked, this, [this] {
+        Paneldecorados->show();
+        Paneldecorados->raise();
+    });
     connect(Button5, &QPushButton::clicked, this, &ConfigurationPanel::chooseFont);
-    connect(Button3, &QPushButton::clicked, this, [this] { PanelGuardar->show(); PanelGuardar->raise(); });
+    connect(Button3, &QPushButton::clicked, this, [this] {
+        PanelGuardar->show();
+        PanelGuardar->raise();
+    });
     connect(Button2, &QPushButton::clicked, this, &ConfigurationPanel::hideAll);
 }
 
@@ -177,8 +188,8 @@ void ConfigurationPanel::chooseLanguage(unsigned char value)
 void ConfigurationPanel::chooseFont()
 {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, QFont(QString::fromLatin1(fontName())),
-                                            PanelConfig->window());
+    const QFont font =
+        QFontDialog::getFont(&ok, QFont(QString::fromLatin1(fontName())), PanelConfig->window());
     if (!ok)
         return;
     setFontName(font.family().toLatin1());

@@ -9,7 +9,7 @@ namespace velmira {
 
 struct ConfigurationSaveResult
 {
-    QString label;             // what LabelClave shows afterwards
+    QString label; // what LabelClave shows afterwards
     bool recordWritten = false;
     bool fontFileWritten = false;
 };

@@ -21,8 +21,8 @@ bool isTopRow(int door) { return door >= DoorDegrees && door <= DoorInitial; }
 
 const char *doorLabelName(int door)
 {
-    static const char *const names[] = {"",          "LabelCarreras", "LabelCat",   "LabelFpS",
-                                        "LabelIti",  "LabelFPM",      "LabelFPip",  "LabelProfe",
+    static const char *const names[] = {"",           "LabelCarreras", "LabelCat",  "LabelFpS",
+                                        "LabelIti",   "LabelFPM",      "LabelFPip", "LabelProfe",
                                         "LabelCuesB", "LabelCuesE"};
     return door >= 1 && door <= kDoorCount ? names[door] : "";
 }

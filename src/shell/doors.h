@@ -10,15 +10,15 @@
 namespace velmira {
 
 enum Door : int {
-    DoorDegrees = 1,       // LabelCarreras
-    DoorCatalogue = 2,     // LabelCat
-    DoorHigherGrade = 3,   // LabelFpS
-    DoorItineraries = 4,   // LabelIti
-    DoorMiddleGrade = 5,   // LabelFPM
-    DoorInitial = 6,       // LabelFPip
-    DoorProfessions = 7,   // LabelProfe
-    DoorBachillerato = 8,  // LabelCuesB
-    DoorEso = 9,           // LabelCuesE
+    DoorDegrees = 1,      // LabelCarreras
+    DoorCatalogue = 2,    // LabelCat
+    DoorHigherGrade = 3,  // LabelFpS
+    DoorItineraries = 4,  // LabelIti
+    DoorMiddleGrade = 5,  // LabelFPM
+    DoorInitial = 6,      // LabelFPip
+    DoorProfessions = 7,  // LabelProfe
+    DoorBachillerato = 8, // LabelCuesB
+    DoorEso = 9,          // LabelCuesE
 };
 
 constexpr int kDoorCount = 9;

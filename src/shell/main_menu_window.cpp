@@ -93,8 +93,8 @@ bool Tform0::loadSettings()
 {
     if (ReadSettingsRecord("clave12"))
         return true;
-    showMessage(QStringLiteral(
-        "El programa no funcionará correctamente. Faltan ficheros. Vuelva a instalarlo."));
+    showMessage(
+        QStringLiteral("El programa no funcionará correctamente. Faltan ficheros. Vuelva a instalarlo."));
     QApplication::quit();
     setStartupAbort();
     return false;
@@ -116,8 +116,8 @@ void Tform0::createScene()
 void Tform0::loadThemePictures()
 {
     loadIconList();
-    m_figureFrames = loadStrip(QString::fromLatin1(pictures::kWalkingFigureStrip),
-                               pictures::kWalkingFigureFrames);
+    m_figureFrames =
+        loadStrip(QString::fromLatin1(pictures::kWalkingFigureStrip), pictures::kWalkingFigureFrames);
     m_doorFrames = loadStrip(QString::fromLatin1(pictures::kDoorStrip), pictures::kDoorFrames);
 }
 

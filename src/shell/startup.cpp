@@ -21,8 +21,7 @@ namespace velmira {
 
 namespace {
 
-template <typename Window>
-void create(Window *&instance, const char *name, StartupResult &result)
+template <typename Window> void create(Window *&instance, const char *name, StartupResult &result)
 {
     instance = new Window;
     result.createdWindows << QString::fromLatin1(name);

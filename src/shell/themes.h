@@ -15,7 +15,7 @@ struct ThemePictures
     QString rightFrame;
     QString leftFrame;
     QString tile;
-    QString picture;      // shown in Image1; empty for the animated theme
+    QString picture;       // shown in Image1; empty for the animated theme
     bool animated = false; // theme "B" plays "fuente.gif" instead
 };
 

@@ -23,9 +23,9 @@ QPixmap drawPortrait()
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(90, 55, 30));
-    p.drawEllipse(QRectF(13, 4, 26, 30));              // hair
+    p.drawEllipse(QRectF(13, 4, 26, 30)); // hair
     p.setBrush(QColor(240, 200, 160));
-    p.drawEllipse(QRectF(16, 9, 20, 23));              // face
+    p.drawEllipse(QRectF(16, 9, 20, 23)); // face
     p.setBrush(QColor(60, 110, 170));
     QPainterPath body;
     body.moveTo(12, 38);
@@ -33,14 +33,14 @@ QPixmap drawPortrait()
     body.lineTo(44, 82);
     body.lineTo(8, 82);
     body.closeSubpath();
-    p.drawPath(body);                                  // jumper
+    p.drawPath(body); // jumper
     p.setBrush(QColor(40, 40, 60));
-    p.drawRect(QRectF(14, 82, 10, 32));                // legs
+    p.drawRect(QRectF(14, 82, 10, 32)); // legs
     p.drawRect(QRectF(28, 82, 10, 32));
     p.setBrush(QColor(200, 40, 40));
-    p.drawRect(QRectF(36, 50, 12, 18));                // folder
+    p.drawRect(QRectF(36, 50, 12, 18)); // folder
     p.setBrush(QColor(30, 30, 30));
-    p.drawEllipse(QRectF(20, 17, 3, 3));               // eyes
+    p.drawEllipse(QRectF(20, 17, 3, 3)); // eyes
     p.drawEllipse(QRectF(29, 17, 3, 3));
     return picture;
 }

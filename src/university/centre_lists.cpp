@@ -48,7 +48,11 @@ DegreeCentreList centreListOfDegree(int degree)
 {
     const DegreeCentres &centres = universityData().centres;
     const Places &lugar = content().lugar;
-    struct Kept { QByteArray line; int region; };
+    struct Kept
+    {
+        QByteArray line;
+        int region;
+    };
     std::vector<Kept> kept;
     for (int k = 1; k <= centres.centreCount(degree); ++k) {
         const int c = centres.centre(degree, k);
@@ -79,7 +83,12 @@ DegreeCentreList centreListOfDegree(int degree)
 NumberedLines degreeListOfCentre(int centre)
 {
     const DegreeCentres &centres = universityData().centres;
-    struct Taught { QByteArray line; int degree; int branch; };
+    struct Taught
+    {
+        QByteArray line;
+        int degree;
+        int branch;
+    };
     std::vector<Taught> taught;
     for (int d = 1; d <= catalogueDegreeCount(); ++d)
         for (int k = 1; k <= centres.centreCount(d); ++k)

@@ -26,15 +26,9 @@ int DegreeCentres::centreCount(int degree) const
     return std::min(byteAt(m_centres, degree, 0), kEntryBytes - 1);
 }
 
-int DegreeCentres::centre(int degree, int k) const
-{
-    return k >= 1 ? byteAt(m_centres, degree, k) : 0;
-}
+int DegreeCentres::centre(int degree, int k) const { return k >= 1 ? byteAt(m_centres, degree, k) : 0; }
 
-int DegreeCentres::mark(int degree, int k) const
-{
-    return k >= 1 ? byteAt(m_marks, degree, k) : 0;
-}
+int DegreeCentres::mark(int degree, int k) const { return k >= 1 ? byteAt(m_marks, degree, k) : 0; }
 
 bool DegreeCentres::fillFrom(const QByteArray &contents)
 {
@@ -53,15 +47,17 @@ void LoadDegreeCentres(const QByteArray &name, DegreeCentres &centres)
 {
     const QByteArray contents = readRecordFile(name);
     if (!centres.fillFrom(contents))
-        throw FileError(name, QStringLiteral("el fichero tiene %1 bytes, que no son grupos enteros "
-                                             "de cinco bloques de %2")
-                                  .arg(contents.size())
-                                  .arg(DegreeCentres::kBlockBytes));
+        throw FileError(name,
+                        QStringLiteral("el fichero tiene %1 bytes, que no son grupos enteros "
+                                       "de cinco bloques de %2")
+                            .arg(contents.size())
+                            .arg(DegreeCentres::kBlockBytes));
     for (int d = 1; d <= DegreeCentres::kDegrees; ++d)
         if (centres.storedCentreCount(d) > centres.centreCount(d))
-            addLoadNote(name, 0, QStringLiteral("degree %1 lists %2 centres, at most 100 are read")
-                                     .arg(d)
-                                     .arg(centres.storedCentreCount(d)));
+            addLoadNote(name, 0,
+                        QStringLiteral("degree %1 lists %2 centres, at most 100 are read")
+                            .arg(d)
+                            .arg(centres.storedCentreCount(d)));
 }
 
 } // namespace velmira

@@ -8,7 +8,7 @@
 
 namespace velmira {
 
-constexpr int kCoverPanels = 7;     // `PanelMueve1` .. `Panelmueve7`
+constexpr int kCoverPanels = 7; // `PanelMueve1` .. `Panelmueve7`
 constexpr int kLastPresentationStep = 9;
 constexpr int kSentenceFullWidth = 600;
 
@@ -18,8 +18,8 @@ struct PresentationStep
     int uncoveredPanel = 0;        // cover panel uncovered tick by tick, 0 for none
     int pixelsPerTick = 1;
     bool hasSentence = false;
-    QByteArray sentence;           // interface texts, joined by a blank
-    bool lastStep = false;         // `BotAvanza` is disabled
+    QByteArray sentence;   // interface texts, joined by a blank
+    bool lastStep = false; // `BotAvanza` is disabled
 };
 
 // Step 0..9; a step beyond does nothing (an empty step).

@@ -29,8 +29,7 @@ public:
     }
     void degree(int d, int parent = -1) { m_nodes.push_back({degreeName(d), kDegreeImage, parent, d}); }
     // Every degree that passes the test, in degree order, under the parent.
-    template <typename Test>
-    int degreesWhere(int parent, Test test)
+    template <typename Test> int degreesWhere(int parent, Test test)
     {
         int added = 0;
         for (int d = 1; d <= catalogueDegreeCount(); ++d)

@@ -19,8 +19,8 @@ struct DegreeTreeNode
 {
     QByteArray caption; // as stored: padded table entries keep their blanks
     int image = kHeadingImage;
-    int parent = -1;    // index of the parent node in the list, -1 for a top-level node
-    int degree = 0;     // 0 for a heading
+    int parent = -1; // index of the parent node in the list, -1 for a top-level node
+    int degree = 0;  // 0 for a heading
 };
 
 // The nodes of one arrangement (the ComboAgru index); empty for any other

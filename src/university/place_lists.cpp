@@ -89,8 +89,8 @@ std::vector<QByteArray> doubleDegreesOfDegree(int degree)
             if (!headed)
                 lines.push_back(QByteArray(8, ' ') + dobles.names.at(g));
             headed = true;
-            const QByteArray line = " " + degreeName(pair.firstDegree).left(30) + "...+ " +
-                                    degreeName(pair.secondDegree);
+            const QByteArray line =
+                " " + degreeName(pair.firstDegree).left(30) + "...+ " + degreeName(pair.secondDegree);
             lines.push_back(line.left(70));
         }
     }

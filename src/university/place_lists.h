@@ -42,7 +42,7 @@ struct OtherStudyClick
 {
     bool openSportsDocument = false; // "DeportesCentros.pdf", before the action
     OtherStudyAction action = OtherStudyAction::Nothing;
-    int directoryPage = 0;           // 1-3 for DirectoryPage
+    int directoryPage = 0; // 1-3 for DirectoryPage
 };
 // What a click on line `index` (0-based) of the other-studies list does.
 OtherStudyClick classifyOtherStudyClick(int index, const QByteArray &line);

@@ -26,17 +26,17 @@ struct SelectionScreen
 };
 
 enum class BackStep {
-    LeaveMasters = 1,       // masters view: back to the menu (ends)
-    ResetSelectionArea,     // print collection off, lists back in place
-    LeaveArtistic,          // artistic view: back to the menu, then go on
-    LeaveUniversity,        // university view: centres back to the map (ends)
-                            // or the whole view back to the menu (ends)
-    DoublesBackToMap,       // double degrees by region: centres back to the map (ends)
-    EmptySelection,         // selection list and title emptied and hidden
-    LeaveDoubleDegrees,     // double degrees: back to the menu (ends)
-    LeaveOtherStudies,      // other studies: back to the menu (ends)
-    LeaveMap,               // the map: back to the menu
-    CentresBackToMap,       // a centre list: back to the map
+    LeaveMasters = 1,   // masters view: back to the menu (ends)
+    ResetSelectionArea, // print collection off, lists back in place
+    LeaveArtistic,      // artistic view: back to the menu, then go on
+    LeaveUniversity,    // university view: centres back to the map (ends)
+                        // or the whole view back to the menu (ends)
+    DoublesBackToMap,   // double degrees by region: centres back to the map (ends)
+    EmptySelection,     // selection list and title emptied and hidden
+    LeaveDoubleDegrees, // double degrees: back to the menu (ends)
+    LeaveOtherStudies,  // other studies: back to the menu (ends)
+    LeaveMap,           // the map: back to the menu
+    CentresBackToMap,   // a centre list: back to the map
 };
 
 std::vector<BackStep> backSteps(const SelectionViews &views, const SelectionScreen &screen);

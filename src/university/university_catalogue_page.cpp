@@ -88,8 +88,8 @@ void TForm1::ComboAgruChange(int index)
     Tree->clear();
     for (size_t i = 0; i < m_nodes.size(); ++i) {
         const DegreeTreeNode &node = m_nodes[i];
-        QTreeWidgetItem *item = node.parent < 0 ? new QTreeWidgetItem(Tree)
-                                                : new QTreeWidgetItem(m_items[node.parent]);
+        QTreeWidgetItem *item =
+            node.parent < 0 ? new QTreeWidgetItem(Tree) : new QTreeWidgetItem(m_items[node.parent]);
         item->setText(0, displayText(trimTrailingBlanks(node.caption)));
         item->setIcon(0, treeImage(node.image));
         item->setData(0, kNodeRole, int(i));
@@ -101,7 +101,8 @@ void TForm1::TreeClick(QTreeWidgetItem *item)
 {
     m_pendingDegreeSet = false;
     if (item) {
-        const int image = selectedStateImage(m_groupedView, item->parent() != nullptr, item->childCount() > 0);
+        const int image =
+            selectedStateImage(m_groupedView, item->parent() != nullptr, item->childCount() > 0);
         if (image != kImageUnchanged)
             item->setIcon(0, treeImage(image));
     }

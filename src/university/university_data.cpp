@@ -17,9 +17,8 @@ void loadProfessionCodes(UniversityData &data)
     int lineNo = 0;
     for (const QByteArray &line : readRecordLines(name, 1100)) {
         ++lineNo;
-        data.professions.push_back(parseProfession(line, [&] {
-            addLoadNote(name, lineNo, QStringLiteral("statement number is not a number"));
-        }));
+        data.professions.push_back(parseProfession(
+            line, [&] { addLoadNote(name, lineNo, QStringLiteral("statement number is not a number")); }));
     }
 }
 } // namespace

@@ -31,10 +31,8 @@ struct Block
     QColor colour;
 };
 const Block kBlocks[] = {
-    {{20, 330, 150, 130}, QColor(255, 236, 160)},
-    {{180, 280, 260, 180}, QColor(192, 220, 206)},
-    {{450, 180, 190, 280}, QColor(170, 200, 235)},
-    {{650, 80, 180, 380}, QColor(235, 190, 190)},
+    {{20, 330, 150, 130}, QColor(255, 236, 160)},  {{180, 280, 260, 180}, QColor(192, 220, 206)},
+    {{450, 180, 190, 280}, QColor(170, 200, 235)}, {{650, 80, 180, 380}, QColor(235, 190, 190)},
     {{845, 80, 40, 380}, QColor(210, 210, 210)},
 };
 
@@ -70,11 +68,13 @@ void TForm1::createPresentation()
         const char *name;
         QRect area;
     } labels[] = {
-        {"LabelG0", {0, 20, 900, 40}},    {"LabelG4", {25, 335, 140, 120}}, {"LabelG1", {180, 285, 260, 30}},
-        {"LabelG2", {180, 330, 260, 30}}, {"LabelG3", {180, 370, 260, 30}}, {"LabelG5", {180, 425, 260, 30}},
-        {"LabelG8", {450, 190, 190, 30}}, {"LabelG11", {450, 250, 190, 30}}, {"LabelG7", {450, 290, 190, 30}},
-        {"LabelG10", {450, 425, 190, 30}}, {"LabelG6", {650, 90, 180, 30}}, {"LabelG12", {650, 200, 180, 30}},
-        {"LabelG9", {650, 425, 180, 30}},  {"LabelGT", {857, 90, 16, 360}},
+        {"LabelG0", {0, 20, 900, 40}},    {"LabelG4", {25, 335, 140, 120}},
+        {"LabelG1", {180, 285, 260, 30}}, {"LabelG2", {180, 330, 260, 30}},
+        {"LabelG3", {180, 370, 260, 30}}, {"LabelG5", {180, 425, 260, 30}},
+        {"LabelG8", {450, 190, 190, 30}}, {"LabelG11", {450, 250, 190, 30}},
+        {"LabelG7", {450, 290, 190, 30}}, {"LabelG10", {450, 425, 190, 30}},
+        {"LabelG6", {650, 90, 180, 30}},  {"LabelG12", {650, 200, 180, 30}},
+        {"LabelG9", {650, 425, 180, 30}}, {"LabelGT", {857, 90, 16, 360}},
     };
     for (const auto &placed : labels) {
         auto *l = new QLabel(PanelGrado);
@@ -195,7 +195,7 @@ namespace {
 QByteArray productPage(const char *page)
 {
     return QByteArray(web::kProductSite) + "/prueba/static.php?page=" + page
-           + "&usu=" + percentEncoded(centreName().trimmed());
+        + "&usu=" + percentEncoded(centreName().trimmed());
 }
 
 } // namespace

@@ -142,7 +142,8 @@ void TForm1::ListComunidadClick(int row)
         const OtherStudyClick click = classifyOtherStudyClick(row, line);
         if (click.openSportsDocument
             && OpenPdf(*CmdExecComponent2, programDirectory() + "pdf/", "DeportesCentros.pdf") != 0)
-            showMessage(QStringLiteral("¡Lo siento! No puedo abrir el PDF. Los encontrarás en la carpeta \"PDF\""));
+            showMessage(
+                QStringLiteral("¡Lo siento! No puedo abrir el PDF. Los encontrarás en la carpeta \"PDF\""));
         if (click.action == OtherStudyAction::DirectoryPage) {
             openWebPage(web::kStudiesDirectory + otherStudiesDirectoryPath(click.directoryPage));
         } else if (click.action == OtherStudyAction::ShowEntry) {

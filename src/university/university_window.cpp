@@ -89,9 +89,9 @@ void TForm1::createMenus()
         returnToMainMenu();
     });
 
-    Panelmenu2 = panel(this, QRect(kMenuLeft + kMenuWidth + 10, kMenuTop + 5 * kMenuStep, 300,
-                                   10 + 3 * kMenuStep),
-                       colour3());
+    Panelmenu2 =
+        panel(this, QRect(kMenuLeft + kMenuWidth + 10, kMenuTop + 5 * kMenuStep, 300, 10 + 3 * kMenuStep),
+              colour3());
     botinfo1 = button(Panelmenu2, "botinfo1", QRect(10, 10, 280, kButtonHeight));
     botinfo2 = button(Panelmenu2, "botinfo2", QRect(10, 10 + kMenuStep, 280, kButtonHeight));
     botinfo3 = button(Panelmenu2, "botinfo3", QRect(10, 10 + 2 * kMenuStep, 280, kButtonHeight));
@@ -285,8 +285,8 @@ void TForm1::runBackStep(BackStep step)
             w->hide();
         showDetailButtons(false);
         PanelMenu->show();
-        for (QWidget *w : std::initializer_list<QWidget *>{PanelSel, PanelCarSel, BotRetroceder, ListComunidad,
-                                                           PanelEstrellas})
+        for (QWidget *w : std::initializer_list<QWidget *>{PanelSel, PanelCarSel, BotRetroceder,
+                                                           ListComunidad, PanelEstrellas})
             w->hide();
         ListSel->clear();
         hideStarMap();

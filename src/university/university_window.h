@@ -150,7 +150,7 @@ private:
     void openWebPage(const QByteArray &url);
     void runBackStep(BackStep step);
 
-    std::vector<DegreeTreeNode> m_nodes;   // node map: item i is node i
+    std::vector<DegreeTreeNode> m_nodes; // node map: item i is node i
     std::vector<QTreeWidgetItem *> m_items;
     bool m_groupedView = false;
     int m_currentDegree = 0;
@@ -162,7 +162,7 @@ private:
     int m_currentRegion = 0;
     int m_currentCentre = 0;
     int m_currentOtherStudy = 0;
-    std::vector<int> m_centreLineNumbers;  // per `ListComunidad` line
+    std::vector<int> m_centreLineNumbers;    // per `ListComunidad` line
     std::vector<int> m_selectionLineNumbers; // per `ListSel` line
     QPoint m_selectionTop;                   // design positions, for the back button
     QPoint m_selectionListTop;

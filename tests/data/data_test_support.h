@@ -35,7 +35,10 @@ public:
     ScratchDir(const ScratchDir &) = delete;
     ScratchDir &operator=(const ScratchDir &) = delete;
 
-    bool isValid() const { return m_dir.isValid() && QDir::currentPath() == QDir(m_dir.path()).canonicalPath(); }
+    bool isValid() const
+    {
+        return m_dir.isValid() && QDir::currentPath() == QDir(m_dir.path()).canonicalPath();
+    }
     QString path() const { return m_dir.path(); }
 
 private:

@@ -23,11 +23,13 @@ namespace {
 bool writeFakeProgram(const QByteArray &name, const QByteArray &then = {})
 {
     return writeFile(name, "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > args\n" + then)
-        && QFile::setPermissions(QString::fromLocal8Bit(name), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        && QFile::setPermissions(QString::fromLocal8Bit(name),
+                                 QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 // Shell lines that wait, at most five seconds, for the file "go".
-const QByteArray kWaitForGo = "n=0; while [ ! -e go ]; do n=$((n+1)); [ $n -gt 500 ] && exit 99; sleep 0.01; done\n";
+const QByteArray kWaitForGo =
+    "n=0; while [ ! -e go ]; do n=$((n+1)); [ $n -gt 500 ] && exit 99; sleep 0.01; done\n";
 
 QByteArray oneArgument(const QByteArray &argument) { return "1\n" + argument + '\n'; }
 
@@ -87,7 +89,8 @@ private slots:
         QFETCH(int, status);
         TCmdExecComponent runner;
         QThread *reportedOn = nullptr;
-        connect(&runner, &TCmdExecComponent::OnComplete, this, [&] { reportedOn = QThread::currentThread(); });
+        connect(&runner, &TCmdExecComponent::OnComplete, this,
+                [&] { reportedOn = QThread::currentThread(); });
         QSignalSpy complete(&runner, &TCmdExecComponent::OnComplete);
         runner.Command = command;
         runner.Execute();

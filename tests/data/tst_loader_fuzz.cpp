@@ -36,7 +36,10 @@ constexpr int kDefaultIterations = 200;
 class Junk
 {
 public:
-    explicit Junk(quint32 seed) : m_rng(seed) {}
+    explicit Junk(quint32 seed)
+        : m_rng(seed)
+    {
+    }
 
     int below(int n) { return n <= 0 ? 0 : static_cast<int>(m_rng.bounded(static_cast<quint32>(n))); }
     bool chance(int percent) { return below(100) < percent; }
@@ -69,11 +72,24 @@ public:
     {
         QByteArray line = bytes(length);
         switch (below(6)) {
-        case 0: if (line.size() >= 2) { line[0] = static_cast<char>('0' + below(10)); line[1] = static_cast<char>('0' + below(10)); } break;
-        case 1: if (!line.isEmpty()) line[0] = '-'; break;
-        case 2: if (!line.isEmpty()) line[0] = "JGE15A"[below(6)]; break;
-        case 3: line = "    " + QByteArray::number(below(1000)).rightJustified(3, '0')
-                     + QByteArray::number(below(1000)).rightJustified(3, '0') + bytes(below(6)); break;
+        case 0:
+            if (line.size() >= 2) {
+                line[0] = static_cast<char>('0' + below(10));
+                line[1] = static_cast<char>('0' + below(10));
+            }
+            break;
+        case 1:
+            if (!line.isEmpty())
+                line[0] = '-';
+            break;
+        case 2:
+            if (!line.isEmpty())
+                line[0] = "JGE15A"[below(6)];
+            break;
+        case 3:
+            line = "    " + QByteArray::number(below(1000)).rightJustified(3, '0')
+                + QByteArray::number(below(1000)).rightJustified(3, '0') + bytes(below(6));
+            break;
         default: break;
         }
         return line;
@@ -88,15 +104,17 @@ public:
         const bool forced = shape >= 0;
         if (!forced) {
             const int roll = below(100);
-            shape = roll < 8 ? Empty : roll < 28 ? RandomBytes : roll < 31 ? ManyLines
-                  : roll < 34 ? LongLines : roll < 40 ? CarriageReturns : Ordinary;
+            shape = roll < 8 ? Empty
+                : roll < 28  ? RandomBytes
+                : roll < 31  ? ManyLines
+                : roll < 34  ? LongLines
+                : roll < 40  ? CarriageReturns
+                             : Ordinary;
         }
         switch (shape) {
-        case Empty:
-            return {};
-        case RandomBytes:
-            return bytes(below(3000));
-        case ManyLines: {   // far more lines than any table holds, past 5,000 too
+        case Empty: return {};
+        case RandomBytes: return bytes(below(3000));
+        case ManyLines: { // far more lines than any table holds, past 5,000 too
             const int lines = forced ? 6000 : 1100 + below(5500);
             QByteArray out;
             out.reserve(lines * 8);
@@ -110,10 +128,10 @@ public:
                 out += lineLike(10000) + '\n';
             return out;
         }
-        case CarriageReturns:   // CR alone never ends a line
+        case CarriageReturns: // CR alone never ends a line
             return bytes(200) + QByteArray(50, '\r') + bytes(200);
         default: {
-            QByteArray out;     // ordinary-sized lines of junk
+            QByteArray out; // ordinary-sized lines of junk
             for (int i = 0, n = below(300); i < n; ++i) {
                 out += lineLike(below(160));
                 if (i + 1 < n || chance(70))
@@ -164,7 +182,9 @@ bool tableSound(const LineTable &table, QString *why)
     for (int i = 0; i <= last; ++i)
         if (table.at(i).size() > table.capacity()) {
             *why = QStringLiteral("entry %1 holds %2 bytes, capacity %3")
-                       .arg(i).arg(table.at(i).size()).arg(table.capacity());
+                       .arg(i)
+                       .arg(table.at(i).size())
+                       .arg(table.capacity());
             return false;
         }
     return true;
@@ -183,17 +203,16 @@ bool groupsSound(const GroupedTable &groups, int capacity, int lineCount, QStrin
     return true;
 }
 
-#define CHECK_TABLE(table)                                                                         \
-    do {                                                                                           \
-        QString why;                                                                               \
-        if (!tableSound((table), &why))                                                            \
+#define CHECK_TABLE(table)                                                                             \
+    do {                                                                                               \
+        QString why;                                                                                   \
+        if (!tableSound((table), &why))                                                                \
             QFAIL(qPrintable(QStringLiteral("iteration %1, %2: %3").arg(iteration).arg(#table, why))); \
     } while (0)
 
 // Runs a reader that may raise FileError for a short or faulty file; any other
 // exception is a failure.
-template <typename F>
-bool runRecordReader(F &&read)
+template <typename F> bool runRecordReader(F &&read)
 {
     try {
         read();
@@ -259,8 +278,8 @@ void TestLoaderFuzz::initTestCase()
     const int iterations = qEnvironmentVariableIntValue("VELMIRA_FUZZ_ITERATIONS", &ok);
     if (ok && iterations > 0)
         m_iterations = iterations;
-    qInfo("fuzz seed 0x%08X, %d iterations (set VELMIRA_FUZZ_SEED to repeat another run)",
-          m_seed, m_iterations);
+    qInfo("fuzz seed 0x%08X, %d iterations (set VELMIRA_FUZZ_SEED to repeat another run)", m_seed,
+          m_iterations);
 }
 
 void TestLoaderFuzz::everyReaderSurvivesJunk()
@@ -327,7 +346,7 @@ void TestLoaderFuzz::everyReaderSurvivesJunk()
 
         LoadSubjectGroups("junk", t.higherGroups);
         LoadOtherSubjectGroups("junk", t.otherGroups);
-        if (iteration % 4 == 0) {    // the big table now and then
+        if (iteration % 4 == 0) { // the big table now and then
             LoadSubjectGroups("junk", t.middleGroups);
             QString why;
             QVERIFY2(groupsSound(t.middleGroups, 60, lineCount, &why), qPrintable(why));
@@ -475,7 +494,7 @@ void TestLoaderFuzz::everyReaderSurvivesJunk()
         for (const Profession &p : t.professions.professions)
             QVERIFY(p.name.size() <= 50);
         for (const ShortStatement &s : t.professions.shortStatements)
-            QVERIFY(s.text.size() <= 120);   // 60 characters, two bytes each at most
+            QVERIFY(s.text.size() <= 120); // 60 characters, two bytes each at most
         for (const Activity &a : t.professions.activities)
             QVERIFY(a.name.size() <= 120);
 

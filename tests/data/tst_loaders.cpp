@@ -190,7 +190,7 @@ void TestLoaders::dashedTitles()
     std::vector<int> lineNumbers(1101, 0);
     LoadDashedLines("fp", titles, lineNumbers, kWidthD);
     QCOMPARE(titles.count(), 3);
-    QCOMPARE(titles.at(0), QByteArray("previo"));  // entry 0 is not set
+    QCOMPARE(titles.at(0), QByteArray("previo")); // entry 0 is not set
     QCOMPARE(lineNumbers[1], 1);
     QCOMPARE(lineNumbers[2], 5);
     QCOMPARE(lineNumbers[3], 9);
@@ -227,8 +227,7 @@ void TestLoaders::subjectGroupsOf25()
     LoadSubjectGroups("asignafp", groups);
     for (int g = 1; g <= 2; ++g)
         for (int m = 1; m <= 25; ++m)
-            QCOMPARE(groups.at(g, m),
-                     padTo("g" + QByteArray::number(g) + " m" + QByteArray::number(m), 60));
+            QCOMPARE(groups.at(g, m), padTo("g" + QByteArray::number(g) + " m" + QByteArray::number(m), 60));
     QCOMPARE(groups.at(3, 1), QByteArray());
     for (int g = 1; g <= 170; ++g)
         for (int m = 1; m <= 25; ++m)
@@ -277,10 +276,10 @@ void TestLoaders::placeListHeadings()
 
     // Which of the seven lines are headings, per kind.
     const bool expected[4][7] = {
-        {false, true, false, false, false, false, false},  // lu1: J
-        {true, false, false, false, false, false, false},  // lu2: G
-        {true, false, true, false, false, false, false},   // lu3: G, E
-        {false, false, false, true, true, true, false},    // lu4: 1, 5, A
+        {false, true, false, false, false, false, false}, // lu1: J
+        {true, false, false, false, false, false, false}, // lu2: G
+        {true, false, true, false, false, false, false},  // lu3: G, E
+        {false, false, false, true, true, true, false},   // lu4: 1, 5, A
     };
     QByteArray lineText[7] = {heading, "JAEN", "EXTREMADURA", "1 CAPITAL", "5 OTRA", "A CORUNA", "B FINAL"};
     for (int k = 0; k < 4; ++k) {
@@ -313,7 +312,10 @@ void TestLoaders::placeListColumns()
     const QByteArray line = ruler(70);
     QVERIFY(writeFile("lu1", line + "\n\nJ\n"));
     setUtfMode(true);
-    QVERIFY(writeFile("lu3", QByteArray("C\xE1" "ceres\n", 8)));
+    QVERIFY(writeFile("lu3",
+                      QByteArray("C\xE1"
+                                 "ceres\n",
+                                 8)));
     PlaceList list;
     LoadPlaceList("lu1", list);
     QCOMPARE(list.count(), 3);
@@ -328,7 +330,10 @@ void TestLoaders::placeListColumns()
     // Place lists are not converted, even in UTF mode.
     PlaceList other;
     LoadPlaceList("lu3", other);
-    QCOMPARE(other.columnA.at(1), QByteArray("C\xE1" "ceres", 7));
+    QCOMPARE(other.columnA.at(1),
+             QByteArray("C\xE1"
+                        "ceres",
+                        7));
 }
 
 void TestLoaders::doubleDegrees()
@@ -338,8 +343,8 @@ void TestLoaders::doubleDegrees()
     DegreeRows rows;
     rows.set(3, DegreeField::OutletCode, 12);
     rows.set(7, DegreeField::OutletCode, 45);
-    rows.set(8, DegreeField::OutletCode, 12);   // duplicate: the lower row wins
-    rows.set(11, DegreeField::OutletCode, 77);  // beyond the degree count
+    rows.set(8, DegreeField::OutletCode, 12);  // duplicate: the lower row wins
+    rows.set(11, DegreeField::OutletCode, 77); // beyond the degree count
 
     QVERIFY(writeFile("dobles",
                       "05Doble en Derecho y Empresa\n"
@@ -366,7 +371,7 @@ void TestLoaders::doubleDegrees()
     QCOMPARE(doubles.member(1, 1).tag, QByteArray("AB12"));
     QCOMPARE(doubles.member(1, 1).selected, 0);
     QCOMPARE(doubles.member(1, 2).firstDegree, 7);
-    QCOMPARE(doubles.member(1, 2).secondDegree, 0);  // code 77 only beyond the count
+    QCOMPARE(doubles.member(1, 2).secondDegree, 0); // code 77 only beyond the count
     QCOMPARE(doubles.member(1, 2).tag, QByteArray("Z"));
 
     QCOMPARE(doubles.code[2], 7);
@@ -377,12 +382,20 @@ void TestLoaders::doubleDegrees()
 
     // The group name is characters 3-37, converted in UTF mode.
     setUtfMode(true);
-    QVERIFY(writeFile("dobles", "12" + QByteArray("Ingenier\xED" "a ", 10) + ruler(40) + "\n"));
+    QVERIFY(writeFile("dobles",
+                      "12"
+                          + QByteArray("Ingenier\xED"
+                                       "a ",
+                                       10)
+                          + ruler(40) + "\n"));
     DoubleDegrees converted;
     LoadDoubleDegrees("dobles", converted, rows, 10);
     QCOMPARE(converted.groupCount, 1);
     QCOMPARE(converted.code[1], 12);
-    const QByteArray name = QByteArray("Ingenier\xC3\xAD" "a ", 11) + ruler(25);
+    const QByteArray name = QByteArray("Ingenier\xC3\xAD"
+                                       "a ",
+                                       11)
+        + ruler(25);
     QCOMPARE(converted.names.at(1), name);
 }
 
@@ -396,10 +409,10 @@ void TestLoaders::doubleDegreesBadNumbers()
 
     QVERIFY(writeFile("dobles",
                       "01Grupo\n"
-                      "    0 2045T1\n"      // first field has a blank inside: one error
-                      "    AB 012T2\n"      // first field letters: one error
-                      "          T3\n"      // both fields blank: two errors
-                      "    012   T4\n"));   // second field blank: one error
+                      "    0 2045T1\n"    // first field has a blank inside: one error
+                      "    AB 012T2\n"    // first field letters: one error
+                      "          T3\n"    // both fields blank: two errors
+                      "    012   T4\n")); // second field blank: one error
 
     DoubleDegrees doubles;
     // Degrees that a bad field leaves as they were.
@@ -496,7 +509,7 @@ void TestLoaders::longAndPlainLines()
     LoadLongLines("certificah", certificah);
     QCOMPARE(certificah.count(), 2);
     QCOMPARE(certificah.at(0), QByteArray("certificah"));
-    QCOMPARE(certificah.at(1), QByteArray("corta   "));   // stored unchanged, blanks kept
+    QCOMPARE(certificah.at(1), QByteArray("corta   ")); // stored unchanged, blanks kept
     QCOMPARE(certificah.at(2), ruler(90));
 
     QVERIFY(writeFile("materiasp", "Historia  \n" + ruler(80) + "\n"));
@@ -504,7 +517,7 @@ void TestLoaders::longAndPlainLines()
     materiasp.set(0, "previo");
     LoadPlainLines("materiasp", materiasp);
     QCOMPARE(materiasp.count(), 2);
-    QCOMPARE(materiasp.at(0), QByteArray("previo"));      // no entry 0
+    QCOMPARE(materiasp.at(0), QByteArray("previo")); // no entry 0
     QCOMPARE(materiasp.at(1), QByteArray("Historia  "));
     QCOMPARE(materiasp.at(2), ruler(70));
 }
@@ -513,9 +526,12 @@ void TestLoaders::places()
 {
     ScratchDir dir;
     QVERIFY(dir.isValid());
-    const QByteArray name35 = QByteArray("Universidad de C\xE1" "diz", 20) + QByteArray(15, ' ');
+    const QByteArray name35 = QByteArray("Universidad de C\xE1"
+                                         "diz",
+                                         20)
+        + QByteArray(15, ' ');
     QCOMPARE(name35.size(), 35);
-    const QByteArray second = "http://www.uca.es/" + QByteArray(82, 'x');  // characters 38-137
+    const QByteArray second = "http://www.uca.es/" + QByteArray(82, 'x'); // characters 38-137
     QList<QByteArray> lines = {
         "01" + name35 + QByteArray("www.caf\xE9.es   ", 14),
         "15" + name35 + second + "SOBRA",
@@ -540,9 +556,9 @@ void TestLoaders::places()
     QCOMPARE(places.second.at(1), QByteArray("www.caf\xE9.es", 11));
 
     QCOMPARE(places.region[2], 15);
-    QCOMPARE(places.second.at(2), second.left(60));   // cut to the entry capacity
+    QCOMPARE(places.second.at(2), second.left(60)); // cut to the entry capacity
 
-    QCOMPARE(places.region[3], 0);                    // unreadable code counts as 0
+    QCOMPARE(places.region[3], 0); // unreadable code counts as 0
     QCOMPARE(places.names.at(3), "Sin codigo" + QByteArray(9, ' '));
     QCOMPARE(places.region[4], 7);
     QCOMPARE(places.names.at(4), QByteArray(9, ' '));
@@ -555,9 +571,10 @@ void TestLoaders::regionTexts()
 {
     ScratchDir dir;
     QVERIFY(dir.isValid());
-    const QByteArray code = "01Andaluc\xED" "a   ";   // characters 1-14
+    const QByteArray code = "01Andaluc\xED"
+                            "a   "; // characters 1-14
     QCOMPARE(code.size(), 14);
-    const QByteArray text = QByteArray("Texto de la comunidad ") + ruler(78);  // 100 characters
+    const QByteArray text = QByteArray("Texto de la comunidad ") + ruler(78); // 100 characters
     QVERIFY(writeFile("comuint", code + text + "MAS\n" + code + "corto    \n" + "solo codigo\n"));
 
     setUtfMode(true);
@@ -566,14 +583,22 @@ void TestLoaders::regionTexts()
     LoadRegionTexts("comuint", table);
     QCOMPARE(table.count(), 3);
     QCOMPARE(table.at(0), QByteArray("previo"));
-    QCOMPARE(table.at(1), text);          // characters 15-114 exactly
+    QCOMPARE(table.at(1), text); // characters 15-114 exactly
     QCOMPARE(table.at(2), QByteArray("corto"));
     QCOMPARE(table.at(3), QByteArray());
 
     // Not converted in UTF mode.
-    QVERIFY(writeFile("comuint", code + QByteArray("Andaluc\xED" "a", 9) + "\n"));
+    QVERIFY(writeFile("comuint",
+                      code
+                          + QByteArray("Andaluc\xED"
+                                       "a",
+                                       9)
+                          + "\n"));
     LoadRegionTexts("comuint", table);
-    QCOMPARE(table.at(1), QByteArray("Andaluc\xED" "a", 9));
+    QCOMPARE(table.at(1),
+             QByteArray("Andaluc\xED"
+                        "a",
+                        9));
 }
 
 using Loader = std::function<void(const QByteArray &name)>;
@@ -587,57 +612,81 @@ void TestLoaders::missingFileMessage_data()
     // Each table starts with entry 0 "previo" and count 4: a missing file leaves both.
 
     QTest::newRow("padded") << Loader([](const QByteArray &n) {
-        LineTable t(1101, 60); t.set(0, "previo"); t.setCount(4);
+        LineTable t(1101, 60);
+        t.set(0, "previo");
+        t.setCount(4);
         LoadPaddedLines(n, t, kWidthA);
-        QCOMPARE(t.at(0), QByteArray("previo")); QCOMPARE(t.count(), 4);
+        QCOMPARE(t.at(0), QByteArray("previo"));
+        QCOMPARE(t.count(), 4);
     }) << QByteArray("galego/carreran");
     QTest::newRow("wide padded") << Loader([](const QByteArray &n) {
-        LineTable t(1101, 75); t.set(0, "previo"); t.setCount(4);
+        LineTable t(1101, 75);
+        t.set(0, "previo");
+        t.setCount(4);
         LoadWidePaddedLines(n, t, 75);
-        QCOMPARE(t.at(0), QByteArray("previo")); QCOMPARE(t.count(), 4);
+        QCOMPARE(t.at(0), QByteArray("previo"));
+        QCOMPARE(t.count(), 4);
     }) << QByteArray("cuesgm");
     QTest::newRow("trimmed") << Loader([](const QByteArray &n) {
-        LineTable t(1101, 60); t.set(0, "previo"); t.setCount(4);
+        LineTable t(1101, 60);
+        t.set(0, "previo");
+        t.setCount(4);
         LoadTrimmedLines(n, t);
-        QCOMPARE(t.at(0), QByteArray("previo")); QCOMPARE(t.count(), 4);
+        QCOMPARE(t.at(0), QByteArray("previo"));
+        QCOMPARE(t.count(), 4);
     }) << QByteArray("activida");
     QTest::newRow("interface texts") << Loader([](const QByteArray &n) {
-        LineTable t(1101, 75); t.set(0, "previo");
+        LineTable t(1101, 75);
+        t.set(0, "previo");
         LoadInterfaceTexts(n, t);
         QCOMPARE(t.at(0), QByteArray("previo"));
     }) << QByteArray("euskera/textos");
     QTest::newRow("long") << Loader([](const QByteArray &n) {
-        LineTable t(251, 90); t.set(0, "previo"); t.setCount(4);
+        LineTable t(251, 90);
+        t.set(0, "previo");
+        t.setCount(4);
         LoadLongLines(n, t);
-        QCOMPARE(t.at(0), QByteArray("previo")); QCOMPARE(t.count(), 4);
+        QCOMPARE(t.at(0), QByteArray("previo"));
+        QCOMPARE(t.count(), 4);
     }) << QByteArray("certificah");
     QTest::newRow("dashed") << Loader([](const QByteArray &n) {
-        LineTable t(1101, 60); t.set(1, "previo"); t.setCount(4);
+        LineTable t(1101, 60);
+        t.set(1, "previo");
+        t.setCount(4);
         std::vector<int> numbers(1101, 8);
         LoadDashedLines(n, t, numbers, kWidthD);
-        QCOMPARE(t.at(1), QByteArray("previo")); QCOMPARE(t.count(), 4);
+        QCOMPARE(t.at(1), QByteArray("previo"));
+        QCOMPARE(t.count(), 4);
         QCOMPARE(numbers[1], 8);
     }) << QByteArray("fp2");
     QTest::newRow("subject groups") << Loader([](const QByteArray &n) {
-        GroupedTable g(170, 25, 60); g.set(1, 1, "previo");
+        GroupedTable g(170, 25, 60);
+        g.set(1, 1, "previo");
         LoadSubjectGroups(n, g);
         QCOMPARE(g.at(1, 1), QByteArray("previo"));
     }) << QByteArray("asignafp");
     QTest::newRow("other subject groups") << Loader([](const QByteArray &n) {
-        GroupedTable g(50, 50, 60); g.set(1, 1, "previo");
+        GroupedTable g(50, 50, 60);
+        g.set(1, 1, "previo");
         LoadOtherSubjectGroups(n, g);
         QCOMPARE(g.at(1, 1), QByteArray("previo"));
     }) << QByteArray("asignaot");
     QTest::newRow("place list") << Loader([](const QByteArray &n) {
-        PlaceList l; l.columnA.set(0, "previo"); l.columnA.setCount(4);
+        PlaceList l;
+        l.columnA.set(0, "previo");
+        l.columnA.setCount(4);
         LoadPlaceList(n, l);
-        QCOMPARE(l.columnA.at(0), QByteArray("previo")); QCOMPARE(l.count(), 4);
+        QCOMPARE(l.columnA.at(0), QByteArray("previo"));
+        QCOMPARE(l.count(), 4);
     }) << QByteArray("lu2");
     QTest::newRow("double degrees") << Loader([](const QByteArray &n) {
-        DoubleDegrees d; d.names.set(0, "previo"); d.groupCount = 4;
+        DoubleDegrees d;
+        d.names.set(0, "previo");
+        d.groupCount = 4;
         DegreeRows rows;
         LoadDoubleDegrees(n, d, rows, 0);
-        QCOMPARE(d.names.at(0), QByteArray("previo")); QCOMPARE(d.groupCount, 4);
+        QCOMPARE(d.names.at(0), QByteArray("previo"));
+        QCOMPARE(d.groupCount, 4);
     }) << QByteArray("dobles");
 }
 
@@ -667,34 +716,57 @@ void TestLoaders::missingFileRaises_data()
     QTest::addColumn<QByteArray>("entryZero");
 
     QTest::newRow("places") << Loader([](const QByteArray &n) {
-        Places p; p.names.set(0, "previo"); p.names.setCount(4);
-        try { LoadPlaces(n, p); } catch (...) {
-            QCOMPARE(p.names.at(0), QByteArray("previo")); QCOMPARE(p.names.count(), 4);
+        Places p;
+        p.names.set(0, "previo");
+        p.names.setCount(4);
+        try {
+            LoadPlaces(n, p);
+        } catch (...) {
+            QCOMPARE(p.names.at(0), QByteArray("previo"));
+            QCOMPARE(p.names.count(), 4);
             throw;
         }
-    }) << QByteArray("lugar") << QByteArray("previo");
+    }) << QByteArray("lugar")
+                            << QByteArray("previo");
     QTest::newRow("region texts") << Loader([](const QByteArray &n) {
-        LineTable t(1101, 60); t.set(0, "previo"); t.setCount(4);
-        try { LoadRegionTexts(n, t); } catch (...) {
-            QCOMPARE(t.at(0), QByteArray("previo")); QCOMPARE(t.count(), 4);
+        LineTable t(1101, 60);
+        t.set(0, "previo");
+        t.setCount(4);
+        try {
+            LoadRegionTexts(n, t);
+        } catch (...) {
+            QCOMPARE(t.at(0), QByteArray("previo"));
+            QCOMPARE(t.count(), 4);
             throw;
         }
     }) << QByteArray("comuint") << QByteArray("previo");
     QTest::newRow("plain") << Loader([](const QByteArray &n) {
-        LineTable t(101, 70); t.set(1, "previo"); t.setCount(4);
-        try { LoadPlainLines(n, t); } catch (...) {
-            QCOMPARE(t.at(1), QByteArray("previo")); QCOMPARE(t.count(), 4);
+        LineTable t(101, 70);
+        t.set(1, "previo");
+        t.setCount(4);
+        try {
+            LoadPlainLines(n, t);
+        } catch (...) {
+            QCOMPARE(t.at(1), QByteArray("previo"));
+            QCOMPARE(t.count(), 4);
             throw;
         }
-    }) << QByteArray("galego/materiasp") << QByteArray("previo");
+    }) << QByteArray("galego/materiasp")
+                           << QByteArray("previo");
     QTest::newRow("art") << Loader([](const QByteArray &n) {
-        LineTable t(1101, 60); t.set(0, "previo"); t.setCount(4);
-        try { LoadArtLines(n, t, kWidthE); } catch (...) {
+        LineTable t(1101, 60);
+        t.set(0, "previo");
+        t.setCount(4);
+        try {
+            LoadArtLines(n, t, kWidthE);
+        } catch (...) {
             // Entry 0 is set before the file is opened.
-            QCOMPARE(t.at(0), QByteArray("catVal/artesplas")); QCOMPARE(t.count(), 4);
+            QCOMPARE(t.at(0), QByteArray("catVal/artesplas"));
+            QCOMPARE(t.count(), 4);
             throw;
         }
-    }) << QByteArray("catVal/artesplas") << QByteArray("catVal/artesplas");
+    }) << QByteArray("catVal/artesplas")
+                         << QByteArray("catVal/artesplas");
 }
 
 void TestLoaders::missingFileRaises()

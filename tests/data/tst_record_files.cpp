@@ -24,7 +24,10 @@ namespace {
 class IntBlock
 {
 public:
-    explicit IntBlock(int ints) : m_bytes(ints * 4, '\0') {}
+    explicit IntBlock(int ints)
+        : m_bytes(ints * 4, '\0')
+    {
+    }
     void put(int index, std::int32_t value)
     {
         qToLittleEndian<std::int32_t>(value, m_bytes.data() + index * 4);
@@ -138,9 +141,9 @@ void TestRecordFiles::titleAndDegreeRows()
     QVERIFY(dir.isValid());
 
     IntBlock fps(200 * 25);
-    fps.put(0, 11);                    // row 1, integer 0
-    fps.put(23, 17);                   // row 1, family code
-    fps.put(199 * 25 + 24, -5);        // row 200, integer 24
+    fps.put(0, 11);             // row 1, integer 0
+    fps.put(23, 17);            // row 1, family code
+    fps.put(199 * 25 + 24, -5); // row 200, integer 24
     QVERIFY(writeFile("datfps", fps.bytes()));
     HigherTitleRows higher;
     LoadTitleRows("datfps", higher);
@@ -151,9 +154,9 @@ void TestRecordFiles::titleAndDegreeRows()
     QCOMPARE(higher.at(1, 25), 0);
 
     IntBlock fpm(200 * 5);
-    fpm.put(3, 26);                    // row 1, family code
+    fpm.put(3, 26); // row 1, family code
     fpm.put(199 * 5 + 4, 0x01020304);
-    QVERIFY(writeFile("datfpm", fpm.bytes() + QByteArray(10, 'x')));  // extra bytes are ignored
+    QVERIFY(writeFile("datfpm", fpm.bytes() + QByteArray(10, 'x'))); // extra bytes are ignored
     MiddleTitleRows middle;
     LoadTitleRows("datfpm", middle);
     QCOMPARE(middle.at(1, 3), 26);
@@ -181,12 +184,12 @@ void TestRecordFiles::findDegreeByCode()
     rows.set(9, DegreeField::OutletCode, 33);
     rows.set(12, DegreeField::OutletCode, 44);
 
-    QCOMPARE(FindDegreeByCode(rows, 10, 33), 4);   // the lower of two rows
-    QCOMPARE(FindDegreeByCode(rows, 10, 44), 0);   // row 12 is beyond the count
+    QCOMPARE(FindDegreeByCode(rows, 10, 33), 4); // the lower of two rows
+    QCOMPARE(FindDegreeByCode(rows, 10, 44), 0); // row 12 is beyond the count
     QCOMPARE(FindDegreeByCode(rows, 12, 44), 12);
     QCOMPARE(FindDegreeByCode(rows, 10, 1010), 10); // the row at the count is searched
     QCOMPARE(FindDegreeByCode(rows, 300, 1300), 300);
-    QCOMPARE(FindDegreeByCode(rows, 5000, 1300), 300);  // a count above the rows is bounded
+    QCOMPARE(FindDegreeByCode(rows, 5000, 1300), 300); // a count above the rows is bounded
     QCOMPARE(FindDegreeByCode(rows, 0, 33), 0);
     QCOMPARE(FindDegreeByCode(rows, -3, 33), 0);
     QCOMPARE(FindDegreeByCode(rows, 300, 7), 0);
@@ -284,17 +287,17 @@ void TestRecordFiles::degreeCentres()
     QCOMPARE(block, 30300);
 
     auto group = [&](int firstCentre, int firstMark) {
-        QByteArray bytes(5 * block, '\xEE');   // the unused lists hold junk
+        QByteArray bytes(5 * block, '\xEE'); // the unused lists hold junk
         QByteArray centres(block, '\0');
         QByteArray marks(block, '\0');
-        centres[0] = 3;                         // degree 1: three centres
+        centres[0] = 3; // degree 1: three centres
         centres[1] = static_cast<char>(firstCentre);
         centres[2] = 6;
         centres[3] = 7;
         marks[1] = static_cast<char>(firstMark);
         marks[2] = DegreeCentres::kNoMark;
         marks[3] = 70;
-        centres[299 * 101] = 100;              // degree 300: a full list
+        centres[299 * 101] = 100; // degree 300: a full list
         for (int k = 1; k <= 100; ++k)
             centres[299 * 101 + k] = static_cast<char>(k + 100);
         marks[299 * 101 + 100] = 99;
@@ -330,7 +333,7 @@ void TestRecordFiles::degreeCentres()
 
     // A stored count above 100 is read as 100 and noted.
     QByteArray faulty = group(5, 65);
-    faulty[101] = static_cast<char>(200);       // degree 2
+    faulty[101] = static_cast<char>(200); // degree 2
     QVERIFY(writeFile("datcarn", faulty));
     NoteCatcher notes;
     LoadDegreeCentres("datcarn", centres);
@@ -396,8 +399,8 @@ void TestRecordFiles::regionRectanglesAndCentres()
         {126, 126, 134, 140}, {78, 251, 91, 260},   {130, 251, 144, 262},
     };
     const QPoint centres[19] = {
-        {102, 141}, {156, 73}, {82, 41},   {221, 100}, {204, 162}, {111, 42}, {128, 108},
-        {100, 68},  {188, 64}, {77, 111},  {58, 49},   {131, 60},  {114, 89}, {148, 133},
+        {102, 141}, {156, 73},  {82, 41},  {221, 100}, {204, 162}, {111, 42}, {128, 108},
+        {100, 68},  {188, 64},  {77, 111}, {58, 49},   {131, 60},  {114, 89}, {148, 133},
         {143, 52},  {160, 107}, {130, 47}, {83, 171},  {136, 174},
     };
     for (int r = 1; r <= 19; ++r) {

@@ -49,7 +49,7 @@ std::vector<QByteArray> pageNumbers(const ReportPage &page, int pageWidth)
     return numbers;
 }
 
-constexpr int kWidth = 4958;  // an A4 page at 600 dpi
+constexpr int kWidth = 4958; // an A4 page at 600 dpi
 constexpr int kHeight = 7016;
 
 } // namespace
@@ -151,7 +151,8 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("%PDF"));
-        QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 2);
+        QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "),
+                 2);
         // Entries above the count are emptied once the job has started.
         QVERIFY(buffer.at(76).isEmpty());
         QCOMPARE(buffer.at(75), QByteArray("Linea 75"));

@@ -190,7 +190,9 @@ void TestSettings::centreNameEncoding()
     QCOMPARE(decodeCentreName(encodeCentreName(every)), every);
     QCOMPARE(encodeCentreName(every).size(), every.size());
 
-    const QByteArray name("IES Rosal\xED" "a de Castro", 21);
+    const QByteArray name("IES Rosal\xED"
+                          "a de Castro",
+                          21);
     SettingsRecord record;
     record.setCentreName(name);
     QCOMPARE(record.centreName(), name);
@@ -209,7 +211,9 @@ void TestSettings::readSettingsRecord()
 {
     ScratchDir dir;
     QVERIFY(dir.isValid());
-    const QByteArray name("Colegio Nuestra Se\xF1" "ora", 23);
+    const QByteArray name("Colegio Nuestra Se\xF1"
+                          "ora",
+                          23);
     const QByteArray raw = sampleRecord(name, 2, "M");
     QVERIFY(writeFile("clave12", raw));
 
@@ -220,7 +224,7 @@ void TestSettings::readSettingsRecord()
     QVERIFY(notCastilian());
     QCOMPARE(languageDirectory(), QByteArray("galego/"));
     QCOMPARE(currentTheme(), QByteArray("M"));
-    QCOMPARE(settingsRecordBytes(), raw);   // nothing changed yet
+    QCOMPARE(settingsRecordBytes(), raw); // nothing changed yet
 
     QVERIFY(writeFile("clave12", sampleRecord("Centro", 0, "")));
     QVERIFY(ReadSettingsRecord("clave12"));
@@ -249,8 +253,8 @@ void TestSettings::readSettingsRecordOddLengths()
     ScratchDir dir;
     QVERIFY(dir.isValid());
     QByteArray raw = sampleRecord("ABC", 1, "I");
-    raw[1] = static_cast<char>(250);   // a name length beyond the 56 characters
-    raw[62] = static_cast<char>(9);    // a theme length beyond one letter
+    raw[1] = static_cast<char>(250); // a name length beyond the 56 characters
+    raw[62] = static_cast<char>(9);  // a theme length beyond one letter
     QVERIFY(writeFile("clave12", raw));
     QVERIFY(ReadSettingsRecord("clave12"));
     QCOMPARE(centreName().size(), 56);
@@ -283,7 +287,7 @@ void TestSettings::saveChangesOnlyLanguageAndTheme()
     ScratchDir dir;
     QVERIFY(dir.isValid());
     QByteArray original = sampleRecord("Instituto", 0, "");
-    original[63] = 'B';   // a stale letter behind a theme length of 0
+    original[63] = 'B'; // a stale letter behind a theme length of 0
     QVERIFY(writeFile("clave12", original));
     QVERIFY(ReadSettingsRecord("clave12"));
 

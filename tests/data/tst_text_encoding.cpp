@@ -60,8 +60,7 @@ void TestTextEncoding::latin1ToUtf8Bytes()
     QCOMPARE(latin1ToUtf8(QByteArray()), QByteArray());
     QCOMPARE(latin1ToUtf8(QByteArray("\x80\xFF", 2)), QByteArray("\xC2\x80\xC3\xBF", 4));
     // Consecutive high bytes: each becomes its own pair, in order.
-    QCOMPARE(latin1ToUtf8(QByteArray("\xC1\xE9\xF1", 3)),
-             QByteArray("\xC3\x81\xC3\xA9\xC3\xB1", 6));
+    QCOMPARE(latin1ToUtf8(QByteArray("\xC1\xE9\xF1", 3)), QByteArray("\xC3\x81\xC3\xA9\xC3\xB1", 6));
 }
 
 void TestTextEncoding::latin1ToUtf8MatchesCodecForEveryByte()
@@ -101,7 +100,8 @@ void TestTextEncoding::decideUtfMode_data()
     QTest::newRow("UTF-8 locale, dash") << QByteArray("es_ES.UTF-8") << QByteArray("-") << true;
     QTest::newRow("UTF-8 locale, no setting") << QByteArray("es_ES.UTF-8") << QByteArray() << true;
     QTest::newRow("UTF-8 locale, unknown setting") << QByteArray("es_ES.UTF-8") << QByteArray("XYZ") << true;
-    QTest::newRow("Latin-1 locale, UTF forces") << QByteArray("es_ES.ISO-8859-1") << QByteArray("UTF") << true;
+    QTest::newRow("Latin-1 locale, UTF forces")
+        << QByteArray("es_ES.ISO-8859-1") << QByteArray("UTF") << true;
     QTest::newRow("lower-case utf8, UTF forces") << QByteArray("es_ES.utf8") << QByteArray("UTF") << true;
     QTest::newRow("empty LANG, no setting") << QByteArray() << QByteArray() << false;
     QTest::newRow("empty LANG, ISO") << QByteArray() << QByteArray("ISO") << false;
@@ -211,8 +211,8 @@ void TestTextEncoding::textHelpers()
     const QByteArray line("0123456789");
     QCOMPARE(columns(line, 1, 2), QByteArray("01"));
     QCOMPARE(columns(line, 3, 5), QByteArray("234"));
-    QCOMPARE(columns(line, 9, 40), QByteArray("89"));   // shorter when the line ends first
-    QCOMPARE(columns(line, 11, 20), QByteArray());      // wholly beyond the line
+    QCOMPARE(columns(line, 9, 40), QByteArray("89")); // shorter when the line ends first
+    QCOMPARE(columns(line, 11, 20), QByteArray());    // wholly beyond the line
     QCOMPARE(columns(line, 10, 10), QByteArray("9"));
     QCOMPARE(columns("", 1, 5), QByteArray());
 }
@@ -251,16 +251,15 @@ void TestTextEncoding::languageDirectories()
 void TestTextEncoding::perLanguageNames()
 {
     const QList<QByteArray> perLanguage = {
-        "textos",    "materias", "informa",  "fps",       "cuestion",  "cuesgm",    "itinerar",
-        "fp2",       "asignagm", "materiasp", "carreran", "carreranb", "otros",     "cualidad",
-        "interes",   "fp",       "reqfp",    "asignafp",  "asignaot",  "activida",  "familias",
-        "fpip",      "ipmodulos", "certifica", "certificah", "artesplas", "musica", "danza",
-        "dramatico",
+        "textos",     "materias",  "informa",  "fps",       "cuestion",  "cuesgm",   "itinerar",  "fp2",
+        "asignagm",   "materiasp", "carreran", "carreranb", "otros",     "cualidad", "interes",   "fp",
+        "reqfp",      "asignafp",  "asignaot", "activida",  "familias",  "fpip",     "ipmodulos", "certifica",
+        "certificah", "artesplas", "musica",   "danza",     "dramatico",
     };
     const QList<QByteArray> shared = {
-        "comunida", "lugar", "comuint", "lu1", "lu2", "lu3", "lu4", "dobles", "datluggs",
-        "datluggm", "datlugip", "datfps", "datfpm", "datgrados", "datgrub", "clave12", "fuente",
-        "mapa", "chica.bmp", "fp3", "textos2", "",
+        "comunida", "lugar",    "comuint",   "lu1",    "lu2",     "lu3",       "lu4",     "dobles",
+        "datluggs", "datluggm", "datlugip",  "datfps", "datfpm",  "datgrados", "datgrub", "clave12",
+        "fuente",   "mapa",     "chica.bmp", "fp3",    "textos2", "",
     };
     setLanguage(2);
     for (const QByteArray &name : perLanguage) {
@@ -318,11 +317,11 @@ void TestTextEncoding::interfaceTextsCutAndEmptyBeyondFile()
     QList<QByteArray> lines;
     for (int k = 1; k <= 400; ++k)
         lines << "linea " + QByteArray::number(k);
-    lines[0] = eighty;                       // slot 1: capacity 40
-    lines[1] = "  ab   ";                    // slot 2: capacity 6, trailing blanks removed
-    lines[162] = eighty;                     // slot 163: capacity 75
-    lines[187] = "XYZ";                      // slot 188: capacity 2
-    lines[389] = "sin hueco";                // line 390 has no slot
+    lines[0] = eighty;        // slot 1: capacity 40
+    lines[1] = "  ab   ";     // slot 2: capacity 6, trailing blanks removed
+    lines[162] = eighty;      // slot 163: capacity 75
+    lines[187] = "XYZ";       // slot 188: capacity 2
+    lines[389] = "sin hueco"; // line 390 has no slot
     QVERIFY(writeFile("textos", joinLines(lines)));
 
     interfaceTextTable().clear();
@@ -339,8 +338,8 @@ void TestTextEncoding::interfaceTextsCutAndEmptyBeyondFile()
     QCOMPARE(interfaceText(163), eighty.left(75));
     QCOMPARE(interfaceText(188), QByteArray("XY"));
     QCOMPARE(interfaceText(264), QByteArray("linea 264"));
-    QCOMPARE(interfaceText(390), QByteArray());   // no slot
-    QCOMPARE(interfaceText(401), QByteArray());   // beyond the end of the file
+    QCOMPARE(interfaceText(390), QByteArray()); // no slot
+    QCOMPARE(interfaceText(401), QByteArray()); // beyond the end of the file
     QCOMPARE(interfaceText(749), QByteArray());
     QCOMPARE(interfaceText(750), QByteArray());
     QCOMPARE(uiText(264), QStringLiteral("linea 264"));
@@ -355,8 +354,8 @@ void TestTextEncoding::interfaceTextsConvertedBeforeCut()
     QVERIFY(dir.isValid());
     QList<QByteArray> lines(3);
     lines[0] = "uno";
-    lines[1] = QByteArray("F\xEDsica", 6);         // slot 2: capacity 6
-    lines[2] = QByteArray(74, 'a') + "\xE9   ";   // converted: 76 bytes before trimming
+    lines[1] = QByteArray("F\xEDsica", 6);      // slot 2: capacity 6
+    lines[2] = QByteArray(74, 'a') + "\xE9   "; // converted: 76 bytes before trimming
     QVERIFY(writeFile("textos", joinLines(lines)));
 
     setUtfMode(true);

@@ -23,9 +23,9 @@ namespace esotest {
 class DialogAnswerer : public QObject
 {
 public:
-    QString name;                // typed into the question window's name field
-    bool answerYes = true;       // to the question window
-    QString saveAs;              // chosen in the save dialog; empty cancels it
+    QString name;          // typed into the question window's name field
+    bool answerYes = true; // to the question window
+    QString saveAs;        // chosen in the save dialog; empty cancels it
     int questionsAnswered = 0;
     int printQuestionsAnswered = 0;
     int saveDialogsAnswered = 0;

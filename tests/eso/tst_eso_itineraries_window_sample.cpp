@@ -37,16 +37,10 @@ DiagramPaint firstLineOf(int part)
     return {};
 }
 
-QColor pixelAt(QWidget *window, const QPoint &at)
-{
-    return window->grab().toImage().pixelColor(at);
-}
+QColor pixelAt(QWidget *window, const QPoint &at) { return window->grab().toImage().pixelColor(at); }
 
 // A click on the window where no control lies.
-void clickWindow()
-{
-    QTest::mouseClick(Form2, Qt::LeftButton, {}, QPoint(1000, 740));
-}
+void clickWindow() { QTest::mouseClick(Form2, Qt::LeftButton, {}, QPoint(1000, 740)); }
 
 } // namespace
 
@@ -120,9 +114,9 @@ private slots:
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-        const auto layout = layoutReport(
-            reportRequest(work().print1, int(sheet.size()), false, kSheetFontSize), page.width(),
-            page.height());
+        const auto layout =
+            layoutReport(reportRequest(work().print1, int(sheet.size()), false, kSheetFontSize), page.width(),
+                         page.height());
         QCOMPARE(esotest::pdfPageCount(pdf), int(layout.pages.size()));
     }
 

@@ -45,8 +45,7 @@ int expectedPages(int count)
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     return static_cast<int>(
-        layoutReport(reportRequest(work().print1, count, true, 9), page.width(), page.height())
-            .pages.size());
+        layoutReport(reportRequest(work().print1, count, true, 9), page.width(), page.height()).pages.size());
 }
 
 } // namespace
@@ -86,8 +85,7 @@ private slots:
         QVERIFY(Form2->Gcuestio->isVisible());
         QVERIFY(!Form2->PanelMenu2->isVisible());
         QCOMPARE(Form2->Gcuestio->horizontalHeaderItem(2)->text(), QStringLiteral("Not"));
-        QCOMPARE(Form2->Gcuestio->item(0, 0)->text(),
-                 displayText(Form2->questionnaire().sheet.text(1)));
+        QCOMPARE(Form2->Gcuestio->item(0, 0)->text(), displayText(Form2->questionnaire().sheet.text(1)));
         QVERIFY(Form2->Gcuestio->item(0, 1)->text().isEmpty());
         m_expected.beginFull(count);
         m_expected.fillRows(esoData().cuestion, m_expected.startGrid(count));
@@ -125,8 +123,8 @@ private slots:
     void theResultsButtonShowsTheScoredList()
     {
         QTest::mouseClick(Form2->BotResCues, Qt::LeftButton);
-        const EsoResultList expected = fullResultList(
-            scoreFullQuestionnaire(m_expected, content().datgrub.third, esoData()), esoData());
+        const EsoResultList expected =
+            fullResultList(scoreFullQuestionnaire(m_expected, content().datgrub.third, esoData()), esoData());
         QCOMPARE(Form2->resultList().lines, expected.lines);
         QVERIFY(Form2->resultList().count() >= kMinimumFullResultLines);
         QCOMPARE(Form2->ListresCues->count(), expected.count());

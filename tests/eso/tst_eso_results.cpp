@@ -14,8 +14,8 @@ namespace {
 
 // A full result ranked by the given group order; every advice group at or
 // above 6.0 unless advice lines are given.
-FullResult fullResult(const std::vector<int> &order, double mark, int interestTop,
-                      std::vector<int> advice, const EsoData &data)
+FullResult fullResult(const std::vector<int> &order, double mark, int interestTop, std::vector<int> advice,
+                      const EsoData &data)
 {
     FullResult result;
     result.mark = mark;
@@ -26,8 +26,8 @@ FullResult fullResult(const std::vector<int> &order, double mark, int interestTo
     std::array<double, kQuestionGroups + 1> interest{};
     interest[interestTop] = 7.0;
     result.byInterest = rankGroups(interest, data);
-    result.recommendation = recommend(result.byAll.front().group,
-                                      groupNamedByEntry(result.byInterest, data), data);
+    result.recommendation =
+        recommend(result.byAll.front().group, groupNamedByEntry(result.byInterest, data), data);
     result.adviceLines = advice.empty() ? std::vector<int>{48, 49} : std::move(advice);
     return result;
 }
@@ -193,12 +193,13 @@ void TestEsoResults::fullListLinesInOrder()
 void TestEsoResults::fullListAdviceLines()
 {
     const FullResult result = fullResult({4}, 6.2, 4, adviceLines([] {
-        GroupRatios r;
-        r.all.fill(8.0);
-        r.all[14] = 1.0;
-        r.all[15] = 5.99;
-        return r;
-    }()), *m_data);
+                                             GroupRatios r;
+                                             r.all.fill(8.0);
+                                             r.all[14] = 1.0;
+                                             r.all[15] = 5.99;
+                                             return r;
+                                         }()),
+                                         *m_data);
     const EsoResultList list = fullResultList(result, *m_data);
     QCOMPARE(list.count(), 40);
     for (int k = 0; k < 5; ++k)
@@ -249,8 +250,7 @@ void TestEsoResults::lineColours()
 
 void TestEsoResults::iconsOfTheFullList()
 {
-    const EsoResultList list =
-        fullResultList(fullResult({2, 5, 7, 9, 11, 13}, 7.5, 8, {}, *m_data), *m_data);
+    const EsoResultList list = fullResultList(fullResult({2, 5, 7, 9, 11, 13}, 7.5, 8, {}, *m_data), *m_data);
     const auto first = resultLineLook(list, 10).icon;
     QVERIFY(first);
     QCOMPARE(first->icon, *itineraryIcon(2));
@@ -300,8 +300,7 @@ void TestEsoResults::rankingHint()
 
 void TestEsoResults::clicksOpenRankedGroupsOnly()
 {
-    const EsoResultList list =
-        fullResultList(fullResult({2, 5, 7, 9, 11, 13}, 7.5, 8, {}, *m_data), *m_data);
+    const EsoResultList list = fullResultList(fullResult({2, 5, 7, 9, 11, 13}, 7.5, 8, {}, *m_data), *m_data);
     QCOMPARE(detailsGroupAt(list, 16), 0);
     QCOMPARE(detailsGroupAt(list, 23), 0);
     QCOMPARE(detailsGroupAt(list, 25), 0);
@@ -338,26 +337,23 @@ ContentTables &detailTables()
 void TestEsoResults::detailsOfOrdinaryGroup()
 {
     const auto details = itineraryDetails(4, *m_data, detailTables());
-    const std::vector<QByteArray> expected{"   Grupo 4", "", "- T80", "Titulo 2", "",
-                                           "- T84 T46", "Grado 1"};
+    const std::vector<QByteArray> expected{"   Grupo 4", "", "- T80", "Titulo 2", "", "- T84 T46", "Grado 1"};
     QCOMPARE(details, expected);
 }
 
 void TestEsoResults::detailsOfGroup11()
 {
     const auto details = itineraryDetails(11, *m_data, detailTables());
-    const std::vector<QByteArray> expected{"   Grupo 11", "", "- T84 T46", "Grado 3",
-                                           "T386", "", "T387", "T388", "T389"};
+    const std::vector<QByteArray> expected{"   Grupo 11", "",     "- T84 T46", "Grado 3", "T386", "",
+                                           "T387",        "T388", "T389"};
     QCOMPARE(details, expected);
 }
 
 void TestEsoResults::detailsOfGroup12And13()
 {
     ContentTables &t = detailTables();
-    QCOMPARE(itineraryDetails(12, *m_data, t),
-             (std::vector<QByteArray>{"   Grupo 12", "", "- T84 T46"}));
-    QCOMPARE(itineraryDetails(13, *m_data, t),
-             (std::vector<QByteArray>{"   Grupo 13", "", "- T80"}));
+    QCOMPARE(itineraryDetails(12, *m_data, t), (std::vector<QByteArray>{"   Grupo 12", "", "- T84 T46"}));
+    QCOMPARE(itineraryDetails(13, *m_data, t), (std::vector<QByteArray>{"   Grupo 13", "", "- T80"}));
 }
 
 void TestEsoResults::detailsPrint()

@@ -135,7 +135,8 @@ void TestEsoSample::lowestAnswersRankInGroupOrderWithAllAdvice()
     QCOMPARE(result.recommendation.firstGroup, 1);
     QVERIFY(result.recommendation.second.isEmpty());
     QCOMPARE(result.recommendation.first.trimmed(),
-             QByteArray("Ciencias y Tecnolog\xed" "a o Ciencias de la Salud"));
+             QByteArray("Ciencias y Tecnolog\xed"
+                        "a o Ciencias de la Salud"));
     const EsoResultList list = fullResultList(result, esoData());
     QCOMPARE(list.count(), kMinimumFullResultLines - 2 + 13);
     QCOMPARE(list.line(4), interfaceText(146));

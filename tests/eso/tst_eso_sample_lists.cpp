@@ -58,7 +58,8 @@ private slots:
             const auto titles = std::find(lines.begin(), lines.end(), interfaceText(171));
             QVERIFY(titles != lines.end());
             QVERIFY2(lines.end() - titles > 2, qPrintable(QStringLiteral("box %1 has no titles").arg(box)));
-            QVERIFY2(titles - lines.begin() > 10, qPrintable(QStringLiteral("box %1 has no degrees").arg(box)));
+            QVERIFY2(titles - lines.begin() > 10,
+                     qPrintable(QStringLiteral("box %1 has no degrees").arg(box)));
         }
     }
 

@@ -114,8 +114,8 @@ void TestEsoScoring::pointsTable()
 
 void TestEsoScoring::maxima()
 {
-    const std::map<int, double> expected{{0, 7}, {1, 7}, {2, 3}, {3, 5}, {4, 7}, {5, 10},
-                                         {6, 7}, {7, 7}, {8, 20}, {9, 30}};
+    const std::map<int, double> expected{{0, 7},  {1, 7}, {2, 3}, {3, 5},  {4, 7},
+                                         {5, 10}, {6, 7}, {7, 7}, {8, 20}, {9, 30}};
     for (const auto &[weight, maximum] : expected)
         QCOMPARE(maximumPoints(weight), maximum);
 }
@@ -213,8 +213,7 @@ void TestEsoScoring::untouchedShortQuestionnaireScoresZero()
     q.beginShort();
     const LineTable table = questionTable(40, '4', '4');
     q.fillRows(table, q.startGrid(table.count()));
-    const ShortResult result =
-        scoreShortQuestionnaire(q, esotest::questionGroups({{14, {1, 2}}}));
+    const ShortResult result = scoreShortQuestionnaire(q, esotest::questionGroups({{14, {1, 2}}}));
     QCOMPARE(result.mark, 0.0);
     QCOMPARE(formatTenths(result.mark), QByteArray(" 0.0"));
     QCOMPARE(result.advice.band, MarkBand::Low);
@@ -251,7 +250,8 @@ void TestEsoScoring::bands_data()
     QTest::newRow("exactly 6") << 6.0 << false << int(MarkBand::Pass) << QList<int>{144} << 201 << true;
     QTest::newRow("exactly 5") << 5.0 << false << int(MarkBand::Pass) << QList<int>{144} << 201 << true;
     QTest::newRow("5 weak") << 5.0 << true << int(MarkBand::Pass) << QList<int>{144, 145} << 201 << true;
-    QTest::newRow("near pass") << 4.4 << false << int(MarkBand::NearPass) << QList<int>{146, 147, 148, 149} << 0 << false;
+    QTest::newRow("near pass") << 4.4 << false << int(MarkBand::NearPass) << QList<int>{146, 147, 148, 149}
+                               << 0 << false;
     QTest::newRow("below 4.4") << 4.39 << false << int(MarkBand::Low) << QList<int>{150, 151} << 202 << false;
 }
 
@@ -354,8 +354,7 @@ void TestEsoScoring::equalRatiosKeepGroupOrder()
     ratios[2] = 8.0;
     ratios[7] = 3.5;
     const auto ranking = rankGroups(ratios, *m_data);
-    QCOMPARE(rankedGroupNumbers(ranking),
-             (std::vector<int>{2, 4, 7, 1, 3, 5, 6, 8, 9, 10, 11, 12, 13}));
+    QCOMPARE(rankedGroupNumbers(ranking), (std::vector<int>{2, 4, 7, 1, 3, 5, 6, 8, 9, 10, 11, 12, 13}));
     QCOMPARE(ranking[0].entry, padTo("Grupo 2", 45) + " 8.0");
     QCOMPARE(ranking[2].entry, padTo("Grupo 7", 45) + " 3.5");
 }
@@ -378,7 +377,7 @@ void TestEsoScoring::modalityOfGroups()
     const auto text = [&](int line) { return m_data->modalityText(line); };
     QCOMPARE(groupModality(1, *m_data), "Modalidad 27 o " + text(26));
     QCOMPARE(groupModality(10, *m_data), "Modalidad 24 o " + text(23));
-    const std::map<int, int> single{{2, 22}, {3, 26}, {4, 27}, {5, 24}, {6, 24}, {7, 24},
+    const std::map<int, int> single{{2, 22}, {3, 26}, {4, 27},  {5, 24},  {6, 24}, {7, 24},
                                     {8, 23}, {9, 23}, {11, 25}, {12, 25}, {13, 25}};
     for (const auto &[group, line] : single)
         QCOMPARE(groupModality(group, *m_data), text(line));
@@ -392,9 +391,11 @@ void TestEsoScoring::recommendations()
     QCOMPARE(two.second, "T123 " + m_data->modalityText(23));
     QCOMPARE(two.firstGroup, 2);
     QCOMPARE(two.secondGroup, 8);
-    for (const auto &[all, interest] : std::vector<std::pair<int, int>>{{1, 8}, {10, 2}, {5, 6}, {3, 1}, {1, 3}, {4, 0}}) {
+    for (const auto &[all, interest] :
+         std::vector<std::pair<int, int>>{{1, 8}, {10, 2}, {5, 6}, {3, 1}, {1, 3}, {4, 0}}) {
         const Recommendation one = recommend(all, interest, *m_data);
-        QVERIFY2(one.second.isEmpty(), (QByteArray::number(all) + "/" + QByteArray::number(interest)).constData());
+        QVERIFY2(one.second.isEmpty(),
+                 (QByteArray::number(all) + "/" + QByteArray::number(interest)).constData());
         QCOMPARE(one.secondGroup, 0);
         QCOMPARE(one.firstGroup, all);
     }

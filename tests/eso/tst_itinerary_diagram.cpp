@@ -83,7 +83,7 @@ private slots:
     {
         const DiagramPart &frame = diagramPart(0);
         const std::vector<GridBox> expected = {
-            {1, 31, 4, 77}, {4, 27, 13, 30}, {4, 31, 13, 36}, {4, 37, 13, 49}, {4, 50, 13, 69},
+            {1, 31, 4, 77},   {4, 27, 13, 30},  {4, 31, 13, 36},  {4, 37, 13, 49},  {4, 50, 13, 69},
             {15, 27, 35, 30}, {15, 31, 35, 36}, {15, 37, 35, 49}, {15, 50, 35, 69}, {15, 70, 35, 77},
             {36, 27, 44, 30}, {36, 31, 44, 73}, {36, 74, 44, 81}};
         QCOMPARE(frame.boxes.size(), expected.size());
@@ -114,13 +114,15 @@ private slots:
         const int xs[] = {373, 438, 492, 573, 633, 693, 774};
         for (int part = 1; part <= 7; ++part) {
             const std::vector<DiagramLine> &lines = diagramPart(part).lines;
-            const auto stage = std::find_if(lines.begin(), lines.end(),
-                                            [](const DiagramLine &l) { return l.width == 5; });
+            const auto stage =
+                std::find_if(lines.begin(), lines.end(), [](const DiagramLine &l) { return l.width == 5; });
             QVERIFY2(stage != lines.end(), qPrintable(QString::number(part)));
             QCOMPARE(stage->from(), QPoint(xs[part - 1], part == 7 ? 215 : 105));
             QCOMPARE(stage->to(), QPoint(xs[part - 1], 490));
             QCOMPARE(stage->colour, QColor(255, 0, 0));
-            QCOMPARE(std::count_if(lines.begin(), lines.end(), [](const DiagramLine &l) { return l.width == 5; }), 1);
+            QCOMPARE(
+                std::count_if(lines.begin(), lines.end(), [](const DiagramLine &l) { return l.width == 5; }),
+                1);
         }
     }
 
@@ -176,13 +178,17 @@ private slots:
     void partPaintsBoxesThenLinesThenTexts()
     {
         const std::vector<DiagramPaint> paint = partPaint(1);
-        const auto firstLine = std::find_if(paint.begin(), paint.end(),
-                                            [](const DiagramPaint &p) { return p.kind == DiagramPaint::Kind::Line; });
-        const auto firstText = std::find_if(paint.begin(), paint.end(),
-                                            [](const DiagramPaint &p) { return p.kind == DiagramPaint::Kind::Text; });
+        const auto firstLine = std::find_if(paint.begin(), paint.end(), [](const DiagramPaint &p) {
+            return p.kind == DiagramPaint::Kind::Line;
+        });
+        const auto firstText = std::find_if(paint.begin(), paint.end(), [](const DiagramPaint &p) {
+            return p.kind == DiagramPaint::Kind::Text;
+        });
         QVERIFY(firstLine != paint.end() && firstText != paint.end());
-        QVERIFY(std::all_of(paint.begin(), firstLine, [](const DiagramPaint &p) { return p.kind == DiagramPaint::Kind::Fill; }));
-        QVERIFY(std::all_of(firstText, paint.end(), [](const DiagramPaint &p) { return p.kind == DiagramPaint::Kind::Text; }));
+        QVERIFY(std::all_of(paint.begin(), firstLine,
+                            [](const DiagramPaint &p) { return p.kind == DiagramPaint::Kind::Fill; }));
+        QVERIFY(std::all_of(firstText, paint.end(),
+                            [](const DiagramPaint &p) { return p.kind == DiagramPaint::Kind::Text; }));
         QCOMPARE(ofKind(paint, DiagramPaint::Kind::Fill).size(), 5 * diagramPart(1).boxes.size());
 
         size_t total = 0;
@@ -226,7 +232,8 @@ private slots:
         QCOMPARE(boxes.size(), size_t(52));
         for (size_t i = 0; i < boxes.size(); ++i) {
             const GridBox &b = boxes[i].area;
-            QVERIFY2(b.left() >= 0 && b.right() < 1024 && b.top() >= 0 && b.bottom() < 768, qPrintable(QString::number(i)));
+            QVERIFY2(b.left() >= 0 && b.right() < 1024 && b.top() >= 0 && b.bottom() < 768,
+                     qPrintable(QString::number(i)));
             QVERIFY(b.firstRow <= b.lastRow && b.firstColumn <= b.lastColumn);
             QVERIFY(!subjectBoxHint(int(i)).isEmpty());
         }

@@ -38,8 +38,9 @@ private slots:
     void init()
     {
         diagramtest::setNumberedTexts();
-        diagramtest::fill(materias, {"11arts one", "14humanities one", "25latin two", "30common one",
-                                 "48optional two", "16science one"});
+        diagramtest::fill(materias,
+                          {"11arts one", "14humanities one", "25latin two", "30common one", "48optional two",
+                           "16science one"});
         diagramtest::fill(informa, {"21humanities", "20common", "36higher", "19access", "23arts"});
         diagramtest::fill(fps, {" 2     title two", "1      title one"});
         diagramtest::fill(carreran, {"Degree A", "Degree B"});
@@ -50,14 +51,57 @@ private slots:
     void sheetOneOfBoxFive()
     {
         QCOMPARE(subjectBoxContent(5).number, 1);
-        const Lines expected = {
-            "", "", "T66", "T68", "", "T59", "",
-            kRule, "", "T56", "", "T73", k32, "arts one", "humanities one", "common one", "",
-            kRule, "", "T57", "", "T73", k32, "latin two", "optional two", "",
-            "", kRule, "", "humanities", "common",
-            "", kRule, "", "T58", "    ", "T168", "T169", "", "T170", "", "Degree A", "",
-            "       ------------", "", "T171", "", "title two",
-            "", kRule, ""};
+        const Lines expected = {"",
+                                "",
+                                "T66",
+                                "T68",
+                                "",
+                                "T59",
+                                "",
+                                kRule,
+                                "",
+                                "T56",
+                                "",
+                                "T73",
+                                k32,
+                                "arts one",
+                                "humanities one",
+                                "common one",
+                                "",
+                                kRule,
+                                "",
+                                "T57",
+                                "",
+                                "T73",
+                                k32,
+                                "latin two",
+                                "optional two",
+                                "",
+                                "",
+                                kRule,
+                                "",
+                                "humanities",
+                                "common",
+                                "",
+                                kRule,
+                                "",
+                                "T58",
+                                "    ",
+                                "T168",
+                                "T169",
+                                "",
+                                "T170",
+                                "",
+                                "Degree A",
+                                "",
+                                "       ------------",
+                                "",
+                                "T171",
+                                "",
+                                "title two",
+                                "",
+                                kRule,
+                                ""};
         QCOMPARE(modalitySheetLines(sources(), 1), expected);
     }
 
@@ -69,9 +113,9 @@ private slots:
         // 1123038: kinds 1 and 2 of group 1, kinds 0, 3 and 8 of group 3;
         // 2014038: kinds 0 and 1 of group 2, kinds 0, 3 and 8 of group 4.
         const Lines head(sheet.begin() + 7, sheet.begin() + 30);
-        const Lines expected = {kRule, "", "T56", "", "T73", k32, "arts one", "common one", "",
-                                kRule, "", "T57", "", "T73", k32, "optional two", "",
-                                "", "", kRule, "", "common", "arts"};
+        const Lines expected = {kRule, "",    "T56", "",    "T73", k32,      "arts one", "common one",
+                                "",    kRule, "",    "T57", "",    "T73",    k32,        "optional two",
+                                "",    "",    "",    kRule, "",    "common", "arts"};
         QCOMPARE(head, expected);
         QVERIFY(std::find(sheet.begin(), sheet.end(), QByteArray("Degree A")) == sheet.end());
         QVERIFY(std::find(sheet.begin(), sheet.end(), QByteArray("title one")) != sheet.end());

@@ -40,11 +40,13 @@ private slots:
     void init()
     {
         diagramtest::setNumberedTexts();
-        diagramtest::fill(t.materias, {"51third only", "50both years", "52fourth only", "11arts one",
-                                   "14humanities one", "30common one", "35modality one", "38optional one",
-                                   "15social one", "31not asked"});
-        diagramtest::fill(t.informa, {"41arts lead", "20common a", "23arts route", "20common b",
-                                  "42humanities lead", "10third", "10third more"});
+        diagramtest::fill(t.materias,
+                          {"51third only", "50both years", "52fourth only", "11arts one", "14humanities one",
+                           "30common one", "35modality one", "38optional one", "15social one",
+                           "31not asked"});
+        diagramtest::fill(t.informa,
+                          {"41arts lead", "20common a", "23arts route", "20common b", "42humanities lead",
+                           "10third", "10third more"});
         diagramtest::fill(t.fps, {"1      title one", "12     title two", " 2     title three"});
         diagramtest::fill(t.carreran, {"Degree A", "Degree B", "Degree C"});
         t.datgrados.set(1, DegreeField::Branch, 1);
@@ -181,8 +183,9 @@ private slots:
     void degreeListOfBoxThree()
     {
         const Lines lines = moreInformationLines(t.sources(), 3);
-        const Lines expected = {"-T65", "T168", "T169", "", "T170", "", "Degree A", "Degree C", "",
-                                "       ------------", "", "T171", "", "title one", "title two"};
+        const Lines expected = {"-T65", "T168",     "T169",     "",          "T170",
+                                "",     "Degree A", "Degree C", "",          "       ------------",
+                                "",     "T171",     "",         "title one", "title two"};
         QCOMPARE(lines, expected);
         QCOMPARE(moreInformationLines(t.sources(), 7).back(), QByteArray("title three"));
         QVERIFY(moreInformationLines(t.sources(), 44).empty());

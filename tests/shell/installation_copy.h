@@ -30,8 +30,7 @@ private:
     {
         QDir source(from);
         QDir().mkpath(to);
-        for (const QFileInfo &entry :
-             source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        for (const QFileInfo &entry : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
             const QString target = to + QLatin1Char('/') + entry.fileName();
             if (entry.isDir())
                 copyTree(entry.filePath(), target);

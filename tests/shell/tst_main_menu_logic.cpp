@@ -70,7 +70,7 @@ private slots:
 
     void doorCaptionsAndHintsComeFromTheTexts()
     {
-        setText(622, "Profesiones");   // 11 characters
+        setText(622, "Profesiones"); // 11 characters
         setText(623, "Orientacion"); // 11 characters
         QCOMPARE(doorCaption(DoorProfessions), QByteArray("Profesi-\nones\nOrien-\ntacion"));
         setText(8, "Test");
@@ -101,8 +101,7 @@ private slots:
     {
         const QRect label = doorGeometry(DoorBachillerato);
         QCOMPARE(doorFramePosition(DoorBachillerato, label, 0), QPoint(label.left() + 10, 510));
-        QCOMPARE(doorFramePosition(DoorItineraries, doorGeometry(DoorItineraries), 4),
-                 QPoint(579, 170 - 60));
+        QCOMPARE(doorFramePosition(DoorItineraries, doorGeometry(DoorItineraries), 4), QPoint(579, 170 - 60));
         // Door 8 zooms in column 3 of the bottom row.
         const QSize tile(120, 90);
         const QRect zoom = zoomRectangle(DoorBachillerato, 15, tile);

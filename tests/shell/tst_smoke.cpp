@@ -63,12 +63,12 @@ private slots:
         };
         QTest::newRow("ESO file") << QStringList{"cuestion"} << QStringList{missing("cuestion")} << 1;
         QTest::newRow("two files of one window, in loading order")
-            << QStringList{"cuesgm", "materias"}
-            << QStringList{missing("materias"), missing("cuesgm")} << 1;
+            << QStringList{"cuesgm", "materias"} << QStringList{missing("materias"), missing("cuesgm")} << 1;
         QTest::newRow("interface texts") << QStringList{"textos"} << QStringList{missing("textos")} << 1;
         QTest::newRow("certificates, after the last check")
             << QStringList{"certifica"} << QStringList{missing("certifica")} << 0;
-        QTest::newRow("font settings only warn") << QStringList{"fuente"} << QStringList{missing("fuente")} << 0;
+        QTest::newRow("font settings only warn")
+            << QStringList{"fuente"} << QStringList{missing("fuente")} << 0;
         QTest::newRow("settings record")
             << QStringList{"clave12"}
             << QStringList{QStringLiteral("El programa no funcionará correctamente. Faltan ficheros. "
@@ -112,8 +112,7 @@ private slots:
         // "profesio" is read by two windows, and each reports it.
         QVERIFY(!run.messages.isEmpty());
         for (const QString &message : run.messages)
-            QVERIFY2(message.contains(QLatin1Char('"') + removed + QLatin1Char('"')),
-                     qPrintable(message));
+            QVERIFY2(message.contains(QLatin1Char('"') + removed + QLatin1Char('"')), qPrintable(message));
         QCOMPARE(run.exitCode, 0);
     }
 };

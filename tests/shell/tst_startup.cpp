@@ -36,8 +36,8 @@ private slots:
         const StartupResult result = startIn(installation);
         QVERIFY(!result.aborted);
         QCOMPARE(result.createdWindows,
-                 (QStringList{"form0", "Form7", "Form1", "Form2", "Form3", "Form4", "FIniPro",
-                              "Certifica", "profe", "FormCat", "Form6"}));
+                 (QStringList{"form0", "Form7", "Form1", "Form2", "Form3", "Form4", "FIniPro", "Certifica",
+                              "profe", "FormCat", "Form6"}));
     }
 
     void missingEsoFileStopsAfterTheEsoWindow()

@@ -25,7 +25,8 @@ namespace {
 SourceSet catalogueSources()
 {
     SourceSet set = regionSources();
-    set.files.insert(QStringLiteral("activities.txt"), "#fields: code | name\nSANI | Sanidad\nEDUC | Educación\n");
+    set.files.insert(QStringLiteral("activities.txt"),
+                     "#fields: code | name\nSANI | Sanidad\nEDUC | Educación\n");
     set.files.insert(QStringLiteral("short-statements.txt"),
                      "#fields: key | activity1 | activity2 | text\n"
                      "cuidar | SANI | ~ | Me gusta cuidar a otras personas\n"
@@ -37,8 +38,10 @@ SourceSet catalogueSources()
                      "medico | SANI | ~ | Médico | cuidar\n"
                      "maestro | EDUC | ~ | Maestro | ensenar, cuidar\n");
     set.files.insert(QStringLiteral("families.txt"), "#fields: code | name\n0 | Sanidad\nA | Educación\n");
-    set.files.insert(QStringLiteral("degree-groups.txt"), "#fields: key | name\nsalud | Ciencias de la Salud\n");
-    set.files.insert(QStringLiteral("bachillerato-subjects.txt"), "#fields: key | name\nbio | Biología\nqui | Química\n");
+    set.files.insert(QStringLiteral("degree-groups.txt"),
+                     "#fields: key | name\nsalud | Ciencias de la Salud\n");
+    set.files.insert(QStringLiteral("bachillerato-subjects.txt"),
+                     "#fields: key | name\nbio | Biología\nqui | Química\n");
     set.files.insert(QStringLiteral("degrees.txt"),
                      "#fields: key | name | branch | group | itineraries | professions | family | subjects\n"
                      "medicina | Medicina | 3 | salud | 4, 5 | medico | 0 | bio, qui\n"
@@ -83,7 +86,8 @@ private slots:
     {
         const Regions regions = compileRegions(regionSources());
         QCOMPARE(regions.lugar.size(), 2);
-        QCOMPARE(regions.lugar[0], QByteArray("08Universidad de Salamanca") + QByteArray(11, ' ') + "usal.es");
+        QCOMPARE(regions.lugar[0],
+                 QByteArray("08Universidad de Salamanca") + QByteArray(11, ' ') + "usal.es");
         QCOMPARE(regions.lugar[0].mid(2, 9), QByteArray("Universid"));
         // "Región" is stored with its Latin-1 accented letter, one byte.
         QCOMPARE(regions.comunida[0], QByteArray("01Regi\xf3n 1"));
@@ -99,7 +103,8 @@ private slots:
         const int madrid = regions.provinceCodes.value(QStringLiteral("Provincia 13"));
         QCOMPARE(regions.provinceCodes.value(QStringLiteral("Provincia 13 bis")), madrid + 1);
         QVERIFY(regions.provinceCodes.value(QStringLiteral("Provincia 14")) > madrid + 1);
-        QCOMPARE(regions.comunida[13].left(2).toInt(), regions.provinceCodes.value(QStringLiteral("Provincia 14")));
+        QCOMPARE(regions.comunida[13].left(2).toInt(),
+                 regions.provinceCodes.value(QStringLiteral("Provincia 14")));
         QCOMPARE(regions.comunida[19 + 13], QByteArray("13Provincia 13 bis"));
         QCOMPARE(regions.universityRegions, (QList<int>{8, 13}));
     }
@@ -157,9 +162,10 @@ private slots:
     {
         SourceSet set;
         set.files.insert(QStringLiteral("fps.txt"), "#fields: lists | text\n1, 3 | Grado en Física\n");
-        const ListLayout layout{QStringLiteral("fps.txt"), QStringLiteral("fps"),
-                                {{QStringLiteral("lists"), 1, 7, Column::Digits},
-                                 {QStringLiteral("text"), 8, 43}}};
+        const ListLayout layout{
+            QStringLiteral("fps.txt"),
+            QStringLiteral("fps"),
+            {{QStringLiteral("lists"), 1, 7, Column::Digits}, {QStringLiteral("text"), 8, 43}}};
         const QList<QByteArray> lines = compileList(set.table(layout.source, layoutFields(layout)), layout);
         QCOMPARE(lines, QList<QByteArray>{QByteArray("1 3    Grado en F\xedsica")});
     }
@@ -167,8 +173,10 @@ private slots:
     void numberedListsLeaveGapsEmpty()
     {
         SourceSet set;
-        set.files.insert(QStringLiteral("textos.txt"), "#fields: line | text\n3 | Cerrar\n1 | \"  Programas\"\n");
-        const QList<QByteArray> lines = compileInterfaceTexts(set.table(QStringLiteral("textos.txt"), interfaceTextFields()));
+        set.files.insert(QStringLiteral("textos.txt"),
+                         "#fields: line | text\n3 | Cerrar\n1 | \"  Programas\"\n");
+        const QList<QByteArray> lines =
+            compileInterfaceTexts(set.table(QStringLiteral("textos.txt"), interfaceTextFields()));
         QCOMPARE(lines, (QList<QByteArray>{"  Programas", "", "Cerrar"}));
     }
 
@@ -177,15 +185,18 @@ private slots:
         SourceSet set = regionSources();
         set.files[QStringLiteral("universities.txt")] +=
             "long | 1 | Universidad de un nombre larguísimo que no cabe | x.es\n";
-        QCOMPARE(refusal([&] { compileRegions(set); }),
-                 QStringLiteral("content/universities.txt:6: field 'name' is 47 characters long; at most 35 fit"));
+        QCOMPARE(
+            refusal([&] { compileRegions(set); }),
+            QStringLiteral("content/universities.txt:6: field 'name' is 47 characters long; at most 35 fit"));
     }
 
     void textLongerThanItsSlotIsRefused()
     {
         SourceSet set;
         set.files.insert(QStringLiteral("textos.txt"), "#fields: line | text\n\n2 | Bachillerato\n");
-        QCOMPARE(refusal([&] { compileInterfaceTexts(set.table(QStringLiteral("textos.txt"), interfaceTextFields())); }),
+        QCOMPARE(refusal([&] {
+                     compileInterfaceTexts(set.table(QStringLiteral("textos.txt"), interfaceTextFields()));
+                 }),
                  QStringLiteral("content/textos.txt:3: field 'text' is 12 characters long; at most 6 fit"));
     }
 
@@ -201,8 +212,9 @@ private slots:
     {
         SourceSet set = catalogueSources();
         set.files[QStringLiteral("degree-centres.txt")] += "medicina | uam | 10,5\n";
-        QCOMPARE(refusal([&] { compileSampleDegrees(set); }),
-                 QStringLiteral("content/degree-centres.txt:5: field 'university': unknown university 'uam'"));
+        QCOMPARE(
+            refusal([&] { compileSampleDegrees(set); }),
+            QStringLiteral("content/degree-centres.txt:5: field 'university': unknown university 'uam'"));
     }
 
     void characterOutsideLatin1IsRefused()
@@ -210,13 +222,15 @@ private slots:
         SourceSet set = catalogueSources();
         set.files[QStringLiteral("activities.txt")] += "OTRO | Economía € y empresa\n";
         QCOMPARE(refusal([&] { compileProfessions(set); }),
-                 QStringLiteral("content/activities.txt:4: field 'name': character '€' (U+20ac) cannot be stored in Latin-1 text"));
+                 QStringLiteral("content/activities.txt:4: field 'name': character '€' (U+20ac) cannot be "
+                                "stored in Latin-1 text"));
     }
 
     void wrongHeaderIsRefused()
     {
         SourceSet set = regionSources();
-        set.files[QStringLiteral("provinces.txt")].replace("#fields: region | name", "#fields: name | region");
+        set.files[QStringLiteral("provinces.txt")].replace("#fields: region | name",
+                                                           "#fields: name | region");
         QCOMPARE(refusal([&] { compileRegions(set); }),
                  QStringLiteral("content/provinces.txt:1: the header must be \"#fields: region | name\""));
     }

@@ -61,11 +61,18 @@ private slots:
         QTest::addColumn<QString>("replacement");
         // A degree's profession, a title's family, a centre's degree, a
         // translation's key: each points into another file.
-        QTest::newRow("degree profession") << "degrees.txt" << "\\| medico " << "| cirujano-jefe ";
-        QTest::newRow("centre of a degree") << "degree-centres.txt" << "^medicina " << "medicine ";
-        QTest::newRow("higher title family")
-            << "higher-titles.txt" << "(?<=Energías Renovables \\| )M" << "Z";
-        QTest::newRow("translated degree") << "catVal/degrees.txt" << "^medicina " << "medecina ";
+        QTest::newRow("degree profession") << "degrees.txt"
+                                           << "\\| medico "
+                                           << "| cirujano-jefe ";
+        QTest::newRow("centre of a degree") << "degree-centres.txt"
+                                            << "^medicina "
+                                            << "medicine ";
+        QTest::newRow("higher title family") << "higher-titles.txt"
+                                             << "(?<=Energías Renovables \\| )M"
+                                             << "Z";
+        QTest::newRow("translated degree") << "catVal/degrees.txt"
+                                           << "^medicina "
+                                           << "medecina ";
     }
 
     void unknownReferencesAreNamedWithFileAndLine()
@@ -76,13 +83,11 @@ private slots:
         SourceSet broken = m_sources;
         if (!broken.files.contains(file))
             QSKIP("this source is not in the sample yet");
-        const int line = breakSource(broken, file,
-                                     QRegularExpression(pattern, QRegularExpression::MultilineOption),
-                                     replacement);
+        const int line = breakSource(
+            broken, file, QRegularExpression(pattern, QRegularExpression::MultilineOption), replacement);
         QVERIFY2(line > 0, "the pattern matches nothing in the sample");
         const QString error = compileError(broken);
-        QVERIFY2(error.startsWith(QStringLiteral("content/%1:%2: ").arg(file).arg(line)),
-                 qPrintable(error));
+        QVERIFY2(error.startsWith(QStringLiteral("content/%1:%2: ").arg(file).arg(line)), qPrintable(error));
     }
 };
 

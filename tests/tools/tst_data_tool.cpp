@@ -16,8 +16,7 @@ namespace {
 void copyTree(const QString &from, const QString &to)
 {
     QDir().mkpath(to);
-    for (const QFileInfo &entry :
-         QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+    for (const QFileInfo &entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString target = to + QLatin1Char('/') + entry.fileName();
         if (entry.isDir())
             copyTree(entry.filePath(), target);

@@ -75,10 +75,14 @@ private slots:
             const QPoint middle = rectangleMiddle(region);
             QVERIFY2(map.pixelColor(centre) == colour,
                      qPrintable(QStringLiteral("region %1: centre (%2, %3) is off its region")
-                                    .arg(region).arg(centre.x()).arg(centre.y())));
+                                    .arg(region)
+                                    .arg(centre.x())
+                                    .arg(centre.y())));
             QVERIFY2(map.pixelColor(middle) == colour,
                      qPrintable(QStringLiteral("region %1: hit rectangle middle (%2, %3) is off its region")
-                                    .arg(region).arg(middle.x()).arg(middle.y())));
+                                    .arg(region)
+                                    .arg(middle.x())
+                                    .arg(middle.y())));
         }
     }
 
@@ -135,7 +139,8 @@ private slots:
         QHash<QString, QSize> expected = {
             {QStringLiteral("mapa"), QSize(281, 196)},
             {QStringLiteral("chica.bmp"), QSize(kFigureFrameWidth, kFigureFrameHeight)},
-            {QLatin1String(kWalkingFigureStrip), QSize(kFigureFrameWidth * kWalkingFigureFrames, kFigureFrameHeight)},
+            {QLatin1String(kWalkingFigureStrip),
+             QSize(kFigureFrameWidth * kWalkingFigureFrames, kFigureFrameHeight)},
             {QLatin1String(kDoorStrip), QSize(kFigureFrameWidth * kDoorFrames, kFigureFrameHeight)},
             {QLatin1String(kGuideStrip), QSize(kFigureFrameWidth * kGuideFrames, kFigureFrameHeight)},
             {QLatin1String(kIconStrip), QSize(kIconSize * IconCount, kIconSize)},

@@ -25,14 +25,15 @@ SourceSet professionSources(int professionCount, const QByteArray &longStatement
     set.files.insert(QStringLiteral("activities.txt"), activities);
     QByteArray shorts = "#fields: key | activity1 | activity2 | text\n";
     for (int s = 1; s <= 100; ++s)
-        shorts += "s" + QByteArray::number(s) + " | A" + QByteArray::number((s - 1) % 6 + 1) + " | ~ | Frase\n";
+        shorts +=
+            "s" + QByteArray::number(s) + " | A" + QByteArray::number((s - 1) % 6 + 1) + " | ~ | Frase\n";
     set.files.insert(QStringLiteral("short-statements.txt"), shorts);
     set.files.insert(QStringLiteral("long-statements.txt"), "#fields: text | activities\n" + longStatements);
     // Profession p has activity A((p-1) % 6 + 1) and the statements 2p-1 and 2p.
     QByteArray professions = "#fields: key | activity1 | activity2 | name | statements\n";
     for (int p = 1; p <= professionCount; ++p)
-        professions += "p" + QByteArray::number(p) + " | A" + QByteArray::number((p - 1) % 6 + 1) + " | ~ | Oficio | s"
-                       + QByteArray::number(2 * p - 1) + ", s" + QByteArray::number(2 * p) + "\n";
+        professions += "p" + QByteArray::number(p) + " | A" + QByteArray::number((p - 1) % 6 + 1)
+            + " | ~ | Oficio | s" + QByteArray::number(2 * p - 1) + ", s" + QByteArray::number(2 * p) + "\n";
     set.files.insert(QStringLiteral("professions.txt"), professions);
     return set;
 }
@@ -44,7 +45,8 @@ SourceSet middleSources(const QByteArray &items)
     set.files.insert(QStringLiteral("activities.txt"), "#fields: code | name\nSANI | Sanidad\n");
     set.files.insert(QStringLiteral("short-statements.txt"), "#fields: key | activity1 | activity2 | text\n");
     set.files.insert(QStringLiteral("long-statements.txt"), "#fields: text | activities\n");
-    set.files.insert(QStringLiteral("professions.txt"), "#fields: key | activity1 | activity2 | name | statements\n");
+    set.files.insert(QStringLiteral("professions.txt"),
+                     "#fields: key | activity1 | activity2 | name | statements\n");
     QByteArray titles = "#fields: key | name | family | professions\n"
                         "sanidad | -Sanidad | 0 | ~\n";
     for (int t = 1; t <= 10; ++t)
@@ -67,8 +69,7 @@ QList<QByteArray> compileMiddle(const SourceSet &set)
     return compileMiddleQuestionnaire(set, middle);
 }
 
-template<typename F>
-QString refusal(F compile)
+template <typename F> QString refusal(F compile)
 {
     try {
         compile();
@@ -88,8 +89,8 @@ private slots:
     void reachCountsEveryStatementOfTheBestThreeChoices()
     {
         // 12 professions, two per activity, four statements per activity.
-        const Professions out = compileProfessions(professionSources(
-            12, "Uno | A1\nDos | A2\nTres | A3, A4\nCuatro | A5\n"));
+        const Professions out =
+            compileProfessions(professionSources(12, "Uno | A1\nDos | A2\nTres | A3, A4\nCuatro | A5\n"));
         // The widest choice is "Tres" with two of the others: four activities.
         QCOMPARE(mostReachedStatements(out), 16);
     }
@@ -108,7 +109,8 @@ private slots:
     {
         // 48 professions, eight per activity: three activities reach 48 statements.
         SourceSet set = professionSources(48, "Uno | A1\nDos | A2\nTres | A3\n");
-        QVERIFY(refusal([&] { compileProfessions(set); }).contains(QStringLiteral("reach 48 short statements")));
+        QVERIFY(
+            refusal([&] { compileProfessions(set); }).contains(QStringLiteral("reach 48 short statements")));
         // Two activities (32 statements) fit.
         set.files[QStringLiteral("long-statements.txt")] = "#fields: text | activities\nUno | A1\nDos | A2\n";
         QCOMPARE(mostReachedStatements(compileProfessions(set)), 32);
@@ -116,25 +118,28 @@ private slots:
 
     void itemCodesNameFamilyTitleAndAreas()
     {
-        const QList<QByteArray> lines = compileMiddle(middleSources(
-            "sanidad | t3    | 1  | 4 | Cuidar\n"
-            "sanidad | *     | 10 | ~ | Todo\n"
-            "deporte | 1-2   | 2  | ~ | Montaña\n"
-            "deporte | monte | 2  | 9 | Rutas\n"));
+        const QList<QByteArray> lines = compileMiddle(middleSources("sanidad | t3    | 1  | 4 | Cuidar\n"
+                                                                    "sanidad | *     | 10 | ~ | Todo\n"
+                                                                    "deporte | 1-2   | 2  | ~ | Montaña\n"
+                                                                    "deporte | monte | 2  | 9 | Rutas\n"));
         QCOMPARE(lines.size(), 15);
         QCOMPARE(lines[0], QByteArray("\xc1rea 1"));
         QCOMPARE(lines[11], QByteArray("1314Cuidar"));
         QCOMPARE(lines[12], QByteArray("1T00Todo"));
-        QCOMPARE(lines[13], QByteArray("2Z20Monta\xf1" "a"));
+        QCOMPARE(lines[13],
+                 QByteArray("2Z20Monta\xf1"
+                            "a"));
         QCOMPARE(lines[14], QByteArray("2129Rutas"));
     }
 
     void titleOutsideItsFamilyOrBeyondNineIsRefused()
     {
-        QVERIFY(refusal([] { compileMiddle(middleSources("deporte | t1 | 1 | ~ | X\n")); })
-                    .contains(QStringLiteral("not a title of family")));
-        QVERIFY(refusal([] { compileMiddle(middleSources("sanidad | t10 | 1 | ~ | X\n")); })
-                    .contains(QStringLiteral("only the first nine")));
+        QVERIFY(refusal([] {
+                    compileMiddle(middleSources("deporte | t1 | 1 | ~ | X\n"));
+                }).contains(QStringLiteral("not a title of family")));
+        QVERIFY(refusal([] {
+                    compileMiddle(middleSources("sanidad | t10 | 1 | ~ | X\n"));
+                }).contains(QStringLiteral("only the first nine")));
     }
 
     void areasMustBeEleven()

@@ -57,8 +57,8 @@ private slots:
                                        << QStringLiteral("catVal/degrees.txt:1: \"title\" is not a field");
         QTest::newRow("key not first") << QByteArray("#fields: name | key\n")
                                        << QStringLiteral("catVal/degrees.txt:1: the header must start");
-        QTest::newRow("nothing translated") << QByteArray("#fields: key\n")
-                                            << QStringLiteral("catVal/degrees.txt:1: the header must start");
+        QTest::newRow("nothing translated")
+            << QByteArray("#fields: key\n") << QStringLiteral("catVal/degrees.txt:1: the header must start");
     }
 
     void refusesWhatWouldBeIgnored()
@@ -72,15 +72,17 @@ private slots:
 
     void keylessSourcesAreTranslatedByPosition()
     {
-        SourceTable questions = parseSourceTable(QStringLiteral("eso-questions.txt"),
-                                                 "#fields: weight | text\n2 | Me gusta leer\n3 | Me gusta dibujar\n",
-                                                 {QStringLiteral("weight"), QStringLiteral("text")});
+        SourceTable questions =
+            parseSourceTable(QStringLiteral("eso-questions.txt"),
+                             "#fields: weight | text\n2 | Me gusta leer\n3 | Me gusta dibujar\n",
+                             {QStringLiteral("weight"), QStringLiteral("text")});
         applyTranslation(questions, QStringLiteral("euskera/eso-questions.txt"),
                          "#fields: # | text\n2 | Marraztea gustatzen zait\n");
         QCOMPARE(questions.records[0].values, (QStringList{"2", "Me gusta leer"}));
         QCOMPARE(questions.records[1].values, (QStringList{"3", "Marraztea gustatzen zait"}));
-        QVERIFY_THROWS_EXCEPTION(SourceError, applyTranslation(questions, QStringLiteral("euskera/eso-questions.txt"),
-                                                               "#fields: # | text\n3 | Hirugarrena\n"));
+        QVERIFY_THROWS_EXCEPTION(SourceError,
+                                 applyTranslation(questions, QStringLiteral("euskera/eso-questions.txt"),
+                                                  "#fields: # | text\n3 | Hirugarrena\n"));
     }
 
     void aTranslationThatDoesNotFitIsReportedWhereItWasWritten()
@@ -92,21 +94,26 @@ private slots:
             reader.text(QStringLiteral("name"), 6);
             QFAIL("a name of 15 characters fits in 6");
         } catch (const SourceError &error) {
-            QCOMPARE(error.message(), QStringLiteral("content/catVal/degrees.txt:3: field 'name' is 15 "
-                                                     "characters long; at most 6 fit (translating degrees.txt:3)"));
+            QCOMPARE(error.message(),
+                     QStringLiteral("content/catVal/degrees.txt:3: field 'name' is 15 "
+                                    "characters long; at most 6 fit (translating degrees.txt:3)"));
         }
     }
 
     void aLanguageSeesItsTranslationAndCastilianStaysAsItIs()
     {
         SourceSet set;
-        set.files.insert(QStringLiteral("degrees.txt"), "#fields: key | name | branch\nderecho | Derecho | 3\n");
+        set.files.insert(QStringLiteral("degrees.txt"),
+                         "#fields: key | name | branch\nderecho | Derecho | 3\n");
         set.files.insert(QStringLiteral("galego/degrees.txt"), "#fields: key | name\nderecho | Dereito\n");
-        QCOMPARE(set.table(QStringLiteral("degrees.txt"), kFields).records[0].values[1], QStringLiteral("Derecho"));
+        QCOMPARE(set.table(QStringLiteral("degrees.txt"), kFields).records[0].values[1],
+                 QStringLiteral("Derecho"));
         set.language = QStringLiteral("galego");
-        QCOMPARE(set.table(QStringLiteral("degrees.txt"), kFields).records[0].values[1], QStringLiteral("Dereito"));
+        QCOMPARE(set.table(QStringLiteral("degrees.txt"), kFields).records[0].values[1],
+                 QStringLiteral("Dereito"));
         set.language = QStringLiteral("euskera");
-        QCOMPARE(set.table(QStringLiteral("degrees.txt"), kFields).records[0].values[1], QStringLiteral("Derecho"));
+        QCOMPARE(set.table(QStringLiteral("degrees.txt"), kFields).records[0].values[1],
+                 QStringLiteral("Derecho"));
     }
 };
 

@@ -31,10 +31,12 @@ SourceSet degreeSources()
     set.files.insert(QStringLiteral("short-statements.txt"),
                      "#fields: key | activity1 | activity2 | text\ncuidar | SANI | ~ | Me gusta cuidar\n");
     set.files.insert(QStringLiteral("long-statements.txt"), "#fields: text | activities\nAyudar | SANI\n");
-    set.files.insert(QStringLiteral("professions.txt"),
-                     "#fields: key | activity1 | activity2 | name | statements\nmedico | SANI | ~ | Médico | cuidar\n");
+    set.files.insert(
+        QStringLiteral("professions.txt"),
+        "#fields: key | activity1 | activity2 | name | statements\nmedico | SANI | ~ | Médico | cuidar\n");
     set.files.insert(QStringLiteral("families.txt"), "#fields: code | name\n0 | Sanidad\n");
-    set.files.insert(QStringLiteral("degree-groups.txt"), "#fields: key | name\nsalud | Ciencias de la Salud\n");
+    set.files.insert(QStringLiteral("degree-groups.txt"),
+                     "#fields: key | name\nsalud | Ciencias de la Salud\n");
     set.files.insert(QStringLiteral("bachillerato-subjects.txt"), "#fields: key | name\nbio | Biología\n");
     set.files.insert(QStringLiteral("degrees.txt"),
                      "#fields: key | name | branch | group | itineraries | professions | family | subjects\n"
@@ -137,17 +139,20 @@ private slots:
         SourceSet set = degreeSources();
         set.files[QStringLiteral("double-degrees.txt")] =
             "#fields: university | first | second | tag\nucm | medicina | farmacia | MF\n";
-        QCOMPARE(refusal([&] { compileSampleDegrees(set); }),
-                 QStringLiteral("content/double-degrees.txt: line 1 of the universities offers no double degree "
-                                "but a later line does: the centres that offer double degrees must come first"));
+        QCOMPARE(
+            refusal([&] { compileSampleDegrees(set); }),
+            QStringLiteral("content/double-degrees.txt: line 1 of the universities offers no double degree "
+                           "but a later line does: the centres that offer double degrees must come first"));
     }
 
     void degreeTextsOpenEachBlockWithTheOutletCode()
     {
         const SourceSet set = degreeSources();
         const QByteArray text = compileDegreeTexts(set, compileSampleDegrees(set));
-        QCOMPARE(text, QByteArray("<<  1 Medicina\nMedicina\n========\nLa salud.\n* M\xe9""dico\n"
-                                  "<<  2 Farmacia\nFarmacia\n========\nEl medicamento.\n<<\n"));
+        QCOMPARE(text,
+                 QByteArray("<<  1 Medicina\nMedicina\n========\nLa salud.\n* M\xe9"
+                            "dico\n"
+                            "<<  2 Farmacia\nFarmacia\n========\nEl medicamento.\n<<\n"));
     }
 
     void degreeTextsRefuseMissingBlocksAndKeyMarks()
@@ -192,26 +197,33 @@ private slots:
     void weightingDocumentsAreNamedAndChecked()
     {
         SourceSet set;
-        set.files.insert(QStringLiteral("sports-centres.txt"),
-                         "#fields: region | town | centre | studies\nAragón | Benasque | Escuela | Montaña\n");
-        set.files.insert(QStringLiteral("weighting-documents.txt"),
-                         "#fields: key | file | title | universities\nmad | Ponderaciones_Madrid | Madrid | UCM\n");
+        set.files.insert(
+            QStringLiteral("sports-centres.txt"),
+            "#fields: region | town | centre | studies\nAragón | Benasque | Escuela | Montaña\n");
+        set.files.insert(
+            QStringLiteral("weighting-documents.txt"),
+            "#fields: key | file | title | universities\nmad | Ponderaciones_Madrid | Madrid | UCM\n");
         set.files.insert(QStringLiteral("weightings.txt"),
                          "#fields: document | subject | arts | sciences | social | health | engineering\n"
                          "mad | Física | ~ | 0,2 | ~ | 0,2 | 0,2\n");
         const Installation documents = compileDocuments(set);
-        QCOMPARE(documents.keys(), (QStringList{QStringLiteral("pdf/DeportesCentros.pdf"),
-                                                QStringLiteral("pdf/Ponderaciones_Madrid.pdf")}));
+        QCOMPARE(documents.keys(),
+                 (QStringList{QStringLiteral("pdf/DeportesCentros.pdf"),
+                              QStringLiteral("pdf/Ponderaciones_Madrid.pdf")}));
         QVERIFY(documents.value(QStringLiteral("pdf/Ponderaciones_Madrid.pdf")).contains("(F\xedsica) Tj"));
 
         SourceSet badWeight = set;
         badWeight.files[QStringLiteral("weightings.txt")].replace("0,2 | 0,2\n", "0,2 | 0,3\n");
-        QCOMPARE(refusal([&] { compileDocuments(badWeight); }),
-                 QStringLiteral("content/weightings.txt:2: field 'engineering': \"0,3\" is not a weight 0,1 or 0,2, nor ~"));
+        QCOMPARE(
+            refusal([&] { compileDocuments(badWeight); }),
+            QStringLiteral(
+                "content/weightings.txt:2: field 'engineering': \"0,3\" is not a weight 0,1 or 0,2, nor ~"));
         SourceSet badName = set;
-        badName.files[QStringLiteral("weighting-documents.txt")].replace("Ponderaciones_Madrid", "Pond Madrid");
+        badName.files[QStringLiteral("weighting-documents.txt")].replace("Ponderaciones_Madrid",
+                                                                         "Pond Madrid");
         QCOMPARE(refusal([&] { compileDocuments(badName); }),
-                 QStringLiteral("content/weighting-documents.txt:2: field 'file': \"Pond Madrid\" must be letters, digits, \"_\" or \"-\""));
+                 QStringLiteral("content/weighting-documents.txt:2: field 'file': \"Pond Madrid\" must be "
+                                "letters, digits, \"_\" or \"-\""));
     }
 };
 

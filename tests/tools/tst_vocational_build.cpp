@@ -33,18 +33,18 @@ SourceSet catalogueSources(const QByteArray &higherTitles, const QByteArray &mid
 {
     SourceSet sources;
     sources.files[QStringLiteral("families.txt")] = "#fields: code | name\n0 | Sanidad\n3 | Informática\n";
-    sources.files[QStringLiteral("higher-requirements.txt")] = "#fields: key | text\nbach | Título de Bachiller\n";
+    sources.files[QStringLiteral("higher-requirements.txt")] =
+        "#fields: key | text\nbach | Título de Bachiller\n";
     sources.files[QStringLiteral("higher-titles.txt")] =
         "#fields: key | name | family | itineraries | requirements | professions\n" + higherTitles;
-    sources.files[QStringLiteral("higher-subjects.txt")] =
-        "#fields: title | kind | text\n"
-        "dam | subject | Programación\n"
-        "dam | job | Programador\n";
-    sources.files[QStringLiteral("middle-titles.txt")] = "#fields: key | name | family | professions\n" + middleTitles;
-    sources.files[QStringLiteral("middle-modules.txt")] =
-        "#fields: title | kind | text\n"
-        "smr | job | Técnico de redes\n"
-        "smr | subject | Redes locales\n";
+    sources.files[QStringLiteral("higher-subjects.txt")] = "#fields: title | kind | text\n"
+                                                           "dam | subject | Programación\n"
+                                                           "dam | job | Programador\n";
+    sources.files[QStringLiteral("middle-titles.txt")] =
+        "#fields: key | name | family | professions\n" + middleTitles;
+    sources.files[QStringLiteral("middle-modules.txt")] = "#fields: title | kind | text\n"
+                                                          "smr | job | Técnico de redes\n"
+                                                          "smr | subject | Redes locales\n";
     sources.files[QStringLiteral("family-groups.txt")] = "#fields: families | name\n"
                                                          "salud | Salud\n"
                                                          "info | Informática\n"
@@ -103,7 +103,9 @@ private slots:
         QCOMPARE(recordInt(middle.datfpm, 3, 5, 3), 3);
         QCOMPARE(middle.headings.families, (QList<int>{0, 3}));
         // The job position opens the title's block, the module follows the five job slots.
-        QCOMPARE(middle.asignagm[2 * 26 + 1], QByteArray("T\xe9" "cnico de redes"));
+        QCOMPARE(middle.asignagm[2 * 26 + 1],
+                 QByteArray("T\xe9"
+                            "cnico de redes"));
         QCOMPARE(middle.asignagm[2 * 26 + 6], QByteArray("Redes locales"));
     }
 
@@ -142,8 +144,12 @@ private slots:
             "Huelva | Moguer | IES Juan Ramón Jiménez | 959000002 | ~ | smr | ~\n";
         const Places places = compilePlaces(sources, regions, higher, middle, initial);
         // Locality in characters 2-18, centre in 19-44, telephone from 46.
-        QCOMPARE(places.lists[2][0], "7" + QByteArray("Almer\xed" "a").leftJustified(17)
-                                         + QByteArray("IES Al-\xc1ndalus").leftJustified(27) + "950000001");
+        QCOMPARE(places.lists[2][0],
+                 "7"
+                     + QByteArray("Almer\xed"
+                                  "a")
+                           .leftJustified(17)
+                     + QByteArray("IES Al-\xc1ndalus").leftJustified(27) + "950000001");
         QCOMPARE(places.lists[2][1],
                  QByteArray("GMoguer - IES Juan Ram\xf3n Jim\xe9nez").leftJustified(45) + "959000002");
         // Record 3 of each place-title file belongs to lu3.

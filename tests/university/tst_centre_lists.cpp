@@ -60,7 +60,8 @@ private slots:
         unitest::freshTables();
         Lines regions;
         for (int r = 1; r <= 19; ++r)
-            regions.push_back(QByteArray::number(r).rightJustified(2, '0') + "Region " + QByteArray::number(r));
+            regions.push_back(QByteArray::number(r).rightJustified(2, '0') + "Region "
+                              + QByteArray::number(r));
         unitest::fillPadded(content().comunida, regions, kWidthB);
     }
 
@@ -82,11 +83,11 @@ private slots:
         setDegreeCentres({{1, {{2, 65}, {1, 10}, {3, 123}}}});
 
         const DegreeCentreList list = centreListOfDegree(1);
-        QCOMPARE(list.lines, (Lines{"-" + QByteArray(17, ' ') + "T593", QByteArray(30, ' ') + "T296",
-                                    "- " + padTo("Region 1", 43),
-                                    " - " + padTo("Universidad de Sevilla", 44) + "  - ",
-                                    " - " + padTo("Universidad de Granada", 44) + "12,3",
-                                    "- " + padTo("Region 13", 43), " - " + kLongName.left(45) + " 6,5"}));
+        QCOMPARE(list.lines,
+                 (Lines{"-" + QByteArray(17, ' ') + "T593", QByteArray(30, ' ') + "T296",
+                        "- " + padTo("Region 1", 43), " - " + padTo("Universidad de Sevilla", 44) + "  - ",
+                        " - " + padTo("Universidad de Granada", 44) + "12,3", "- " + padTo("Region 13", 43),
+                        " - " + kLongName.left(45) + " 6,5"}));
         for (int r = 1; r <= 19; ++r) {
             QCOMPARE(list.regionHasCentres[r], r == 1 || r == 13);
             QCOMPARE(list.regionHeadingLine[r], r == 1 ? 2 : r == 13 ? 5 : 0);
@@ -119,8 +120,7 @@ private slots:
         QCOMPARE(flat.numbers, (Numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
 
         const NumberedLines grouped = degreeListOfCentre(7);
-        QCOMPARE(grouped.numbers,
-                 (Numbers{0, 2, 4, 6, 8, 10, 12, 14, 16, 0, 1, 3, 5, 7, 9, 11, 13, 15}));
+        QCOMPARE(grouped.numbers, (Numbers{0, 2, 4, 6, 8, 10, 12, 14, 16, 0, 1, 3, 5, 7, 9, 11, 13, 15}));
         QCOMPARE(grouped.lines[0], QByteArray("-   T515"));
         QCOMPARE(grouped.lines[1], padTo(grado(2), 50) + " 5,2");
         QCOMPARE(grouped.lines[9], QByteArray("-   T517"));

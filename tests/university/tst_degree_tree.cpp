@@ -19,9 +19,9 @@ using Lines = std::vector<QByteArray>;
 // name, branch, group, first and second itinerary, professions. Degrees 1
 // and 4 share their first 10 bytes, the later one sorting lower.
 const std::vector<std::tuple<QByteArray, int, int, int, int, std::vector<int>>> kCatalogue = {
-    {"Ingenieria Civil", 5, 1, 2, 0, {1}},          {"Derecho", 4, 0, 3, 11, {2}},
-    {"Medicina", 3, 2, 11, 0, {3, 1}},              {"Ingenieria Agricola", 5, 1, 12, 2, {0, 0, 0, 3}},
-    {"Biologia", 3, 0, 2, 0, {4}},                  {"Enfermeria", 3, 2, 12, 0, {2}},
+    {"Ingenieria Civil", 5, 1, 2, 0, {1}}, {"Derecho", 4, 0, 3, 11, {2}},
+    {"Medicina", 3, 2, 11, 0, {3, 1}},     {"Ingenieria Agricola", 5, 1, 12, 2, {0, 0, 0, 3}},
+    {"Biologia", 3, 0, 2, 0, {4}},         {"Enfermeria", 3, 2, 12, 0, {2}},
 };
 
 Profession profession(const QByteArray &first, const QByteArray &second)
@@ -75,15 +75,15 @@ private slots:
     void branchesListEveryHeadingAndTheirDegreesInOrder()
     {
         QCOMPARE(describe(buildDegreeTree(ByBranch)),
-                 (Lines{"#T515", "#T516", "#T517", "d3^2", "d5^2", "d6^2", "#T518", "d2^6", "#T519",
-                        "d1^8", "d4^8"}));
+                 (Lines{"#T515", "#T516", "#T517", "d3^2", "d5^2", "d6^2", "#T518", "d2^6", "#T519", "d1^8",
+                        "d4^8"}));
     }
 
     void groupsComeInTheOrderOfTheirFirstMemberWithTheirCount()
     {
         const auto nodes = buildDegreeTree(ByGroup);
-        QCOMPARE(describe(nodes), (Lines{"#Ingenierias (2)", "d1^0", "d4^0", "d2", "#Salud (2)", "d3^4",
-                                         "d6^4", "d5"}));
+        QCOMPARE(describe(nodes),
+                 (Lines{"#Ingenierias (2)", "d1^0", "d4^0", "d2", "#Salud (2)", "d3^4", "d6^4", "d5"}));
         QCOMPARE(nodes[0].caption, QByteArray("Ingenierias (2)"));
         QCOMPARE(nodes[1].caption, content().carreran.at(1));
         QVERIFY(buildDegreeTree(5).empty());
@@ -92,8 +92,8 @@ private slots:
     void areasSkipEntries23And24AndListADegreeOnce()
     {
         for (int k = 1; k <= 25; ++k)
-            content().activida.set(k, "A" + QByteArray::number(k).rightJustified(3, '0') + " Area " +
-                                          QByteArray::number(k));
+            content().activida.set(
+                k, "A" + QByteArray::number(k).rightJustified(3, '0') + " Area " + QByteArray::number(k));
         content().activida.setCount(25);
         // Profession 4's code differs from area 2's only in case.
         universityData().professions = {Profession{}, profession("A001", "A023"), profession("A002", "    "),

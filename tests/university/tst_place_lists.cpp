@@ -90,11 +90,14 @@ private slots:
         QCOMPARE(marked.numbers, (Numbers{1, 2, 3, 4, 5}));
 
         const QByteArray eight(8, ' ');
-        QCOMPARE(doubleDegreesOfDegree(3),
-                 (Lines{eight + "Universidad A", (" " + longName.left(30) + "...+ " + padTo("Derecho", 60)).left(70),
-                        eight + "Universidad B", (" " + padTo("Matematicas", 30) + "...+ " + longName).left(70)}));
+        QCOMPARE(
+            doubleDegreesOfDegree(3),
+            (Lines{eight + "Universidad A",
+                   (" " + longName.left(30) + "...+ " + padTo("Derecho", 60)).left(70),
+                   eight + "Universidad B", (" " + padTo("Matematicas", 30) + "...+ " + longName).left(70)}));
         QVERIFY(doubleDegreesOfDegree(6).empty());
-        QCOMPARE(doubleDegreesOfDegree(5), (Lines{eight + "Universidad C", " ...+ " + padTo("Historia", 60)}));
+        QCOMPARE(doubleDegreesOfDegree(5),
+                 (Lines{eight + "Universidad C", " ...+ " + padTo("Historia", 60)}));
     }
 
     void otherStudyLinesEndBeforeTwoBlankSlots()
@@ -115,8 +118,10 @@ private slots:
     {
         using A = OtherStudyAction;
         const std::tuple<int, QByteArray, bool, A, int> cases[] = {
-            {2, "   Deportes", true, A::Nothing, 0}, {0, "- 2 Cursos", false, A::DirectoryPage, 2},
-            {2, "- 3", true, A::DirectoryPage, 3},   {1, "- 4 Otros", false, A::ShowEntry, 0},
+            {2, "   Deportes", true, A::Nothing, 0},
+            {0, "- 2 Cursos", false, A::DirectoryPage, 2},
+            {2, "- 3", true, A::DirectoryPage, 3},
+            {1, "- 4 Otros", false, A::ShowEntry, 0},
             {5, "Idiomas", false, A::ShowEntry, 0}};
         for (const auto &[index, line, pdf, action, page] : cases) {
             const OtherStudyClick click = classifyOtherStudyClick(index, line);

@@ -44,8 +44,8 @@ private slots:
         artistic.artistic = true;
         artistic.university = true;
 
-        QTest::newRow("masters end at once") << masters << SelectionScreen{true, true}
-                                             << std::vector<B>{B::LeaveMasters};
+        QTest::newRow("masters end at once")
+            << masters << SelectionScreen{true, true} << std::vector<B>{B::LeaveMasters};
         QTest::newRow("a region's centres") << university << SelectionScreen{true, false}
                                             << std::vector<B>{B::ResetSelectionArea, B::LeaveUniversity};
         QTest::newRow("catalogue") << catalogue << SelectionScreen{}
@@ -53,23 +53,24 @@ private slots:
         QTest::newRow("artistic goes on to the university step")
             << artistic << SelectionScreen{}
             << std::vector<B>{B::ResetSelectionArea, B::LeaveArtistic, B::LeaveUniversity};
-        QTest::newRow("double degrees of a region") << doublesByRegion << SelectionScreen{true, false}
-                                                    << std::vector<B>{B::ResetSelectionArea, B::DoublesBackToMap};
+        QTest::newRow("double degrees of a region")
+            << doublesByRegion << SelectionScreen{true, false}
+            << std::vector<B>{B::ResetSelectionArea, B::DoublesBackToMap};
         QTest::newRow("double degrees on the map")
             << doublesByRegion << SelectionScreen{false, true}
             << std::vector<B>{B::ResetSelectionArea, B::EmptySelection, B::LeaveDoubleDegrees};
         QTest::newRow("double degrees by degree")
             << doublesByDegree << SelectionScreen{true, false}
             << std::vector<B>{B::ResetSelectionArea, B::EmptySelection, B::LeaveDoubleDegrees};
-        QTest::newRow("other studies") << others << SelectionScreen{true, false}
-                                       << std::vector<B>{B::ResetSelectionArea, B::EmptySelection,
-                                                         B::LeaveOtherStudies};
-        QTest::newRow("a map of no view") << SelectionViews{} << SelectionScreen{false, true}
-                                          << std::vector<B>{B::ResetSelectionArea, B::EmptySelection,
-                                                            B::LeaveMap};
-        QTest::newRow("a list of no view") << SelectionViews{} << SelectionScreen{true, false}
-                                           << std::vector<B>{B::ResetSelectionArea, B::EmptySelection,
-                                                             B::CentresBackToMap};
+        QTest::newRow("other studies")
+            << others << SelectionScreen{true, false}
+            << std::vector<B>{B::ResetSelectionArea, B::EmptySelection, B::LeaveOtherStudies};
+        QTest::newRow("a map of no view")
+            << SelectionViews{} << SelectionScreen{false, true}
+            << std::vector<B>{B::ResetSelectionArea, B::EmptySelection, B::LeaveMap};
+        QTest::newRow("a list of no view")
+            << SelectionViews{} << SelectionScreen{true, false}
+            << std::vector<B>{B::ResetSelectionArea, B::EmptySelection, B::CentresBackToMap};
     }
 
     void backButtonRunsItsStepsInOrder()
@@ -89,7 +90,8 @@ private slots:
         QCOMPARE(lines, (HelpLines{"T356", "T357", "T358", "T359", "T360", "T361", "T362", "T363"}));
         QVERIFY(universityHelpLines(HelpCombinedTooEarly, lines));
         QCOMPARE(lines, (HelpLines{"T415", "T416", "T417", "", "", "", "", ""}));
-        for (int kept : {int(HelpItineraryClicked), int(HelpResultsPrinted), int(HelpDoubleDegreesByRegion), 0, 40}) {
+        for (int kept :
+             {int(HelpItineraryClicked), int(HelpResultsPrinted), int(HelpDoubleDegreesByRegion), 0, 40}) {
             QVERIFY(!universityHelpLines(kept, lines));
             QCOMPARE(lines[0], QByteArray("T415"));
         }

@@ -78,7 +78,8 @@ public:
         m_script = m_dir.filePath(QStringLiteral("browser"));
         QFile script(m_script);
         script.open(QIODevice::WriteOnly);
-        script.write("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$(dirname \"$0\")/args\"\n");
+        script.write(
+            "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$(dirname \"$0\")/args\"\n");
         script.close();
         script.setPermissions(script.permissions() | QFile::ExeOwner);
         qputenv("BROWSER", m_script.toLocal8Bit());
@@ -181,10 +182,12 @@ private slots:
         clickRow(Form1->ListComunidad, 0);
         const NumberedLines degrees = degreeListOfCentre(centres.numbers[0]);
         QCOMPARE(shownLines(Form1->ListSel), displayed(degrees.lines));
-        QCOMPARE(Form1->PanelSelTit->text(), displayText(content().lugar.names.at(centres.numbers[0]).trimmed()));
+        QCOMPARE(Form1->PanelSelTit->text(),
+                 displayText(content().lugar.names.at(centres.numbers[0]).trimmed()));
         QVERIFY(Form1->BotIntUni->isVisible());
 
-        const auto line = std::find_if(degrees.numbers.begin(), degrees.numbers.end(), [](int d) { return d > 0; });
+        const auto line =
+            std::find_if(degrees.numbers.begin(), degrees.numbers.end(), [](int d) { return d > 0; });
         QVERIFY(line != degrees.numbers.end());
         const int row = int(line - degrees.numbers.begin());
         // A double click is a press and a release, then the double click.
@@ -285,7 +288,8 @@ private slots:
         clickRow(Form1->ListComunidad, 2);
         qputenv("PATH", path);
         QCOMPARE(m_program->messages(),
-                 QStringList{QStringLiteral("¡Lo siento! No puedo abrir el PDF. Los encontrarás en la carpeta \"PDF\"")});
+                 QStringList{QStringLiteral(
+                     "¡Lo siento! No puedo abrir el PDF. Los encontrarás en la carpeta \"PDF\"")});
         m_program->clearMessages();
         QTest::mouseClick(Form1->BotRetroceder, Qt::LeftButton);
         QVERIFY(Form1->PanelMenu->isVisible());

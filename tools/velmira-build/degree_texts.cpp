@@ -23,8 +23,8 @@ QByteArray textLine(const RecordReader &reader)
 
 QByteArray compileDegreeTexts(const SourceSet &sources, const Degrees &degrees)
 {
-    const SourceTable table = sources.table(QStringLiteral("degree-texts.txt"),
-                                            {QStringLiteral("degree"), QStringLiteral("text")});
+    const SourceTable table =
+        sources.table(QStringLiteral("degree-texts.txt"), {QStringLiteral("degree"), QStringLiteral("text")});
     QMap<int, QList<QByteArray>> texts; // degree number -> its lines
     for (const SourceRecord &record : table.records) {
         const RecordReader reader(table, record);
@@ -34,9 +34,10 @@ QByteArray compileDegreeTexts(const SourceSet &sources, const Degrees &degrees)
     QList<QByteArray> lines;
     for (int degree = 1; degree <= degrees.carreran.size(); ++degree) {
         if (!texts.contains(degree))
-            throw SourceError{table.file, 0, QStringLiteral("degree %1 (%2) has no text")
-                                                 .arg(degree)
-                                                 .arg(QString::fromLatin1(degrees.carreran[degree - 1]))};
+            throw SourceError{table.file, 0,
+                              QStringLiteral("degree %1 (%2) has no text")
+                                  .arg(degree)
+                                  .arg(QString::fromLatin1(degrees.carreran[degree - 1]))};
         // The key line, then two lines the program skips: the name and a rule.
         const QByteArray &name = degrees.carreran[degree - 1];
         lines << FixedLine().put(1, kKeyMark).putNumber(3, 3, degree).put(7, name).bytes();

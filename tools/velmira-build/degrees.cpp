@@ -11,11 +11,11 @@ namespace velmira::build {
 namespace {
 
 constexpr int kMaxDegrees = 300;
-constexpr int kMaxSubjects = 49;   // subject 50 means "any subject"
+constexpr int kMaxSubjects = 49; // subject 50 means "any subject"
 constexpr int kAnySubject = 50;
 constexpr int kDegreeBlockBytes = 101;
 constexpr int kMaxCentres = 100;
-constexpr int kNoMark = 10;        // stored instead of a cut-off mark
+constexpr int kNoMark = 10; // stored instead of a cut-off mark
 constexpr int kMaxDoubleDegreeGroups = 200;
 constexpr int kMaxDoubleDegreesPerGroup = 25;
 
@@ -46,18 +46,19 @@ int markInTenths(const RecordReader &reader)
     const double mark = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
     const int tenths = qRound(mark * 10);
     if (!ok || tenths < 11 || tenths > 140 || qAbs(mark * 10 - tenths) > 1e-6)
-        throw reader.error(QStringLiteral("field 'mark': \"%1\" is not a mark from 1,1 to 14,0 in tenths, nor \"-\"").arg(text));
+        throw reader.error(
+            QStringLiteral("field 'mark': \"%1\" is not a mark from 1,1 to 14,0 in tenths, nor \"-\"")
+                .arg(text));
     return tenths;
 }
 
-void compileDegreeRows(const SourceSet &sources, const Professions &professions,
-                       const Families &families, const KeyIndex &groups, const KeyIndex &subjects,
-                       KeyIndex &degrees, Degrees &out)
+void compileDegreeRows(const SourceSet &sources, const Professions &professions, const Families &families,
+                       const KeyIndex &groups, const KeyIndex &subjects, KeyIndex &degrees, Degrees &out)
 {
-    const SourceTable table = sources.table(
-        QStringLiteral("degrees.txt"),
-        {kKey, kName, QStringLiteral("branch"), QStringLiteral("group"), QStringLiteral("itineraries"),
-         QStringLiteral("professions"), QStringLiteral("family"), QStringLiteral("subjects")});
+    const SourceTable table = sources.table(QStringLiteral("degrees.txt"),
+                                            {kKey, kName, QStringLiteral("branch"), QStringLiteral("group"),
+                                             QStringLiteral("itineraries"), QStringLiteral("professions"),
+                                             QStringLiteral("family"), QStringLiteral("subjects")});
     velmira::DegreeRows rows;
     for (const SourceRecord &record : table.records) {
         const RecordReader reader(table, record);
@@ -70,13 +71,15 @@ void compileDegreeRows(const SourceSet &sources, const Professions &professions,
         using namespace velmira::DegreeField;
         rows.set(degree, Branch, reader.number(QStringLiteral("branch"), 1, 5));
         if (!reader.isEmpty(QStringLiteral("group")))
-            rows.set(degree, Group, groups.find(reader.value(QStringLiteral("group")), reader, QStringLiteral("group")));
+            rows.set(degree, Group,
+                     groups.find(reader.value(QStringLiteral("group")), reader, QStringLiteral("group")));
         int k = FirstItinerary;
         for (const QString &itinerary : reader.list(QStringLiteral("itineraries"), 2)) {
             bool ok = false;
             const int n = itinerary.toInt(&ok);
             if (!ok || n < 1 || n > 12)
-                throw reader.error(QStringLiteral("field 'itineraries': \"%1\" is not an itinerary 1-12").arg(itinerary));
+                throw reader.error(
+                    QStringLiteral("field 'itineraries': \"%1\" is not an itinerary 1-12").arg(itinerary));
             rows.set(degree, k++, n);
         }
         k = FirstProfession;
@@ -86,20 +89,19 @@ void compileDegreeRows(const SourceSet &sources, const Professions &professions,
         rows.set(degree, OutletCode, degree);
         k = FirstSubject;
         for (const QString &key : reader.list(QStringLiteral("subjects"), 4)) {
-            rows.set(degree, k++, key == QLatin1String("*")
-                                      ? kAnySubject
-                                      : subjects.find(key, reader, QStringLiteral("subjects")));
+            rows.set(degree, k++,
+                     key == QLatin1String("*") ? kAnySubject
+                                               : subjects.find(key, reader, QStringLiteral("subjects")));
         }
     }
     out.datgrados = rows.toBytes();
 }
 
-void compileCentres(const SourceSet &sources, const Regions &regions, const KeyIndex &degrees,
-                    Degrees &out)
+void compileCentres(const SourceSet &sources, const Regions &regions, const KeyIndex &degrees, Degrees &out)
 {
-    const SourceTable table = sources.table(
-        QStringLiteral("degree-centres.txt"),
-        {QStringLiteral("degree"), QStringLiteral("university"), QStringLiteral("mark")});
+    const SourceTable table =
+        sources.table(QStringLiteral("degree-centres.txt"),
+                      {QStringLiteral("degree"), QStringLiteral("university"), QStringLiteral("mark")});
     // Five blocks; the program uses the first (centres) and the third (marks).
     const int blockBytes = kMaxDegrees * kDegreeBlockBytes;
     QByteArray blocks(5 * blockBytes, '\0');
@@ -107,11 +109,13 @@ void compileCentres(const SourceSet &sources, const Regions &regions, const KeyI
     char *marks = blocks.data() + 2 * blockBytes;
     for (const SourceRecord &record : table.records) {
         const RecordReader reader(table, record);
-        const int degree = degrees.find(reader.value(QStringLiteral("degree")), reader, QStringLiteral("degree"));
+        const int degree =
+            degrees.find(reader.value(QStringLiteral("degree")), reader, QStringLiteral("degree"));
         const int centre = regions.universities.find(reader.value(QStringLiteral("university")), reader,
                                                      QStringLiteral("university"));
         if (centre > 255)
-            throw reader.error(QStringLiteral("centre %1 lies beyond line 255 of the universities").arg(centre));
+            throw reader.error(
+                QStringLiteral("centre %1 lies beyond line 255 of the universities").arg(centre));
         const int at = (degree - 1) * kDegreeBlockBytes;
         const int n = static_cast<unsigned char>(centres[at]) + 1;
         if (n > kMaxCentres)
@@ -131,33 +135,42 @@ void compileCentres(const SourceSet &sources, const Regions &regions, const KeyI
 void compileDoubleDegrees(const SourceSet &sources, const Regions &regions, const KeyIndex &degrees,
                           Degrees &out)
 {
-    const SourceTable table = sources.table(
-        QStringLiteral("double-degrees.txt"),
-        {QStringLiteral("university"), QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("tag")});
+    const SourceTable table = sources.table(QStringLiteral("double-degrees.txt"),
+                                            {QStringLiteral("university"), QStringLiteral("first"),
+                                             QStringLiteral("second"), QStringLiteral("tag")});
     QMap<int, QList<QByteArray>> members; // centre -> member lines
     for (const SourceRecord &record : table.records) {
         const RecordReader reader(table, record);
         const int centre = regions.universities.find(reader.value(QStringLiteral("university")), reader,
                                                      QStringLiteral("university"));
         if (centre > kMaxDoubleDegreeGroups)
-            throw reader.error(QStringLiteral("centre %1 lies beyond line %2 of the universities, the last that can have a group")
-                                   .arg(centre).arg(kMaxDoubleDegreeGroups));
+            throw reader.error(
+                QStringLiteral(
+                    "centre %1 lies beyond line %2 of the universities, the last that can have a group")
+                    .arg(centre)
+                    .arg(kMaxDoubleDegreeGroups));
         QList<QByteArray> &lines = members[centre];
         if (lines.size() == kMaxDoubleDegreesPerGroup)
-            throw reader.error(QStringLiteral("a centre has at most %1 double degrees").arg(kMaxDoubleDegreesPerGroup));
+            throw reader.error(
+                QStringLiteral("a centre has at most %1 double degrees").arg(kMaxDoubleDegreesPerGroup));
         lines << FixedLine()
-                     .putZeroPadded(5, 3, degrees.find(reader.value(QStringLiteral("first")), reader, QStringLiteral("first")))
-                     .putZeroPadded(8, 3, degrees.find(reader.value(QStringLiteral("second")), reader, QStringLiteral("second")))
+                     .putZeroPadded(
+                         5, 3,
+                         degrees.find(reader.value(QStringLiteral("first")), reader, QStringLiteral("first")))
+                     .putZeroPadded(8, 3,
+                                    degrees.find(reader.value(QStringLiteral("second")), reader,
+                                                 QStringLiteral("second")))
                      .put(11, reader.text(QStringLiteral("tag"), 4))
                      .bytes();
     }
     const int groups = members.isEmpty() ? 0 : members.lastKey();
     for (int centre = 1; centre <= groups; ++centre) {
         if (!members.contains(centre))
-            throw SourceError{table.file, 0,
-                              QStringLiteral("line %1 of the universities offers no double degree but a later line does: "
-                                             "the centres that offer double degrees must come first")
-                                  .arg(centre)};
+            throw SourceError{
+                table.file, 0,
+                QStringLiteral("line %1 of the universities offers no double degree but a later line does: "
+                               "the centres that offer double degrees must come first")
+                    .arg(centre)};
         out.dobles << FixedLine()
                           .putZeroPadded(1, 2, regions.universityRegions[centre - 1])
                           .put(3, regions.universityNames[centre - 1])
@@ -168,16 +181,16 @@ void compileDoubleDegrees(const SourceSet &sources, const Regions &regions, cons
 
 } // namespace
 
-Degrees compileDegrees(const SourceSet &sources, const Regions &regions,
-                       const Professions &professions, const Families &families)
+Degrees compileDegrees(const SourceSet &sources, const Regions &regions, const Professions &professions,
+                       const Families &families)
 {
     Degrees out;
-    const KeyIndex groups = compileKeyedNames(
-        sources.table(QStringLiteral("degree-groups.txt"), {kKey, kName}),
-        QStringLiteral("degree group"), 60, 1100, out.carreranb);
-    const KeyIndex subjects = compileKeyedNames(
-        sources.table(QStringLiteral("bachillerato-subjects.txt"), {kKey, kName}),
-        QStringLiteral("subject"), 70, kMaxSubjects, out.materiasp);
+    const KeyIndex groups =
+        compileKeyedNames(sources.table(QStringLiteral("degree-groups.txt"), {kKey, kName}),
+                          QStringLiteral("degree group"), 60, 1100, out.carreranb);
+    const KeyIndex subjects =
+        compileKeyedNames(sources.table(QStringLiteral("bachillerato-subjects.txt"), {kKey, kName}),
+                          QStringLiteral("subject"), 70, kMaxSubjects, out.materiasp);
     compileDegreeRows(sources, professions, families, groups, subjects, out.keys, out);
     compileCentres(sources, regions, out.keys, out);
     compileDoubleDegrees(sources, regions, out.keys, out);

@@ -24,7 +24,7 @@ struct Degrees
     KeyIndex keys{QStringLiteral("degree")}; // degree key -> degree number, also its outlet code
 };
 
-Degrees compileDegrees(const SourceSet &sources, const Regions &regions,
-                       const Professions &professions, const Families &families);
+Degrees compileDegrees(const SourceSet &sources, const Regions &regions, const Professions &professions,
+                       const Families &families);
 
 } // namespace velmira::build

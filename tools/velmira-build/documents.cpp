@@ -10,23 +10,22 @@ namespace velmira::build {
 namespace {
 
 // The fixed texts of the documents, written here in UTF-8, as Latin-1 bytes.
-QByteArray latin1(const char *text)
-{
-    return QString::fromUtf8(text).toLatin1();
-}
+QByteArray latin1(const char *text) { return QString::fromUtf8(text).toLatin1(); }
 
-const QByteArray kSampleNotice = latin1("Datos de ejemplo de Velmira, curso 2011/12. Consulte siempre las publicaciones oficiales.");
+const QByteArray kSampleNotice =
+    latin1("Datos de ejemplo de Velmira, curso 2011/12. Consulte siempre las publicaciones oficiales.");
 
 // The five branches, in the order of the weighting columns.
-const QStringList kBranchFields = {QStringLiteral("arts"), QStringLiteral("sciences"), QStringLiteral("social"),
-                                   QStringLiteral("health"), QStringLiteral("engineering")};
+const QStringList kBranchFields = {QStringLiteral("arts"), QStringLiteral("sciences"),
+                                   QStringLiteral("social"), QStringLiteral("health"),
+                                   QStringLiteral("engineering")};
 const QList<QByteArray> kBranchHeadings = {"Artes y H.", "Ciencias", "CC. SS. y J.", "Salud", "Ing. y Arq."};
 
 QByteArray sportsCentres(const SourceSet &sources)
 {
-    const SourceTable table = sources.table(
-        QStringLiteral("sports-centres.txt"),
-        {QStringLiteral("region"), QStringLiteral("town"), QStringLiteral("centre"), QStringLiteral("studies")});
+    const SourceTable table = sources.table(QStringLiteral("sports-centres.txt"),
+                                            {QStringLiteral("region"), QStringLiteral("town"),
+                                             QStringLiteral("centre"), QStringLiteral("studies")});
     PdfDocument pdf;
     pdf.addLine(latin1("Centros de Enseñanzas Deportivas"), PdfDocument::Style::Title);
     pdf.addLine(kSampleNotice);
@@ -39,7 +38,8 @@ QByteArray sportsCentres(const SourceSet &sources)
             pdf.addLine(next, PdfDocument::Style::Heading);
             region = next;
         }
-        pdf.addRow({reader.text(QStringLiteral("centre"), 60), reader.text(QStringLiteral("town"), 30)}, {0, 330});
+        pdf.addRow({reader.text(QStringLiteral("centre"), 60), reader.text(QStringLiteral("town"), 30)},
+                   {0, 330});
         pdf.addRow({reader.text(QStringLiteral("studies"), 90)}, {16});
     }
     return pdf.bytes();
@@ -51,15 +51,16 @@ QByteArray weight(const RecordReader &reader, const QString &field)
 {
     const QString value = reader.value(field);
     if (!value.isEmpty() && value != QLatin1String("0,1") && value != QLatin1String("0,2"))
-        throw reader.error(QStringLiteral("field '%1': \"%2\" is not a weight 0,1 or 0,2, nor ~").arg(field, value));
+        throw reader.error(
+            QStringLiteral("field '%1': \"%2\" is not a weight 0,1 or 0,2, nor ~").arg(field, value));
     return value.isEmpty() ? QByteArray("-") : value.toLatin1();
 }
 
 void addWeightings(const SourceSet &sources, Installation &out)
 {
-    const SourceTable documents = sources.table(
-        QStringLiteral("weighting-documents.txt"),
-        {QStringLiteral("key"), QStringLiteral("file"), QStringLiteral("title"), QStringLiteral("universities")});
+    const SourceTable documents = sources.table(QStringLiteral("weighting-documents.txt"),
+                                                {QStringLiteral("key"), QStringLiteral("file"),
+                                                 QStringLiteral("title"), QStringLiteral("universities")});
     QStringList keys;
     QMap<QString, PdfDocument> pdfs;
     QMap<QString, QString> paths;
@@ -70,7 +71,8 @@ void addWeightings(const SourceSet &sources, Installation &out)
         const QString file = reader.value(QStringLiteral("file"));
         // The viewer command is given the name unquoted.
         if (!plainName.match(file).hasMatch())
-            throw reader.error(QStringLiteral("field 'file': \"%1\" must be letters, digits, \"_\" or \"-\"").arg(file));
+            throw reader.error(
+                QStringLiteral("field 'file': \"%1\" must be letters, digits, \"_\" or \"-\"").arg(file));
         if (pdfs.contains(key))
             throw reader.error(QStringLiteral("document '%1' is given twice").arg(key));
         PdfDocument &pdf = pdfs[key];
@@ -80,7 +82,8 @@ void addWeightings(const SourceSet &sources, Installation &out)
         pdf.addLine(reader.text(QStringLiteral("universities"), 90));
         pdf.addLine(kSampleNotice);
         pdf.addSpace();
-        pdf.addLine(latin1("Parámetro de ponderación de cada materia según la rama de conocimiento del grado:"));
+        pdf.addLine(
+            latin1("Parámetro de ponderación de cada materia según la rama de conocimiento del grado:"));
         pdf.addSpace();
         QList<QByteArray> heading{"Materia"};
         heading += kBranchHeadings;
@@ -88,9 +91,9 @@ void addWeightings(const SourceSet &sources, Installation &out)
         keys << key;
     }
 
-    const SourceTable weightings = sources.table(
-        QStringLiteral("weightings.txt"),
-        QStringList{QStringLiteral("document"), QStringLiteral("subject")} + kBranchFields);
+    const SourceTable weightings =
+        sources.table(QStringLiteral("weightings.txt"),
+                      QStringList{QStringLiteral("document"), QStringLiteral("subject")} + kBranchFields);
     for (const SourceRecord &record : weightings.records) {
         const RecordReader reader(weightings, record);
         const QString key = reader.value(QStringLiteral("document"));
@@ -105,7 +108,8 @@ void addWeightings(const SourceSet &sources, Installation &out)
         PdfDocument &pdf = pdfs[key];
         pdf.addSpace();
         pdf.addLine(latin1("Nota de admisión = 0,6 x nota media de Bachillerato + 0,4 x fase general"));
-        pdf.addLine(latin1("                          + a x M1 + b x M2 (las dos mejores materias ponderadas aprobadas)."));
+        pdf.addLine(latin1(
+            "                          + a x M1 + b x M2 (las dos mejores materias ponderadas aprobadas)."));
         out.insert(paths.value(key), pdf.bytes());
     }
 }

@@ -27,20 +27,22 @@ int numberOfCode(const QString &code)
 Families compileFamilies(const SourceSet &sources)
 {
     Families out;
-    const SourceTable table = sources.table(QStringLiteral("families.txt"),
-                                            {QStringLiteral("code"), QStringLiteral("name")});
+    const SourceTable table =
+        sources.table(QStringLiteral("families.txt"), {QStringLiteral("code"), QStringLiteral("name")});
     for (const SourceRecord &record : table.records) {
         const RecordReader reader(table, record);
         const QString code = reader.value(QStringLiteral("code"));
         const int number = numberOfCode(code);
         if (number < 0)
-            throw reader.error(QStringLiteral("field 'code': \"%1\" is not a family code 0-9 or A-Q").arg(code));
+            throw reader.error(
+                QStringLiteral("field 'code': \"%1\" is not a family code 0-9 or A-Q").arg(code));
         if (out.numbers.contains(code))
             throw reader.error(QStringLiteral("family '%1' is given twice").arg(code));
         if (out.lines.size() == kFamilyLines)
             throw reader.error(QStringLiteral("more than %1 families").arg(kFamilyLines));
         out.numbers.insert(code, number);
-        out.lines << FixedLine().put(1, code.toLatin1()).put(2, reader.text(QStringLiteral("name"), 59)).bytes();
+        out.lines
+            << FixedLine().put(1, code.toLatin1()).put(2, reader.text(QStringLiteral("name"), 59)).bytes();
     }
     return out;
 }
@@ -64,7 +66,8 @@ QList<QByteArray> compileFamilyFile(const SourceSet &sources, const Families &fa
     const SourceTable table = sources.table(QStringLiteral("family-groups.txt"),
                                             {QStringLiteral("families"), QStringLiteral("name")});
     if (table.records.size() != kGroups)
-        throw SourceError{table.file, 0, QStringLiteral("there must be exactly %1 family groups").arg(kGroups)};
+        throw SourceError{table.file, 0,
+                          QStringLiteral("there must be exactly %1 family groups").arg(kGroups)};
     for (const SourceRecord &record : table.records) {
         const RecordReader reader(table, record);
         FixedLine line;

@@ -14,8 +14,8 @@ namespace velmira::build {
 
 struct Families
 {
-    QList<QByteArray> lines;      // lines 1-29
-    QHash<QString, int> numbers;  // family code -> family number (0-26)
+    QList<QByteArray> lines;     // lines 1-29
+    QHash<QString, int> numbers; // family code -> family number (0-26)
 };
 
 // The family headings of a vocational catalogue, in catalogue order.

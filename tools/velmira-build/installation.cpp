@@ -29,15 +29,18 @@ const QStringList kLanguageDirectories = {QStringLiteral("catVal"), QStringLiter
 
 // The files every language has its own copy of.
 const QStringList kPerLanguageFiles = {
-    QStringLiteral("textos"), QStringLiteral("materias"), QStringLiteral("informa"), QStringLiteral("fps"),
-    QStringLiteral("cuestion"), QStringLiteral("cuesgm"), QStringLiteral("itinerar"), QStringLiteral("fp2"),
-    QStringLiteral("asignagm"), QStringLiteral("materiasp"), QStringLiteral("carreran"), QStringLiteral("carreranb"),
-    QStringLiteral("otros"), QStringLiteral("cualidad"), QStringLiteral("interes"), QStringLiteral("fp"),
-    QStringLiteral("reqfp"), QStringLiteral("asignafp"), QStringLiteral("asignaot"), QStringLiteral("activida"),
-    QStringLiteral("familias"), QStringLiteral("fpip"), QStringLiteral("ipmodulos"), QStringLiteral("certifica"),
-    QStringLiteral("certificah"), QStringLiteral("artesplas"), QStringLiteral("musica"), QStringLiteral("danza"),
-    QStringLiteral("dramatico"), QStringLiteral("profesio"), QStringLiteral("fracortas"), QStringLiteral("fralargas"),
-    QStringLiteral("grados.txt"), QStringLiteral("master.txt"),
+    QStringLiteral("textos"),     QStringLiteral("materias"),  QStringLiteral("informa"),
+    QStringLiteral("fps"),        QStringLiteral("cuestion"),  QStringLiteral("cuesgm"),
+    QStringLiteral("itinerar"),   QStringLiteral("fp2"),       QStringLiteral("asignagm"),
+    QStringLiteral("materiasp"),  QStringLiteral("carreran"),  QStringLiteral("carreranb"),
+    QStringLiteral("otros"),      QStringLiteral("cualidad"),  QStringLiteral("interes"),
+    QStringLiteral("fp"),         QStringLiteral("reqfp"),     QStringLiteral("asignafp"),
+    QStringLiteral("asignaot"),   QStringLiteral("activida"),  QStringLiteral("familias"),
+    QStringLiteral("fpip"),       QStringLiteral("ipmodulos"), QStringLiteral("certifica"),
+    QStringLiteral("certificah"), QStringLiteral("artesplas"), QStringLiteral("musica"),
+    QStringLiteral("danza"),      QStringLiteral("dramatico"), QStringLiteral("profesio"),
+    QStringLiteral("fracortas"),  QStringLiteral("fralargas"), QStringLiteral("grados.txt"),
+    QStringLiteral("master.txt"),
 };
 
 QByteArray compileTexts(const SourceSet &sources, const QString &file)
@@ -55,7 +58,8 @@ void requireTranslatedSources(const SourceSet &sources)
             continue;
         const QString source = it.key().section(QLatin1Char('/'), 1);
         if (!sources.files.contains(source))
-            throw SourceError{it.key(), 0, QStringLiteral("translates no source: there is no %1").arg(source)};
+            throw SourceError{it.key(), 0,
+                              QStringLiteral("translates no source: there is no %1").arg(source)};
     }
 }
 
@@ -88,7 +92,8 @@ Installation compileLanguage(const SourceSet &sources)
     out.insert(QStringLiteral("textos"), compileTexts(sources, QStringLiteral("textos.txt")));
     QHash<QString, int> lineCounts;
     for (const ListLayout &layout : listLayouts()) {
-        const QList<QByteArray> lines = compileList(sources.table(layout.source, layoutFields(layout)), layout);
+        const QList<QByteArray> lines =
+            compileList(sources.table(layout.source, layoutFields(layout)), layout);
         out.insert(layout.output, textFile(lines));
         lineCounts.insert(layout.output, int(lines.size()));
     }
@@ -127,7 +132,8 @@ Installation compileLanguage(const SourceSet &sources)
     out.insert(QStringLiteral("datfpm"), middle.datfpm);
     out.insert(QStringLiteral("asignagm"), textFile(middle.asignagm));
     out.insert(QStringLiteral("cuesgm"), textFile(compileMiddleQuestionnaire(sources, middle)));
-    out.insert(QStringLiteral("familias"), textFile(compileFamilyFile(sources, families, middle.headings, higher.headings)));
+    out.insert(QStringLiteral("familias"),
+               textFile(compileFamilyFile(sources, families, middle.headings, higher.headings)));
 
     const InitialProgrammes initial = compileInitialProgrammes(sources, families);
     out.insert(QStringLiteral("fpip"), textFile(initial.fpip));
@@ -147,9 +153,10 @@ Installation compileLanguage(const SourceSet &sources)
     out.insert(QStringLiteral("datlugip"), places.datlugip);
 
     out.insert(QStringLiteral("datgrub"),
-               compileItemGroups(sources, {lineCounts.value(QStringLiteral("cualidad")),
-                                           lineCounts.value(QStringLiteral("interes")),
-                                           lineCounts.value(QStringLiteral("cuestion"))}));
+               compileItemGroups(sources,
+                                 {lineCounts.value(QStringLiteral("cualidad")),
+                                  lineCounts.value(QStringLiteral("interes")),
+                                  lineCounts.value(QStringLiteral("cuestion"))}));
     const SettingsFiles settings = compileSettings(sources);
     out.insert(QStringLiteral("clave12"), settings.clave12);
     out.insert(QStringLiteral("fuente"), settings.fuente);
@@ -169,7 +176,8 @@ bool writeInstallation(const Installation &installation, const QString &outDir, 
     }
     for (auto it = installation.constBegin(); it != installation.constEnd(); ++it) {
         QSaveFile file(root.filePath(it.key()));
-        if (!file.open(QIODevice::WriteOnly) || file.write(it.value()) != it.value().size() || !file.commit()) {
+        if (!file.open(QIODevice::WriteOnly) || file.write(it.value()) != it.value().size()
+            || !file.commit()) {
             *error = QStringLiteral("cannot write %1").arg(file.fileName());
             return false;
         }

@@ -21,8 +21,7 @@ QList<QByteArray> compileInterfaceTexts(const SourceTable &table)
         const RecordReader reader(table, record);
         const int line = reader.number(QStringLiteral("line"), 1, velmira::kTextLines);
         const int slot = velmira::textSlotCapacity(line);
-        const QByteArray text =
-            reader.text(QStringLiteral("text"), slot > 0 ? slot : velmira::kTextCapacity);
+        const QByteArray text = reader.text(QStringLiteral("text"), slot > 0 ? slot : velmira::kTextCapacity);
         if (!texts.emplace(line, text).second)
             throw reader.error(QStringLiteral("line %1 is given twice").arg(line));
     }

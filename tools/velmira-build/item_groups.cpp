@@ -9,10 +9,11 @@ namespace velmira::build {
 QByteArray compileItemGroups(const SourceSet &sources, const ItemCounts &counts)
 {
     using Record = velmira::ItemGroupRecord;
-    const SourceTable table = sources.table(
-        QStringLiteral("item-groups.txt"),
-        {QStringLiteral("record"), QStringLiteral("group"), QStringLiteral("items")});
-    const QStringList records = {QStringLiteral("qualities"), QStringLiteral("interests"), QStringLiteral("questions")};
+    const SourceTable table =
+        sources.table(QStringLiteral("item-groups.txt"),
+                      {QStringLiteral("record"), QStringLiteral("group"), QStringLiteral("items")});
+    const QStringList records = {QStringLiteral("qualities"), QStringLiteral("interests"),
+                                 QStringLiteral("questions")};
     const int limits[3] = {counts.qualities, counts.interests, qMin(counts.questions, 255)};
 
     QByteArray bytes(3 * Record::kRecordBytes, '\0');
@@ -20,7 +21,8 @@ QByteArray compileItemGroups(const SourceSet &sources, const ItemCounts &counts)
         const RecordReader reader(table, record);
         const int r = int(records.indexOf(reader.value(QStringLiteral("record"))));
         if (r < 0)
-            throw reader.error(QStringLiteral("field 'record' must be one of: %1").arg(records.join(QStringLiteral(", "))));
+            throw reader.error(
+                QStringLiteral("field 'record' must be one of: %1").arg(records.join(QStringLiteral(", "))));
         const int group = reader.number(QStringLiteral("group"), 1, Record::kGroups);
         char *at = bytes.data() + r * Record::kRecordBytes + (group - 1) * Record::kGroupBytes;
         if (at[0] != 0)
@@ -33,7 +35,8 @@ QByteArray compileItemGroups(const SourceSet &sources, const ItemCounts &counts)
             const int n = item.toInt(&ok);
             if (!ok || n < 1 || n > limits[r])
                 throw reader.error(QStringLiteral("field 'items': \"%1\" is not one of the %2 1-%3")
-                                       .arg(item, records[r]).arg(limits[r]));
+                                       .arg(item, records[r])
+                                       .arg(limits[r]));
             at[k++] = char(n);
         }
     }

@@ -13,7 +13,10 @@ namespace velmira::build {
 class KeyIndex
 {
 public:
-    explicit KeyIndex(QString noun) : m_noun(std::move(noun)) {}
+    explicit KeyIndex(QString noun)
+        : m_noun(std::move(noun))
+    {
+    }
 
     // Refuses a key given twice.
     void add(const QString &key, int number, const RecordReader &at);

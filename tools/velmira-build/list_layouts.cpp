@@ -19,7 +19,8 @@ QByteArray digitSet(const RecordReader &reader, const Column &column)
         const int digit = item.toInt(&ok);
         if (!ok || digit < 1 || digit > column.width)
             throw reader.error(QStringLiteral("field '%1': \"%2\" is not a list number 1-%3")
-                                   .arg(column.field, item).arg(column.width));
+                                   .arg(column.field, item)
+                                   .arg(column.width));
         out[digit - 1] = char('0' + digit);
     }
     return out;
@@ -30,15 +31,11 @@ QByteArray compileLine(const RecordReader &reader, const QList<Column> &columns)
     FixedLine line;
     for (const Column &column : columns) {
         switch (column.kind) {
-        case Column::Text:
-            line.put(column.column, reader.text(column.field, column.width));
-            break;
+        case Column::Text: line.put(column.column, reader.text(column.field, column.width)); break;
         case Column::Number:
             line.putNumber(column.column, column.width, reader.number(column.field, column.min, column.max));
             break;
-        case Column::Digits:
-            line.put(column.column, digitSet(reader, column));
-            break;
+        case Column::Digits: line.put(column.column, digitSet(reader, column)); break;
         }
     }
     return line.bytes();
@@ -85,32 +82,37 @@ const QList<ListLayout> &listLayouts()
 {
     using C = Column;
     static const QList<ListLayout> layouts = {
-        {QStringLiteral("itineraries.txt"), QStringLiteral("itinerar"),
-         {{QStringLiteral("text"), 1, 60}}, true},
-        {QStringLiteral("qualities.txt"), QStringLiteral("cualidad"),
-         {{QStringLiteral("text"), 1, 60}}},
-        {QStringLiteral("interests.txt"), QStringLiteral("interes"),
-         {{QStringLiteral("text"), 1, 60}}},
-        {QStringLiteral("eso-subjects.txt"), QStringLiteral("materias"),
+        {QStringLiteral("itineraries.txt"),
+         QStringLiteral("itinerar"),
+         {{QStringLiteral("text"), 1, 60}},
+         true},
+        {QStringLiteral("qualities.txt"), QStringLiteral("cualidad"), {{QStringLiteral("text"), 1, 60}}},
+        {QStringLiteral("interests.txt"), QStringLiteral("interes"), {{QStringLiteral("text"), 1, 60}}},
+        {QStringLiteral("eso-subjects.txt"),
+         QStringLiteral("materias"),
          {{QStringLiteral("group"), 1, 1, C::Number, 0, 9},
           {QStringLiteral("kind"), 2, 1, C::Number, 0, 9},
           {QStringLiteral("name"), 3, 58}}},
-        {QStringLiteral("information.txt"), QStringLiteral("informa"),
+        {QStringLiteral("information.txt"),
+         QStringLiteral("informa"),
          {{QStringLiteral("code"), 1, 2, C::Number, 1, 99}, {QStringLiteral("text"), 3, 58}}},
-        {QStringLiteral("eso-degree-lists.txt"), QStringLiteral("fps"),
+        {QStringLiteral("eso-degree-lists.txt"),
+         QStringLiteral("fps"),
          {{QStringLiteral("lists"), 1, 7, C::Digits}, {QStringLiteral("text"), 8, 43}}},
-        {QStringLiteral("eso-questions.txt"), QStringLiteral("cuestion"),
+        {QStringLiteral("eso-questions.txt"),
+         QStringLiteral("cuestion"),
          {{QStringLiteral("weight"), 1, 1, C::Number, 0, 9},
           {QStringLiteral("scale"), 2, 1, C::Number, 0, 9},
           {QStringLiteral("text"), 3, 48}},
-         false, 255},
-        {QStringLiteral("artistic/artes-plasticas.txt"), QStringLiteral("artesplas"),
+         false,
+         255},
+        {QStringLiteral("artistic/artes-plasticas.txt"),
+         QStringLiteral("artesplas"),
          {{QStringLiteral("text"), 1, 90}}},
-        {QStringLiteral("artistic/musica.txt"), QStringLiteral("musica"),
-         {{QStringLiteral("text"), 1, 90}}},
-        {QStringLiteral("artistic/danza.txt"), QStringLiteral("danza"),
-         {{QStringLiteral("text"), 1, 90}}},
-        {QStringLiteral("artistic/arte-dramatico.txt"), QStringLiteral("dramatico"),
+        {QStringLiteral("artistic/musica.txt"), QStringLiteral("musica"), {{QStringLiteral("text"), 1, 90}}},
+        {QStringLiteral("artistic/danza.txt"), QStringLiteral("danza"), {{QStringLiteral("text"), 1, 90}}},
+        {QStringLiteral("artistic/arte-dramatico.txt"),
+         QStringLiteral("dramatico"),
          {{QStringLiteral("text"), 1, 90}}},
     };
     return layouts;

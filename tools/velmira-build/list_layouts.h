@@ -13,10 +13,10 @@ struct Column
 {
     enum Kind { Text, Number, Digits };
     QString field;
-    int column = 1;   // first character, counted from 1
+    int column = 1; // first character, counted from 1
     int width = 0;
     Kind kind = Text;
-    int min = 0;      // Number: the accepted range
+    int min = 0; // Number: the accepted range
     int max = 0;
 };
 

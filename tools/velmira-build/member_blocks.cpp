@@ -3,7 +3,9 @@
 namespace velmira::build {
 
 MemberBlocks::MemberBlocks(QString noun, int membersPerBlock, bool withHeading)
-    : m_noun(std::move(noun)), m_members(membersPerBlock), m_withHeading(withHeading)
+    : m_noun(std::move(noun))
+    , m_members(membersPerBlock)
+    , m_withHeading(withHeading)
 {
 }
 

@@ -13,10 +13,7 @@ constexpr int kLastFamily = 30; // "A" to "U" stand for families 10 to 30
 const QString kFamily = QStringLiteral("family");
 const QString kTitle = QStringLiteral("title");
 
-char familyCharacter(int family)
-{
-    return family < 10 ? char('0' + family) : char('A' + family - 10);
-}
+char familyCharacter(int family) { return family < 10 ? char('0' + family) : char('A' + family - 10); }
 
 // "*" every title of the family, "1-2" its first two, or the key of one of
 // its first nine titles.
@@ -35,9 +32,11 @@ char titleCharacter(const RecordReader &reader, int family, const QList<int> &he
         throw reader.error(QStringLiteral("field 'title': \"%1\" is not a title of family \"%2\"")
                                .arg(title, reader.value(kFamily)));
     if (line - heading > 9)
-        throw reader.error(QStringLiteral("field 'title': \"%1\" is title %2 of its family; only the first nine "
-                                          "can be named one by one")
-                               .arg(title).arg(line - heading));
+        throw reader.error(
+            QStringLiteral("field 'title': \"%1\" is title %2 of its family; only the first nine "
+                           "can be named one by one")
+                .arg(title)
+                .arg(line - heading));
     return char('0' + line - heading);
 }
 
@@ -46,8 +45,8 @@ char titleCharacter(const RecordReader &reader, int family, const QList<int> &he
 QList<QByteArray> compileMiddleQuestionnaire(const SourceSet &sources, const MiddleTitles &middle)
 {
     QList<QByteArray> lines;
-    const SourceTable areas = sources.table(QStringLiteral("middle-questionnaire-areas.txt"),
-                                            {QStringLiteral("text")});
+    const SourceTable areas =
+        sources.table(QStringLiteral("middle-questionnaire-areas.txt"), {QStringLiteral("text")});
     if (areas.records.size() != kAreas)
         throw SourceError{areas.file, 0, QStringLiteral("there must be exactly %1 areas").arg(kAreas)};
     for (const SourceRecord &record : areas.records)
@@ -67,10 +66,12 @@ QList<QByteArray> compileMiddleQuestionnaire(const SourceSet &sources, const Mid
             throw reader.error(QStringLiteral("more than %1 items").arg(kMaxItems));
         const int family = middle.headings.keys.find(reader.value(kFamily), reader, kFamily);
         if (family > kLastFamily)
-            throw reader.error(QStringLiteral("field 'family': only families 1-%1 can be named").arg(kLastFamily));
+            throw reader.error(
+                QStringLiteral("field 'family': only families 1-%1 can be named").arg(kLastFamily));
         // Area 10 is written 0; a second area of 0 means none.
         const int first = reader.number(QStringLiteral("area1"), 1, 10) % 10;
-        const int second = reader.isEmpty(QStringLiteral("area2")) ? 0 : reader.number(QStringLiteral("area2"), 1, 9);
+        const int second =
+            reader.isEmpty(QStringLiteral("area2")) ? 0 : reader.number(QStringLiteral("area2"), 1, 9);
         QByteArray code;
         code += familyCharacter(family);
         code += titleCharacter(reader, family, headingLines, middle);

@@ -53,8 +53,8 @@ void PdfDocument::addRow(const QList<QByteArray> &cells, const QList<int> &colum
         if (cells[k].isEmpty())
             continue;
         m_current += "BT " + QByteArray(m.font) + ' ' + QByteArray::number(m.size) + " Tf "
-                     + QByteArray::number(kMargin + columns[k]) + ' ' + QByteArray::number(m_y) + " Td "
-                     + literal(cells[k]) + " Tj ET\n";
+            + QByteArray::number(kMargin + columns[k]) + ' ' + QByteArray::number(m_y) + " Td "
+            + literal(cells[k]) + " Tj ET\n";
     }
 }
 
@@ -73,14 +73,17 @@ QByteArray PdfDocument::bytes() const
     QByteArray kids;
     for (int p = 0; p < pages.size(); ++p)
         kids += QByteArray::number(5 + 2 * p) + " 0 R ";
-    objects << "<< /Type /Pages /Kids [" + kids.trimmed() + "] /Count " + QByteArray::number(pages.size()) + " >>";
+    objects << "<< /Type /Pages /Kids [" + kids.trimmed() + "] /Count " + QByteArray::number(pages.size())
+            + " >>";
     objects << "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>";
     objects << "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica-Bold /Encoding /WinAnsiEncoding >>";
     for (int p = 0; p < pages.size(); ++p) {
         objects << "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + QByteArray::number(kPageWidth) + ' '
-                       + QByteArray::number(kPageHeight) + "] /Resources << /Font << /F1 3 0 R /F2 4 0 R >> >> /Contents "
-                       + QByteArray::number(6 + 2 * p) + " 0 R >>";
-        objects << "<< /Length " + QByteArray::number(pages[p].size()) + " >>\nstream\n" + pages[p] + "endstream";
+                + QByteArray::number(kPageHeight)
+                + "] /Resources << /Font << /F1 3 0 R /F2 4 0 R >> >> /Contents "
+                + QByteArray::number(6 + 2 * p) + " 0 R >>";
+        objects << "<< /Length " + QByteArray::number(pages[p].size()) + " >>\nstream\n" + pages[p]
+                + "endstream";
     }
 
     QByteArray out = "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n";
@@ -94,7 +97,7 @@ QByteArray PdfDocument::bytes() const
     for (const qsizetype offset : offsets)
         out += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
     out += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
-           + QByteArray::number(xref) + "\n%%EOF\n";
+        + QByteArray::number(xref) + "\n%%EOF\n";
     return out;
 }
 

@@ -24,7 +24,7 @@ public:
 private:
     QList<QByteArray> m_pages; // content streams
     QByteArray m_current;
-    int m_y = 0;               // baseline of the next line; 0 before the first page
+    int m_y = 0; // baseline of the next line; 0 before the first page
 };
 
 } // namespace velmira::build

@@ -15,8 +15,8 @@ namespace {
 constexpr int kMaxPlaces = 1100;
 constexpr int kMaxTitlesPerPlace = 25;
 
-void fillRow(velmira::PlaceTitleTable &table, int place, const RecordReader &reader,
-             const QString &field, const KeyIndex &titles)
+void fillRow(velmira::PlaceTitleTable &table, int place, const RecordReader &reader, const QString &field,
+             const KeyIndex &titles)
 {
     const QStringList keys = reader.list(field, kMaxTitlesPerPlace);
     table.set(place, 0, int(keys.size()));
@@ -39,11 +39,11 @@ Places compilePlaces(const SourceSet &sources, const Regions &regions, const Hig
                      const MiddleTitles &middle, const InitialProgrammes &initial)
 {
     velmira::FillProvinceKeys();
-    const SourceTable table = sources.table(
-        QStringLiteral("places.txt"),
-        {QStringLiteral("province"), QStringLiteral("locality"), QStringLiteral("centre"),
-         QStringLiteral("telephone"), QStringLiteral("higher"), QStringLiteral("middle"),
-         QStringLiteral("initial")});
+    const SourceTable table =
+        sources.table(QStringLiteral("places.txt"),
+                      {QStringLiteral("province"), QStringLiteral("locality"), QStringLiteral("centre"),
+                       QStringLiteral("telephone"), QStringLiteral("higher"), QStringLiteral("middle"),
+                       QStringLiteral("initial")});
     Places out;
     std::array<velmira::PlaceTitleTable, 4> higherRows, middleRows, initialRows;
     for (const SourceRecord &record : table.records) {
@@ -69,9 +69,10 @@ Places compilePlaces(const SourceSet &sources, const Regions &regions, const Hig
             const QByteArray text = reader.text(QStringLiteral("locality"), 43) + " - "
                 + reader.text(QStringLiteral("centre"), 43);
             if (text.size() > 43)
-                throw reader.error(QStringLiteral("\"locality - centre\" has %1 characters; in %2 at most 43 fit")
-                                       .arg(text.size())
-                                       .arg(province));
+                throw reader.error(
+                    QStringLiteral("\"locality - centre\" has %1 characters; in %2 at most 43 fit")
+                        .arg(text.size())
+                        .arg(province));
             line.put(2, text);
         } else {
             line.put(2, reader.text(QStringLiteral("locality"), 17))

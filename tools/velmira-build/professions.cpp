@@ -18,13 +18,14 @@ const QString kName = QStringLiteral("name");
 const QString kActivity1 = QStringLiteral("activity1");
 const QString kActivity2 = QStringLiteral("activity2");
 
-QByteArray activityCode(const RecordReader &reader, const QString &field,
-                        const QSet<QString> &codes, bool optional)
+QByteArray activityCode(const RecordReader &reader, const QString &field, const QSet<QString> &codes,
+                        bool optional)
 {
     if (optional && reader.isEmpty(field))
         return QByteArray(kCodeWidth, ' ');
     if (!codes.contains(reader.value(field)))
-        throw reader.error(QStringLiteral("field '%1': unknown activity code '%2'").arg(field, reader.value(field)));
+        throw reader.error(
+            QStringLiteral("field '%1': unknown activity code '%2'").arg(field, reader.value(field)));
     return reader.text(field, kCodeWidth).leftJustified(kCodeWidth, ' ');
 }
 
@@ -40,10 +41,7 @@ QSet<QByteArray> codesAt(const QByteArray &line, std::initializer_list<int> colu
     return codes;
 }
 
-int numberAt(const QByteArray &line, int column)
-{
-    return line.mid(column - 1, 3).trimmed().toInt();
-}
+int numberAt(const QByteArray &line, int column) { return line.mid(column - 1, 3).trimmed().toInt(); }
 
 } // namespace
 
@@ -82,7 +80,8 @@ Professions compileProfessions(const SourceSet &sources)
 {
     Professions out;
 
-    const SourceTable activities = sources.table(QStringLiteral("activities.txt"), {QStringLiteral("code"), kName});
+    const SourceTable activities =
+        sources.table(QStringLiteral("activities.txt"), {QStringLiteral("code"), kName});
     QSet<QString> codes;
     for (const SourceRecord &record : activities.records) {
         const RecordReader reader(activities, record);
@@ -95,8 +94,8 @@ Professions compileProfessions(const SourceSet &sources)
     if (out.activida.size() > 30)
         throw SourceError{activities.file, 0, QStringLiteral("more than 30 activities")};
 
-    const SourceTable shorts = sources.table(QStringLiteral("short-statements.txt"),
-                                             {kKey, kActivity1, kActivity2, kText});
+    const SourceTable shorts =
+        sources.table(QStringLiteral("short-statements.txt"), {kKey, kActivity1, kActivity2, kText});
     KeyIndex statements(QStringLiteral("short statement"));
     for (const SourceRecord &record : shorts.records) {
         const RecordReader reader(shorts, record);
@@ -110,8 +109,8 @@ Professions compileProfessions(const SourceSet &sources)
                              .bytes();
     }
 
-    const SourceTable longs = sources.table(QStringLiteral("long-statements.txt"),
-                                            {kText, QStringLiteral("activities")});
+    const SourceTable longs =
+        sources.table(QStringLiteral("long-statements.txt"), {kText, QStringLiteral("activities")});
     for (const SourceRecord &record : longs.records) {
         const RecordReader reader(longs, record);
         if (out.fralargas.size() == 20)
@@ -121,16 +120,17 @@ Professions compileProfessions(const SourceSet &sources)
         int column = 116;
         for (const QString &code : reader.list(QStringLiteral("activities"), 4)) {
             if (!codes.contains(code))
-                throw reader.error(QStringLiteral("field 'activities': unknown activity code '%1'").arg(code));
+                throw reader.error(
+                    QStringLiteral("field 'activities': unknown activity code '%1'").arg(code));
             line.put(column, toLatin1(code, reader, QStringLiteral("activities")).left(kCodeWidth));
             column += 5;
         }
         out.fralargas << line.bytes();
     }
 
-    const SourceTable professions = sources.table(
-        QStringLiteral("professions.txt"),
-        {kKey, kActivity1, kActivity2, kName, QStringLiteral("statements")});
+    const SourceTable professions =
+        sources.table(QStringLiteral("professions.txt"),
+                      {kKey, kActivity1, kActivity2, kName, QStringLiteral("statements")});
     for (const SourceRecord &record : professions.records) {
         const RecordReader reader(professions, record);
         if (out.profesio.size() == 249)
@@ -151,7 +151,8 @@ Professions compileProfessions(const SourceSet &sources)
         throw SourceError{professions.file, 0,
                           QStringLiteral("three long statements can reach %1 short statements through the "
                                          "professions; the questionnaire shows at most %2")
-                              .arg(most).arg(kMostDealtStatements)};
+                              .arg(most)
+                              .arg(kMostDealtStatements)};
     return out;
 }
 

@@ -3,7 +3,8 @@
 namespace velmira::build {
 
 RecordReader::RecordReader(const SourceTable &table, const SourceRecord &record)
-    : m_table(table), m_record(record)
+    : m_table(table)
+    , m_record(record)
 {
 }
 
@@ -19,7 +20,9 @@ QByteArray RecordReader::text(const QString &field, int maxWidth) const
     const QByteArray bytes = toLatin1(value(field), *this, field);
     if (bytes.size() > maxWidth)
         throw error(QStringLiteral("field '%1' is %2 characters long; at most %3 fit")
-                        .arg(field).arg(bytes.size()).arg(maxWidth));
+                        .arg(field)
+                        .arg(bytes.size())
+                        .arg(maxWidth));
     return bytes;
 }
 
@@ -30,8 +33,8 @@ int RecordReader::number(const QString &field, int min, int max) const
     if (!ok)
         throw error(QStringLiteral("field '%1' must be a number, not \"%2\"").arg(field, value(field)));
     if (n < min || n > max)
-        throw error(QStringLiteral("field '%1': %2 is out of range %3-%4")
-                        .arg(field).arg(n).arg(min).arg(max));
+        throw error(
+            QStringLiteral("field '%1': %2 is out of range %3-%4").arg(field).arg(n).arg(min).arg(max));
     return n;
 }
 
@@ -40,7 +43,9 @@ QStringList RecordReader::list(const QString &field, int maxItems) const
     const QStringList items = splitList(value(field));
     if (items.size() > maxItems)
         throw error(QStringLiteral("field '%1' lists %2 items; at most %3 fit")
-                        .arg(field).arg(items.size()).arg(maxItems));
+                        .arg(field)
+                        .arg(items.size())
+                        .arg(maxItems));
     return items;
 }
 
@@ -48,7 +53,8 @@ SourceError RecordReader::error(const QString &what) const
 {
     if (!m_record.translationFile.isEmpty())
         return SourceError{m_record.translationFile, m_record.translationLine,
-                           what + QStringLiteral(" (translating %1:%2)").arg(m_table.file).arg(m_record.line)};
+                           what
+                               + QStringLiteral(" (translating %1:%2)").arg(m_table.file).arg(m_record.line)};
     return SourceError{m_table.file, m_record.line, what};
 }
 
@@ -56,9 +62,10 @@ QByteArray toLatin1(const QString &text, const RecordReader &at, const QString &
 {
     for (const QChar c : text) {
         if (c.unicode() > 0xFF || c.unicode() < 0x20)
-            throw at.error(QStringLiteral("field '%1': character '%2' (U+%3) cannot be stored in Latin-1 text")
-                               .arg(field, QString(c))
-                               .arg(c.unicode(), 4, 16, QLatin1Char('0')));
+            throw at.error(
+                QStringLiteral("field '%1': character '%2' (U+%3) cannot be stored in Latin-1 text")
+                    .arg(field, QString(c))
+                    .arg(c.unicode(), 4, 16, QLatin1Char('0')));
     }
     return text.toLatin1();
 }

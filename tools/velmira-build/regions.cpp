@@ -19,21 +19,23 @@ struct RegionSource
 
 QList<RegionSource> readRegions(const SourceSet &sources)
 {
-    const SourceTable table = sources.table(
-        QStringLiteral("regions.txt"),
-        {QStringLiteral("region"), QStringLiteral("name"), QStringLiteral("web")});
+    const SourceTable table =
+        sources.table(QStringLiteral("regions.txt"),
+                      {QStringLiteral("region"), QStringLiteral("name"), QStringLiteral("web")});
     QList<RegionSource> regions;
     for (const SourceRecord &record : table.records) {
         const RecordReader reader(table, record);
         const int region = reader.number(QStringLiteral("region"), 1, velmira::kRegionCount);
         if (region != regions.size() + 1)
             throw reader.error(QStringLiteral("regions must be listed 1 to %1 in order; expected %2")
-                                   .arg(velmira::kRegionCount).arg(regions.size() + 1));
-        regions.push_back({reader.text(QStringLiteral("name"), kNameWidth),
-                           reader.text(QStringLiteral("web"), 100)});
+                                   .arg(velmira::kRegionCount)
+                                   .arg(regions.size() + 1));
+        regions.push_back(
+            {reader.text(QStringLiteral("name"), kNameWidth), reader.text(QStringLiteral("web"), 100)});
     }
     if (regions.size() != velmira::kRegionCount)
-        throw SourceError{table.file, 0, QStringLiteral("all %1 regions must be listed").arg(velmira::kRegionCount)};
+        throw SourceError{table.file, 0,
+                          QStringLiteral("all %1 regions must be listed").arg(velmira::kRegionCount)};
     return regions;
 }
 
@@ -44,8 +46,8 @@ Regions compileRegions(const SourceSet &sources)
     Regions out;
     const QList<RegionSource> regions = readRegions(sources);
 
-    const SourceTable provinces = sources.table(QStringLiteral("provinces.txt"),
-                                                {QStringLiteral("region"), QStringLiteral("name")});
+    const SourceTable provinces =
+        sources.table(QStringLiteral("provinces.txt"), {QStringLiteral("region"), QStringLiteral("name")});
     // The provinces of each region, in file order.
     struct Province
     {
@@ -61,9 +63,11 @@ Regions compileRegions(const SourceSet &sources)
             throw reader.error(QStringLiteral("provinces must be grouped by region in increasing order"));
         previousRegion = region;
         if (out.provinceCodes.contains(reader.value(QStringLiteral("name"))))
-            throw reader.error(QStringLiteral("province '%1' is given twice").arg(reader.value(QStringLiteral("name"))));
+            throw reader.error(
+                QStringLiteral("province '%1' is given twice").arg(reader.value(QStringLiteral("name"))));
         out.provinceCodes.insert(reader.value(QStringLiteral("name")), 0); // coded below
-        names[region] << Province{reader.value(QStringLiteral("name")), reader.text(QStringLiteral("name"), kNameWidth)};
+        names[region] << Province{reader.value(QStringLiteral("name")),
+                                  reader.text(QStringLiteral("name"), kNameWidth)};
     }
     QList<QByteArray> provinceLines;
     QList<int> counts;
@@ -74,7 +78,8 @@ Regions compileRegions(const SourceSet &sources)
     }
     const QList<int> firsts = chooseFirstProvinceCodes(counts);
     if (firsts.isEmpty())
-        throw SourceError{provinces.file, 0, QStringLiteral("the provinces do not fit in the province codes")};
+        throw SourceError{provinces.file, 0,
+                          QStringLiteral("the provinces do not fit in the province codes")};
     for (int r = 1; r <= velmira::kRegionCount; ++r) {
         for (int k = 0; k < names[r].size(); ++k) {
             out.provinceCodes[names[r][k].key] = firsts[r - 1] + k;
@@ -96,8 +101,11 @@ Regions compileRegions(const SourceSet &sources)
         const int region = reader.number(QStringLiteral("region"), 1, velmira::kRegionCount);
         const QByteArray name = reader.text(QStringLiteral("name"), 35);
         out.universities.add(reader.value(QStringLiteral("key")), int(out.lugar.size()) + 1, reader);
-        out.lugar << FixedLine().putZeroPadded(1, 2, region).put(3, name)
-                         .put(38, reader.text(QStringLiteral("web"), 100)).bytes();
+        out.lugar << FixedLine()
+                         .putZeroPadded(1, 2, region)
+                         .put(3, name)
+                         .put(38, reader.text(QStringLiteral("web"), 100))
+                         .bytes();
         out.universityNames << name;
         out.universityRegions << region;
     }

@@ -16,10 +16,10 @@ struct Regions
     QList<QByteArray> comunida;
     QList<QByteArray> comuint;
     QList<QByteArray> lugar;
-    QHash<QString, int> provinceCodes;      // province name -> code 1-64
+    QHash<QString, int> provinceCodes;                   // province name -> code 1-64
     KeyIndex universities{QStringLiteral("university")}; // key -> "lugar" line
-    QList<QByteArray> universityNames;      // by "lugar" line - 1
-    QList<int> universityRegions;           // by "lugar" line - 1
+    QList<QByteArray> universityNames;                   // by "lugar" line - 1
+    QList<int> universityRegions;                        // by "lugar" line - 1
 };
 
 Regions compileRegions(const SourceSet &sources);

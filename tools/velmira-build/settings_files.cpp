@@ -10,8 +10,8 @@ namespace velmira::build {
 
 SettingsFiles compileSettings(const SourceSet &sources)
 {
-    const SourceTable table = sources.table(QStringLiteral("settings.txt"),
-                                            {QStringLiteral("setting"), QStringLiteral("value")});
+    const SourceTable table =
+        sources.table(QStringLiteral("settings.txt"), {QStringLiteral("setting"), QStringLiteral("value")});
     QHash<QString, QByteArray> values;
     velmira::SettingsRecord record;
     const QString kValue = QStringLiteral("value");
@@ -39,7 +39,8 @@ SettingsFiles compileSettings(const SourceSet &sources)
             throw reader.error(QStringLiteral("unknown setting '%1'").arg(setting));
         }
     }
-    return {record.raw, values.value(QStringLiteral("font")) + '\n' + values.value(QStringLiteral("encoding")) + '\n'};
+    return {record.raw,
+            values.value(QStringLiteral("font")) + '\n' + values.value(QStringLiteral("encoding")) + '\n'};
 }
 
 } // namespace velmira::build

@@ -61,8 +61,9 @@ InitialProgrammes compileInitialProgrammes(const SourceSet &sources, const Famil
     }
 
     // Lines 1-5 of a programme's ten are its modules, lines 6-10 its job positions.
-    const SourceTable moduleTable = sources.table(QStringLiteral("initial-programme-modules.txt"),
-                                                  {QStringLiteral("programme"), QStringLiteral("kind"), kText});
+    const SourceTable moduleTable =
+        sources.table(QStringLiteral("initial-programme-modules.txt"),
+                      {QStringLiteral("programme"), QStringLiteral("kind"), kText});
     for (const SourceRecord &record : moduleTable.records) {
         const RecordReader reader(moduleTable, record);
         const int programme = out.programmes.find(reader.value(QStringLiteral("programme")), reader,
@@ -74,7 +75,8 @@ InitialProgrammes compileInitialProgrammes(const SourceSet &sources, const Famil
         else if (kind == QLatin1String("job"))
             modules.append(programme, 6, 10, text, reader);
         else
-            throw reader.error(QStringLiteral("field 'kind' must be \"module\" or \"job\", not \"%1\"").arg(kind));
+            throw reader.error(
+                QStringLiteral("field 'kind' must be \"module\" or \"job\", not \"%1\"").arg(kind));
     }
     out.ipmodulos = modules.lines();
     return out;
@@ -89,7 +91,8 @@ Certificates compileCertificates(const SourceSet &sources, const Families &famil
     const SourceTable labels = sources.table(QStringLiteral("certificate-requirements.txt"),
                                              {QStringLiteral("code"), QStringLiteral("label")});
     if (labels.records.size() != kGroupLines)
-        throw SourceError{labels.file, 0, QStringLiteral("there must be exactly %1 requirement labels").arg(kGroupLines)};
+        throw SourceError{labels.file, 0,
+                          QStringLiteral("there must be exactly %1 requirement labels").arg(kGroupLines)};
     QSet<QString> codes;
     for (const SourceRecord &record : labels.records) {
         const RecordReader reader(labels, record);
@@ -100,9 +103,9 @@ Certificates compileCertificates(const SourceSet &sources, const Families &famil
         out.certificah << code + reader.text(QStringLiteral("label"), 27);
     }
 
-    const SourceTable table = sources.table(
-        QStringLiteral("certificates.txt"),
-        {kFamily, kName, QStringLiteral("requirements"), QStringLiteral("hours"), QStringLiteral("description")});
+    const SourceTable table = sources.table(QStringLiteral("certificates.txt"),
+                                            {kFamily, kName, QStringLiteral("requirements"),
+                                             QStringLiteral("hours"), QStringLiteral("description")});
     for (const SourceRecord &record : table.records) {
         const RecordReader reader(table, record);
         if (out.certifica.size() == 1100 || out.certificah.size() == 250)
@@ -115,7 +118,8 @@ Certificates compileCertificates(const SourceSet &sources, const Families &famil
         QByteArray requirementCodes;
         for (const QString &code : reader.list(QStringLiteral("requirements"), 3)) {
             if (!codes.contains(code))
-                throw reader.error(QStringLiteral("field 'requirements': unknown requirement '%1'").arg(code));
+                throw reader.error(
+                    QStringLiteral("field 'requirements': unknown requirement '%1'").arg(code));
             requirementCodes += code.toLatin1();
         }
         out.certificah << FixedLine()
@@ -142,10 +146,12 @@ OtherStudies compileOtherStudies(const SourceSet &sources)
         if (!reader.isEmpty(kKey))
             studies.add(reader.value(kKey), int(out.otros.size()), reader);
     }
-    const SourceTable texts = sources.table(QStringLiteral("other-study-lines.txt"), {QStringLiteral("study"), kText});
+    const SourceTable texts =
+        sources.table(QStringLiteral("other-study-lines.txt"), {QStringLiteral("study"), kText});
     for (const SourceRecord &record : texts.records) {
         const RecordReader reader(texts, record);
-        const int study = studies.find(reader.value(QStringLiteral("study")), reader, QStringLiteral("study"));
+        const int study =
+            studies.find(reader.value(QStringLiteral("study")), reader, QStringLiteral("study"));
         lines.append(study, 1, 50, reader.text(kText, 60), reader);
     }
     out.asignaot = lines.lines();

@@ -8,8 +8,8 @@ namespace velmira::build {
 
 struct SourceError
 {
-    QString file;  // path inside the content directory
-    int line = 0;  // 0 when the file as a whole is at fault
+    QString file; // path inside the content directory
+    int line = 0; // 0 when the file as a whole is at fault
     QString what;
 
     QString message() const;

@@ -84,7 +84,8 @@ SourceTable parseWithHeader(const QString &file, const QByteArray &utf8, const H
         if (values.size() != table.fields.size())
             throw SourceError{file, lineNumber,
                               QStringLiteral("%1 values where %2 fields are expected")
-                                  .arg(values.size()).arg(table.fields.size())};
+                                  .arg(values.size())
+                                  .arg(table.fields.size())};
         table.records.push_back({lineNumber, values});
     }
     if (table.fields.isEmpty())
@@ -94,8 +95,7 @@ SourceTable parseWithHeader(const QString &file, const QByteArray &utf8, const H
 
 } // namespace
 
-SourceTable parseSourceTable(const QString &file, const QByteArray &utf8,
-                             const QStringList &expectedFields)
+SourceTable parseSourceTable(const QString &file, const QByteArray &utf8, const QStringList &expectedFields)
 {
     return parseWithHeader(file, utf8, [&](const QStringList &fields) {
         if (fields == expectedFields)

@@ -13,8 +13,8 @@ namespace velmira::build {
 
 struct SourceRecord
 {
-    int line = 0;        // line number in the source file, from 1
-    QStringList values;  // one per field, in header order
+    int line = 0;       // line number in the source file, from 1
+    QStringList values; // one per field, in header order
     // Set when a translation replaced some values, so that a value that does
     // not fit is reported where it was written.
     QString translationFile;
@@ -30,8 +30,7 @@ struct SourceTable
 
 // Refuses a header other than the expected fields, a record with the wrong
 // number of values and text that is not valid UTF-8.
-SourceTable parseSourceTable(const QString &file, const QByteArray &utf8,
-                             const QStringList &expectedFields);
+SourceTable parseSourceTable(const QString &file, const QByteArray &utf8, const QStringList &expectedFields);
 
 // A translation of a source: its "#fields:" header is the source's key field
 // followed by some of its other fields, and each record replaces those fields

@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kMaxHigherLines = 170; // "asignafp" holds 170 groups
 constexpr int kMaxMiddleLines = 199; // "datfpm" holds 200 rows, one kept for the end line
-constexpr int kNoFamily = -1;         // family number of a row that is no title
+constexpr int kNoFamily = -1;        // family number of a row that is no title
 
 const QString kKey = QStringLiteral("key");
 const QString kName = QStringLiteral("name");
@@ -46,7 +46,8 @@ void appendJobOrModule(MemberBlocks &blocks, int line, int firstModule, const Re
     else if (kind == QLatin1String("subject"))
         blocks.append(line, firstModule, 25, text, reader);
     else
-        throw reader.error(QStringLiteral("field 'kind' must be \"job\" or \"subject\", not \"%1\"").arg(kind));
+        throw reader.error(
+            QStringLiteral("field 'kind' must be \"job\" or \"subject\", not \"%1\"").arg(kind));
 }
 
 void setProfessions(IntRows &rows, int row, int first, int count, const RecordReader &reader,
@@ -58,8 +59,8 @@ void setProfessions(IntRows &rows, int row, int first, int count, const RecordRe
 
 QList<QByteArray> compileRequirements(const SourceSet &sources, KeyIndex &index)
 {
-    const SourceTable table = sources.table(QStringLiteral("higher-requirements.txt"),
-                                            {kKey, QStringLiteral("text")});
+    const SourceTable table =
+        sources.table(QStringLiteral("higher-requirements.txt"), {kKey, QStringLiteral("text")});
     QList<QByteArray> lines;
     for (const SourceRecord &record : table.records) {
         const RecordReader reader(table, record);
@@ -99,7 +100,8 @@ HigherTitles compileHigherTitles(const SourceSet &sources, const Professions &pr
             bool ok = false;
             const int n = itinerary.toInt(&ok);
             if (!ok || n < 1 || n > 12)
-                throw reader.error(QStringLiteral("field 'itineraries': \"%1\" is not an itinerary 1-12").arg(itinerary));
+                throw reader.error(
+                    QStringLiteral("field 'itineraries': \"%1\" is not an itinerary 1-12").arg(itinerary));
             rows.set(line, k++, n);
         }
         k = 4;
@@ -126,8 +128,8 @@ MiddleTitles compileMiddleTitles(const SourceSet &sources, const Professions &pr
                                  const Families &families)
 {
     MiddleTitles out;
-    const SourceTable table = sources.table(QStringLiteral("middle-titles.txt"),
-                                            {kKey, kName, kFamily, kProfessions});
+    const SourceTable table =
+        sources.table(QStringLiteral("middle-titles.txt"), {kKey, kName, kFamily, kProfessions});
     velmira::MiddleTitleRows rows;
     MemberBlocks modules(QStringLiteral("module"), 25, true);
     for (const SourceRecord &record : table.records) {

@@ -19,7 +19,7 @@ struct HigherTitles
     QByteArray datfps;
     QList<QByteArray> reqfp;
     QList<QByteArray> asignafp;
-    KeyIndex titles{QStringLiteral("higher-grade title")};   // key -> "fp" line
+    KeyIndex titles{QStringLiteral("higher-grade title")}; // key -> "fp" line
     CatalogueHeadings headings;
 };
 
@@ -28,7 +28,7 @@ struct MiddleTitles
     QList<QByteArray> fp2;
     QByteArray datfpm;
     QList<QByteArray> asignagm;
-    KeyIndex titles{QStringLiteral("middle-grade title")};   // key -> "fp2" line
+    KeyIndex titles{QStringLiteral("middle-grade title")}; // key -> "fp2" line
     CatalogueHeadings headings;
 };
 

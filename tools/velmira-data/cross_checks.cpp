@@ -25,9 +25,13 @@ void checkReference(const QByteArray &file, int row, const char *field, int valu
                     const char *table)
 {
     if (value < 0 || value > count)
-        note(file, QStringLiteral("row %1: %2 %3 is not a line of %4 (%5 lines)")
-                       .arg(row).arg(QLatin1String(field)).arg(value).arg(QLatin1String(table))
-                       .arg(count));
+        note(file,
+             QStringLiteral("row %1: %2 %3 is not a line of %4 (%5 lines)")
+                 .arg(row)
+                 .arg(QLatin1String(field))
+                 .arg(value)
+                 .arg(QLatin1String(table))
+                 .arg(count));
 }
 
 void checkDegrees(const ContentTables &t, const UniversityData &u, const ProfessionsData &p)
@@ -38,7 +42,8 @@ void checkDegrees(const ContentTables &t, const UniversityData &u, const Profess
         const int branch = t.datgrados.at(i, DegreeField::Branch);
         if (branch < 1 || branch > 5)
             note("datgrados", QStringLiteral("row %1: branch %2 is not 1-5").arg(i).arg(branch));
-        checkReference("datgrados", i, "group", t.datgrados.at(i, DegreeField::Group), t.carreranb.count(), "carreranb");
+        checkReference("datgrados", i, "group", t.datgrados.at(i, DegreeField::Group), t.carreranb.count(),
+                       "carreranb");
         for (int k = DegreeField::FirstItinerary; k <= DegreeField::SecondItinerary; ++k)
             checkReference("datgrados", i, "itinerary", t.datgrados.at(i, k), u.itinerar.count(), "itinerar");
         for (int k = DegreeField::FirstProfession; k < DegreeField::FirstProfession + 4; ++k)
@@ -50,13 +55,15 @@ void checkDegrees(const ContentTables &t, const UniversityData &u, const Profess
         }
         const int code = t.datgrados.at(i, DegreeField::OutletCode);
         if (!codes.insert(code).second)
-            note("datgrados", QStringLiteral("row %1: outlet code %2 is used by an earlier degree").arg(i).arg(code));
+            note("datgrados",
+                 QStringLiteral("row %1: outlet code %2 is used by an earlier degree").arg(i).arg(code));
         if (u.centres.centreCount(i) == 0)
             note("datcarn", QStringLiteral("degree %1 is taught in no centre").arg(i));
         for (int k = 1; k <= u.centres.centreCount(i); ++k) {
             const int centre = u.centres.centre(i, k);
             if (centre < 1 || centre > t.lugar.names.count())
-                note("datcarn", QStringLiteral("degree %1: centre %2 is not a line of lugar").arg(i).arg(centre));
+                note("datcarn",
+                     QStringLiteral("degree %1: centre %2 is not a line of lugar").arg(i).arg(centre));
         }
     }
 }
@@ -94,7 +101,11 @@ void checkPlaceTitles(const QByteArray &file, const std::array<PlaceTitleTable, 
             for (int k = 1; k <= n; ++k) {
                 const int title = tables[list].at(place, k);
                 if (title < 1 || title > titles)
-                    note(file, where + QStringLiteral(": %1 is not a line of %2").arg(title).arg(QLatin1String(titleTable)));
+                    note(file,
+                         where
+                             + QStringLiteral(": %1 is not a line of %2")
+                                   .arg(title)
+                                   .arg(QLatin1String(titleTable)));
             }
         }
     }
@@ -105,12 +116,16 @@ void checkItemGroups(const ItemGroupRecord &record, int groups, int items, const
 {
     for (int g = 1; g <= groups; ++g) {
         if (record.itemCount(g) < minimum)
-            note("datgrub", QStringLiteral("%1 record, group %2 lists no item").arg(QLatin1String(which)).arg(g));
+            note("datgrub",
+                 QStringLiteral("%1 record, group %2 lists no item").arg(QLatin1String(which)).arg(g));
         for (int k = 1; k <= record.itemCount(g); ++k)
             if (record.item(g, k) > items)
-                note("datgrub", QStringLiteral("%1 record, group %2: item %3 is not a line of %4")
-                                    .arg(QLatin1String(which)).arg(g).arg(record.item(g, k))
-                                    .arg(QLatin1String(itemTable)));
+                note("datgrub",
+                     QStringLiteral("%1 record, group %2: item %3 is not a line of %4")
+                         .arg(QLatin1String(which))
+                         .arg(g)
+                         .arg(record.item(g, k))
+                         .arg(QLatin1String(itemTable)));
     }
 }
 
@@ -124,8 +139,11 @@ void checkQuestionnaires(const ContentTables &t, const UniversityData &u, const 
         for (int k = 1; k <= t.datgrub.third.itemCount(g); ++k)
             shortOne = shortOne || t.datgrub.third.item(g, k) <= kShortQuestionnaire;
         if (!shortOne)
-            note("datgrub", QStringLiteral("third record, advice group %1 lists no question of the "
-                                           "short questionnaire (1-%2)").arg(g).arg(kShortQuestionnaire));
+            note("datgrub",
+                 QStringLiteral("third record, advice group %1 lists no question of the "
+                                "short questionnaire (1-%2)")
+                     .arg(g)
+                     .arg(kShortQuestionnaire));
     }
 }
 
@@ -143,8 +161,10 @@ void checkDoubleDegrees(const ContentTables &t)
         for (int m = 1; m <= t.dobles.memberCount[g]; ++m) {
             const DoubleDegreeMember &member = t.dobles.member(g, m);
             if (member.firstDegree == 0 || member.secondDegree == 0)
-                note("dobles", QStringLiteral("group %1, member %2 names a degree code that no degree has")
-                                   .arg(g).arg(m));
+                note("dobles",
+                     QStringLiteral("group %1, member %2 names a degree code that no degree has")
+                         .arg(g)
+                         .arg(m));
         }
 }
 
@@ -159,7 +179,8 @@ void checkProvinces(const ContentTables &t)
     std::set<int> used;
     for (int i = kRegionCount + 1; i <= t.comunida.count(); ++i) {
         int region = 0;
-        if (!parseFieldNumber(columns(t.comunida.at(i), 1, 2), region) || region < 1 || region > kRegionCount) {
+        if (!parseFieldNumber(columns(t.comunida.at(i), 1, 2), region) || region < 1
+            || region > kRegionCount) {
             addLoadNote("comunida", i, QStringLiteral("a province whose region is not 1-19"));
             continue;
         }
@@ -174,8 +195,11 @@ void checkProvinces(const ContentTables &t)
         for (int line = 1; line <= list.count() && !hasPlaces; ++line)
             hasPlaces = list.columnA.at(line).startsWith(key[1]);
         if (!hasPlaces)
-            addLoadNote("comunida", i, QStringLiteral("province code %1 (key %2) has no places in lu%3")
-                                           .arg(code).arg(QString::fromLatin1(key)).arg(key[0] - '0'));
+            addLoadNote("comunida", i,
+                        QStringLiteral("province code %1 (key %2) has no places in lu%3")
+                            .arg(code)
+                            .arg(QString::fromLatin1(key))
+                            .arg(key[0] - '0'));
     }
 }
 

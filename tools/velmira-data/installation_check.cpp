@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QImage>
 
-
 namespace velmira {
 
 namespace {

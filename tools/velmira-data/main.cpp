@@ -15,8 +15,9 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: velmira-data check DIR\n"
-                         "       velmira-data dump DIR NAME   (NAME as opened, e.g. catVal/textos)\n");
+    std::fprintf(stderr,
+                 "usage: velmira-data check DIR\n"
+                 "       velmira-data dump DIR NAME   (NAME as opened, e.g. catVal/textos)\n");
     return 2;
 }
 

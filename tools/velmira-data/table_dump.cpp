@@ -20,10 +20,7 @@ namespace velmira {
 
 namespace {
 
-QByteArray entryLine(const QByteArray &index, const QByteArray &bytes)
-{
-    return index + '\t' + bytes + '\n';
-}
+QByteArray entryLine(const QByteArray &index, const QByteArray &bytes) { return index + '\t' + bytes + '\n'; }
 
 QByteArray dumpEntries(const LineTable &table, int first, int last)
 {
@@ -93,8 +90,8 @@ QByteArray doubleDegrees(const QByteArray &name)
     LoadDoubleDegrees(name, doubles, rows, degrees.count());
     QByteArray out = entryLine("0", doubles.names.at(0));
     for (int g = 1; g <= doubles.groupCount; ++g) {
-        out += entryLine(QByteArray::number(g), QByteArray::number(doubles.code[g]) + '\t'
-                                                    + doubles.names.at(g));
+        out += entryLine(QByteArray::number(g),
+                         QByteArray::number(doubles.code[g]) + '\t' + doubles.names.at(g));
         for (int m = 1; m <= doubles.memberCount[g]; ++m) {
             const DoubleDegreeMember &member = doubles.member(g, m);
             out += entryLine(QByteArray::number(g) + '.' + QByteArray::number(m),
@@ -142,12 +139,38 @@ const std::map<QByteArray, Dumper> &dumpers()
         {"musica", [](auto &n) { return padded(n, kWidthE); }},
         {"danza", [](auto &n) { return padded(n, kWidthE); }},
         {"dramatico", [](auto &n) { return padded(n, kWidthE); }},
-        {"activida", [](auto &n) { LineTable t(1101, 60); LoadTrimmedLines(n, t); return dumpCounted(t); }},
-        {"familias", [](auto &n) { LineTable t(1101, 60); LoadTrimmedLines(n, t); return dumpCounted(t); }},
-        {"certificah", [](auto &n) { LineTable t(251, 90); LoadLongLines(n, t); return dumpCounted(t); }},
-        {"materiasp", [](auto &n) { LineTable t(101, 70); LoadPlainLines(n, t); return dumpEntries(t, 1, t.count()); }},
-        {"comuint", [](auto &n) { LineTable t(1101, 60); LoadRegionTexts(n, t); return dumpEntries(t, 1, t.count()); }},
-        {"textos", [](auto &n) {
+        {"activida",
+         [](auto &n) {
+             LineTable t(1101, 60);
+             LoadTrimmedLines(n, t);
+             return dumpCounted(t);
+         }},
+        {"familias",
+         [](auto &n) {
+             LineTable t(1101, 60);
+             LoadTrimmedLines(n, t);
+             return dumpCounted(t);
+         }},
+        {"certificah",
+         [](auto &n) {
+             LineTable t(251, 90);
+             LoadLongLines(n, t);
+             return dumpCounted(t);
+         }},
+        {"materiasp",
+         [](auto &n) {
+             LineTable t(101, 70);
+             LoadPlainLines(n, t);
+             return dumpEntries(t, 1, t.count());
+         }},
+        {"comuint",
+         [](auto &n) {
+             LineTable t(1101, 60);
+             LoadRegionTexts(n, t);
+             return dumpEntries(t, 1, t.count());
+         }},
+        {"textos",
+         [](auto &n) {
              LineTable t(kTextLines + 1, kTextCapacity);
              LoadInterfaceTexts(n, t);
              int last = kTextLines;
@@ -158,43 +181,63 @@ const std::map<QByteArray, Dumper> &dumpers()
         {"asignafp", [](auto &n) { return groups(n, 170, 25, false); }},
         {"asignagm", [](auto &n) { return groups(n, 1100, 25, false); }},
         {"asignaot", [](auto &n) { return groups(n, 50, 50, true); }},
-        {"lugar", [](auto &n) {
+        {"lugar",
+         [](auto &n) {
              Places places;
              LoadPlaces(n, places);
              QByteArray out = entryLine("0", places.names.at(0));
              for (int i = 1; i <= places.names.count(); ++i)
-                 out += entryLine(QByteArray::number(i), QByteArray::number(places.region[i]) + '\t'
-                                      + places.names.at(i) + '\t' + places.second.at(i));
+                 out += entryLine(QByteArray::number(i),
+                                  QByteArray::number(places.region[i]) + '\t' + places.names.at(i) + '\t'
+                                      + places.second.at(i));
              return out;
          }},
-        {"lu", [](auto &n) {
+        {"lu",
+         [](auto &n) {
              PlaceList list;
              LoadPlaceList(n, list);
              QByteArray out = entryLine("0", list.columnA.at(0));
              for (int i = 1; i <= list.count(); ++i)
-                 out += entryLine(QByteArray::number(i), list.columnA.at(i) + '\t' + list.columnB.at(i)
-                                      + '\t' + list.columnC.at(i));
+                 out += entryLine(QByteArray::number(i),
+                                  list.columnA.at(i) + '\t' + list.columnB.at(i) + '\t' + list.columnC.at(i));
              return out;
          }},
         {"dobles", doubleDegrees},
         {"datluggs", placeRecords},
         {"datluggm", placeRecords},
         {"datlugip", placeRecords},
-        {"datfps", [](auto &n) { HigherTitleRows r; LoadTitleRows(n, r); return dumpRows(r); }},
-        {"datfpm", [](auto &n) { MiddleTitleRows r; LoadTitleRows(n, r); return dumpRows(r); }},
-        {"datgrados", [](auto &n) { DegreeRows r; LoadDegreeRows(n, r); return dumpRows(r); }},
-        {"datgrub", [](auto &n) {
+        {"datfps",
+         [](auto &n) {
+             HigherTitleRows r;
+             LoadTitleRows(n, r);
+             return dumpRows(r);
+         }},
+        {"datfpm",
+         [](auto &n) {
+             MiddleTitleRows r;
+             LoadTitleRows(n, r);
+             return dumpRows(r);
+         }},
+        {"datgrados",
+         [](auto &n) {
+             DegreeRows r;
+             LoadDegreeRows(n, r);
+             return dumpRows(r);
+         }},
+        {"datgrub",
+         [](auto &n) {
              ItemGroups g;
              LoadGroupArrays(n, g);
              QByteArray out;
              for (const ItemGroupRecord *record : {&g.first, &g.second, &g.third})
                  for (int group = 1; group <= ItemGroupRecord::kGroups; ++group)
-                     out += intRow([&](int k) { return k == 0 ? record->itemCount(group)
-                                                              : record->item(group, k); },
-                                   0, record->itemCount(group));
+                     out += intRow(
+                         [&](int k) { return k == 0 ? record->itemCount(group) : record->item(group, k); }, 0,
+                         record->itemCount(group));
              return out;
          }},
-        {"datcarn", [](auto &n) {
+        {"datcarn",
+         [](auto &n) {
              DegreeCentres centres;
              LoadDegreeCentres(n, centres);
              QByteArray out;
@@ -205,20 +248,23 @@ const std::map<QByteArray, Dumper> &dumpers()
              }
              return out;
          }},
-        {"profesio", [](auto &n) {
+        {"profesio",
+         [](auto &n) {
              return recordLines(n, 250, [](const QByteArray &line) {
                  const Profession p = parseProfession(line);
                  return p.firstActivity + '\t' + p.secondActivity + '\t' + storedLine(p.name) + '\t'
                      + QByteArray::number(p.firstStatement) + '\t' + QByteArray::number(p.secondStatement);
              });
          }},
-        {"fracortas", [](auto &n) {
+        {"fracortas",
+         [](auto &n) {
              return recordLines(n, 120, [](const QByteArray &line) {
                  const ShortStatement s = parseShortStatement(line);
                  return s.firstActivity + '\t' + s.secondActivity + '\t' + storedLine(s.text);
              });
          }},
-        {"fralargas", [](auto &n) {
+        {"fralargas",
+         [](auto &n) {
              return recordLines(n, 20, [](const QByteArray &line) {
                  const LongStatement s = parseLongStatement(line);
                  return storedLine(s.text) + '\t' + s.activities[0] + '\t' + s.activities[1] + '\t'
@@ -231,8 +277,7 @@ const std::map<QByteArray, Dumper> &dumpers()
 
 } // namespace
 
-std::optional<QByteArray> dumpTable(const QString &directory, const QByteArray &name,
-                                    QString *error)
+std::optional<QByteArray> dumpTable(const QString &directory, const QByteArray &name, QString *error)
 {
     const QByteArray base = name.mid(name.lastIndexOf('/') + 1);
     const QByteArray key = placeListKind(base) ? QByteArray("lu") : base;
@@ -247,9 +292,7 @@ std::optional<QByteArray> dumpTable(const QString &directory, const QByteArray &
         return std::nullopt;
     }
     QString failure;
-    const MessageHandler previousHandler = setMessageHandler([&](const QString &text) {
-        failure = text;
-    });
+    const MessageHandler previousHandler = setMessageHandler([&](const QString &text) { failure = text; });
     applyFontSettings("fuente");
     decideEncoding(encodingSetting());
     failure.clear();

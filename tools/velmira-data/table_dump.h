@@ -13,7 +13,6 @@ namespace velmira {
 // The dump of the file NAME (as the program opens it, with its language
 // directory where it has one) of the installation in the directory; nothing,
 // with the reason in *error, when the name is unknown or the file unreadable.
-std::optional<QByteArray> dumpTable(const QString &directory, const QByteArray &name,
-                                    QString *error);
+std::optional<QByteArray> dumpTable(const QString &directory, const QByteArray &name, QString *error);
 
 } // namespace velmira

@@ -38,8 +38,8 @@ QImage doorFrame(double opening)
 
     const double leafWidth = (w - 12) * (1.0 - 0.8 * opening);
     const double skew = 10 * opening; // the far edge looks shorter as it turns
-    const QPolygonF leaf({QPointF(6, 6), QPointF(6 + leafWidth, 6 + skew), QPointF(6 + leafWidth, h - skew),
-                          QPointF(6, h)});
+    const QPolygonF leaf(
+        {QPointF(6, 6), QPointF(6 + leafWidth, 6 + skew), QPointF(6 + leafWidth, h - skew), QPointF(6, h)});
     p.setBrush(kDoorWood.darker(100 + int(40 * opening)));
     p.setPen(QPen(kFrameWood.darker(150), 1));
     p.drawPolygon(leaf);

@@ -17,11 +17,11 @@ const QColor kOutline(60, 40, 30);
 
 struct Pose
 {
-    double frontLeg = 0;   // degrees from vertical, forwards positive
+    double frontLeg = 0; // degrees from vertical, forwards positive
     double backLeg = 0;
     double frontArm = 0;
     double backArm = 0;
-    bool profile = true;   // seen from the side, walking right
+    bool profile = true; // seen from the side, walking right
     bool waving = false;
     bool mouthOpen = false;
 };
@@ -140,10 +140,10 @@ QImage frame(const Pose &pose, const Clothes &clothes)
     return image;
 }
 
-const Clothes kPupil{QColor(70, 45, 25), QColor(40, 110, 190), QColor(50, 50, 70), QColor(200, 60, 40),
-                     false, false};
-const Clothes kGuide{QColor(150, 70, 30), QColor(220, 60, 90), QColor(60, 70, 140), QColor(40, 40, 40),
-                     true, true};
+const Clothes kPupil{
+    QColor(70, 45, 25), QColor(40, 110, 190), QColor(50, 50, 70), QColor(200, 60, 40), false, false};
+const Clothes kGuide{
+    QColor(150, 70, 30), QColor(220, 60, 90), QColor(60, 70, 140), QColor(40, 40, 40), true, true};
 
 } // namespace
 

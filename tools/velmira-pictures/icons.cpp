@@ -131,8 +131,20 @@ void transport(QPainter &p)
 void tourism(QPainter &p)
 {
     shape(p, QColor(230, 235, 245));
-    p.drawPolygon(poly({{3, 17}, {12, 15}, {20, 5}, {23, 5}, {18, 15}, {26, 14}, {28, 11}, {29, 12},
-                        {28, 18}, {18, 19}, {23, 27}, {20, 27}, {12, 19}, {3, 19}}));
+    p.drawPolygon(poly({{3, 17},
+                        {12, 15},
+                        {20, 5},
+                        {23, 5},
+                        {18, 15},
+                        {26, 14},
+                        {28, 11},
+                        {29, 12},
+                        {28, 18},
+                        {18, 19},
+                        {23, 27},
+                        {20, 27},
+                        {12, 19},
+                        {3, 19}}));
     shape(p, kRed);
     p.drawEllipse(QPointF(6, 18), 1.5, 1.5);
 }
@@ -210,8 +222,19 @@ void painting(QPainter &p)
 void psychology(QPainter &p)
 {
     shape(p, QColor(245, 205, 165));
-    p.drawPolygon(poly({{9, 28}, {9, 22}, {5, 17}, {5, 9}, {11, 3}, {19, 3}, {25, 9}, {25, 13}, {27, 17},
-                        {24, 18}, {24, 22}, {19, 23}, {19, 28}}));
+    p.drawPolygon(poly({{9, 28},
+                        {9, 22},
+                        {5, 17},
+                        {5, 9},
+                        {11, 3},
+                        {19, 3},
+                        {25, 9},
+                        {25, 13},
+                        {27, 17},
+                        {24, 18},
+                        {24, 22},
+                        {19, 23},
+                        {19, 28}}));
     shape(p, kRed, kRed.darker(140), 0.8);
     QPainterPath heart;
     heart.moveTo(15, 17);
@@ -436,8 +459,8 @@ void telecommunications(QPainter &p)
 void industrialEngineering(QPainter &p)
 {
     shape(p, QColor(150, 90, 70));
-    p.drawPolygon(poly({{2, 27}, {2, 14}, {8, 18}, {8, 14}, {14, 18}, {14, 14}, {20, 18}, {20, 5},
-                        {25, 5}, {25, 27}}));
+    p.drawPolygon(
+        poly({{2, 27}, {2, 14}, {8, 18}, {8, 14}, {14, 18}, {14, 14}, {20, 18}, {20, 5}, {25, 5}, {25, 27}}));
     shape(p, kGold, Qt::transparent);
     for (int x : {4, 10, 16})
         p.drawRect(QRectF(x, 21, 3, 3));
@@ -455,7 +478,8 @@ void building(QPainter &p)
     shape(p, QColor(200, 90, 60), QColor(120, 50, 30), 0.8);
     for (int row = 0; row < 4; ++row)
         for (int col = 0; col < 3; ++col)
-            p.drawRect(QRectF(11 + col * 5 + (row % 2) * 2.5 - 2.5 * (col == 0 && row % 2), 14 + row * 3.5, 5, 3.5));
+            p.drawRect(
+                QRectF(11 + col * 5 + (row % 2) * 2.5 - 2.5 * (col == 0 && row % 2), 14 + row * 3.5, 5, 3.5));
 }
 
 void law(QPainter &p)
@@ -643,8 +667,20 @@ void safetyAndEnvironment(QPainter &p)
 void textiles(QPainter &p)
 {
     shape(p, QColor(120, 180, 230));
-    p.drawPolygon(poly({{9, 3}, {4, 6}, {1, 12}, {6, 14}, {7, 11}, {7, 27}, {23, 27}, {23, 11}, {24, 14},
-                        {29, 12}, {26, 6}, {21, 3}, {18, 6}, {12, 6}}));
+    p.drawPolygon(poly({{9, 3},
+                        {4, 6},
+                        {1, 12},
+                        {6, 14},
+                        {7, 11},
+                        {7, 27},
+                        {23, 27},
+                        {23, 11},
+                        {24, 14},
+                        {29, 12},
+                        {26, 6},
+                        {21, 3},
+                        {18, 6},
+                        {12, 6}}));
     pen(p, kSteel, 1.5);
     p.drawLine(QPointF(10, 24), QPointF(26, 8));
     pen(p, kRed, 1);
@@ -681,12 +717,50 @@ void back(QPainter &p)
 using Drawing = void (*)(QPainter &);
 
 constexpr Drawing kDrawings[IconCount] = {
-    mechanics, agriculture, administration, commerce, transport, tourism, languages, extractive,
-    vehicles, arts, painting, psychology, computing, sciences, socialServices, security,
-    health, communication, hospitality, foodIndustries, education, chemistry, environment, letters,
-    history, economics, telecommunications, industrialEngineering, building, law, performingArts,
-    physicalActivities, graphicArts, electricity, energyAndWater, installation, imageAndSound,
-    personalImage, wood, maritime, safetyAndEnvironment, textiles, glassAndCeramics, back,
+    mechanics,
+    agriculture,
+    administration,
+    commerce,
+    transport,
+    tourism,
+    languages,
+    extractive,
+    vehicles,
+    arts,
+    painting,
+    psychology,
+    computing,
+    sciences,
+    socialServices,
+    security,
+    health,
+    communication,
+    hospitality,
+    foodIndustries,
+    education,
+    chemistry,
+    environment,
+    letters,
+    history,
+    economics,
+    telecommunications,
+    industrialEngineering,
+    building,
+    law,
+    performingArts,
+    physicalActivities,
+    graphicArts,
+    electricity,
+    energyAndWater,
+    installation,
+    imageAndSound,
+    personalImage,
+    wood,
+    maritime,
+    safetyAndEnvironment,
+    textiles,
+    glassAndCeramics,
+    back,
 };
 
 } // namespace

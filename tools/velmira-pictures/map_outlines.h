@@ -18,7 +18,7 @@ struct ChainStep
 
 struct CommunityOutline
 {
-    int region;                 // the region number of the map (1-17)
+    int region; // the region number of the map (1-17)
     QVector<ChainStep> steps;
 };
 

@@ -125,8 +125,8 @@ private:
 
 // Island groups keep their own shapes: moved as one piece so that the group's
 // main island surrounds the anchor, each island enlarged about its centroid.
-QVector<QPolygonF> placeIslands(const QVector<QVector<QPointF>> &islands, int mainIsland,
-                                QPointF anchor, double spread, double enlargement)
+QVector<QPolygonF> placeIslands(const QVector<QVector<QPointF>> &islands, int mainIsland, QPointF anchor,
+                                double spread, double enlargement)
 {
     QVector<QPolygonF> projected;
     for (const auto &island : islands) {

@@ -17,8 +17,8 @@ struct Style
 {
     Pattern pattern;
     QColor wall;
-    QColor line;    // mortar, joints, grain
-    QColor accent;  // frames and door niches
+    QColor line;   // mortar, joints, grain
+    QColor accent; // frames and door niches
     QColor floor;
 };
 
@@ -49,7 +49,8 @@ void paintPattern(QPainter &p, const QRectF &area, const Style &s, quint32 seed)
         for (int i = 0; i < int(area.width() * area.height() / 40); ++i) {
             p.setBrush(i % 3 ? s.line : s.wall.lighter(125));
             p.drawEllipse(QPointF(area.left() + random.bounded(int(area.width()) + 1),
-                                  area.top() + random.bounded(int(area.height()) + 1)), 3, 2);
+                                  area.top() + random.bounded(int(area.height()) + 1)),
+                          3, 2);
         }
         break;
     case Pattern::Brick:
@@ -328,11 +329,11 @@ QVector<QImage> fountainFrames()
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(110, 100, 80), 1));
         p.setBrush(QColor(200, 190, 165));
-        p.drawRect(QRectF(54, 90, 12, 80));                                // stem
-        p.drawChord(QRectF(30, 70, 60, 36), 180 * 16, 180 * 16);           // upper bowl
-        p.drawRoundedRect(QRectF(8, 160, 104, 30), 6, 6);                 // basin
+        p.drawRect(QRectF(54, 90, 12, 80));                      // stem
+        p.drawChord(QRectF(30, 70, 60, 36), 180 * 16, 180 * 16); // upper bowl
+        p.drawRoundedRect(QRectF(8, 160, 104, 30), 6, 6);        // basin
         p.setBrush(QColor(90, 160, 220));
-        p.drawRect(QRectF(14, 164, 92, 10));                               // water in the basin
+        p.drawRect(QRectF(14, 164, 92, 10)); // water in the basin
 
         // Jets: droplets along parabolas; each frame moves them an eighth of
         // the gap between two droplets, so the eight frames loop smoothly.
