@@ -42,10 +42,11 @@ SourceSet catalogueSources()
                      "#fields: key | name\nsalud | Ciencias de la Salud\n");
     set.files.insert(QStringLiteral("bachillerato-subjects.txt"),
                      "#fields: key | name\nbio | Biología\nqui | Química\n");
-    set.files.insert(QStringLiteral("degrees.txt"),
-                     "#fields: key | name | branch | group | itineraries | professions | family | subjects\n"
-                     "medicina | Medicina | 3 | salud | 4, 5 | medico | 0 | bio, qui\n"
-                     "magisterio | Maestro en Educación Primaria | 4 | ~ | 9 | maestro | A | *\n");
+    set.files.insert(
+        QStringLiteral("degrees.txt"),
+        "#fields: key | name | branch | years | group | itineraries | professions | family | subjects\n"
+        "medicina | Medicina | 3 | 6 | salud | 4, 5 | medico | 0 | bio, qui\n"
+        "magisterio | Maestro en Educación Primaria | 4 | 4 | ~ | 9 | maestro | A | *\n");
     set.files.insert(QStringLiteral("degree-centres.txt"),
                      "#fields: degree | university | mark\n"
                      "medicina | usal | 11,9\nmedicina | ucm | 12,1\nmagisterio | usal | -\n");
@@ -161,13 +162,14 @@ private slots:
     void listLayoutsPlaceColumns()
     {
         SourceSet set;
-        set.files.insert(QStringLiteral("fps.txt"), "#fields: lists | text\n1, 3 | Grado en Física\n");
+        set.files.insert(QStringLiteral("informa.txt"), "#fields: code | text\n7 | Grado en Física\n");
         const ListLayout layout{
-            QStringLiteral("fps.txt"),
-            QStringLiteral("fps"),
-            {{QStringLiteral("lists"), 1, 7, Column::Digits}, {QStringLiteral("text"), 8, 43}}};
+            QStringLiteral("informa.txt"),
+            QStringLiteral("informa"),
+            Translation::ByKey,
+            {{QStringLiteral("code"), 1, 2, Column::Number, 1, 99}, {QStringLiteral("text"), 3, 58}}};
         const QList<QByteArray> lines = compileList(set.table(layout.source, layoutFields(layout)), layout);
-        QCOMPARE(lines, QList<QByteArray>{QByteArray("1 3    Grado en F\xedsica")});
+        QCOMPARE(lines, QList<QByteArray>{QByteArray(" 7Grado en F\xedsica")});
     }
 
     void numberedListsLeaveGapsEmpty()
@@ -203,7 +205,7 @@ private slots:
     void numberOutOfRangeIsRefused()
     {
         SourceSet set = catalogueSources();
-        set.files[QStringLiteral("degrees.txt")].replace("| 3 | salud", "| 6 | salud");
+        set.files[QStringLiteral("degrees.txt")].replace("| 3 | 6 | salud", "| 6 | 6 | salud");
         QCOMPARE(refusal([&] { compileSampleDegrees(set); }),
                  QStringLiteral("content/degrees.txt:2: field 'branch': 6 is out of range 1-5"));
     }

@@ -38,10 +38,11 @@ SourceSet degreeSources()
     set.files.insert(QStringLiteral("degree-groups.txt"),
                      "#fields: key | name\nsalud | Ciencias de la Salud\n");
     set.files.insert(QStringLiteral("bachillerato-subjects.txt"), "#fields: key | name\nbio | Biología\n");
-    set.files.insert(QStringLiteral("degrees.txt"),
-                     "#fields: key | name | branch | group | itineraries | professions | family | subjects\n"
-                     "medicina | Medicina | 4 | salud | 4 | medico | 0 | bio\n"
-                     "farmacia | Farmacia | 4 | salud | 4 | medico | 0 | bio\n");
+    set.files.insert(
+        QStringLiteral("degrees.txt"),
+        "#fields: key | name | branch | years | group | itineraries | professions | family | subjects\n"
+        "medicina | Medicina | 4 | 6 | salud | 4 | medico | 0 | bio\n"
+        "farmacia | Farmacia | 4 | 5 | salud | 4 | ~ | 0 | bio\n");
     set.files.insert(QStringLiteral("degree-centres.txt"),
                      "#fields: degree | university | mark\nmedicina | usal | 11,9\nfarmacia | ucm | 10,1\n");
     set.files.insert(QStringLiteral("double-degrees.txt"),
@@ -52,7 +53,14 @@ SourceSet degreeSources()
                      "#fields: degree | text\n"
                      "farmacia | El medicamento.\n"
                      "medicina | La salud.\n"
-                     "medicina | \"* Médico\"\n");
+                     "medicina | \"* Hospitales\"\n");
+    set.files.insert(QStringLiteral("degree-text-labels.txt"),
+                     "#fields: key | text\n"
+                     "branch | Rama: %1.\n"
+                     "length | %1 cursos, %2 créditos.\n"
+                     "centres | En %1 centros.\n"
+                     "centre | En un centro.\n"
+                     "outlets | Salidas:\n");
     return set;
 }
 
@@ -70,6 +78,13 @@ QString refusal(const std::function<void()> &compile)
     }
     return QStringLiteral("accepted");
 }
+
+// Interface texts whose line 518 names branch 4.
+const QList<QByteArray> kTexts = [] {
+    QList<QByteArray> texts(519);
+    texts[517] = "Salud";
+    return texts;
+}();
 
 // The provinces of the nineteen regions of Spain, in region order.
 const QList<int> kSpain = {8, 3, 1, 1, 2, 1, 5, 9, 4, 2, 4, 1, 1, 1, 1, 3, 3, 1, 1};
@@ -145,26 +160,43 @@ private slots:
                            "but a later line does: the centres that offer double degrees must come first"));
     }
 
-    void degreeTextsOpenEachBlockWithTheOutletCode()
+    void degreeTextsOpenEachBlockWithTheOutletCodeAndEndWithTheDegreesFacts()
     {
         const SourceSet set = degreeSources();
-        const QByteArray text = compileDegreeTexts(set, compileSampleDegrees(set));
+        const QByteArray text =
+            compileDegreeTexts(set, compileSampleDegrees(set), compileProfessions(set), kTexts);
         QCOMPARE(text,
-                 QByteArray("<<  1 Medicina\nMedicina\n========\nLa salud.\n* M\xe9"
+                 QByteArray("<<  1 Medicina\nMedicina\n========\nLa salud.\n* Hospitales\n\n"
+                            "Rama: Salud.\n6 cursos, 360 cr\xe9"
+                            "ditos.\nEn un centro.\n\nSalidas:\n* M\xe9"
                             "dico\n"
-                            "<<  2 Farmacia\nFarmacia\n========\nEl medicamento.\n<<\n"));
+                            "<<  2 Farmacia\nFarmacia\n========\nEl medicamento.\n\n"
+                            "Rama: Salud.\n5 cursos, 300 cr\xe9"
+                            "ditos.\nEn un centro.\n<<\n"));
     }
 
-    void degreeTextsRefuseMissingBlocksAndKeyMarks()
+    void degreeTextsRefuseMissingBlocksKeyMarksAndLabels()
     {
         SourceSet set = degreeSources();
+        const auto compile = [&] {
+            compileDegreeTexts(set, compileSampleDegrees(set), compileProfessions(set), kTexts);
+        };
         set.files[QStringLiteral("degree-texts.txt")] = "#fields: degree | text\nmedicina | La salud.\n";
-        QCOMPARE(refusal([&] { compileDegreeTexts(set, compileSampleDegrees(set)); }),
+        QCOMPARE(refusal(compile),
                  QStringLiteral("content/degree-texts.txt: degree 2 (Farmacia) has no text"));
         set.files[QStringLiteral("degree-texts.txt")] =
             "#fields: degree | text\nmedicina | a << b\nfarmacia | x\n";
-        QCOMPARE(refusal([&] { compileDegreeTexts(set, compileSampleDegrees(set)); }),
+        QCOMPARE(refusal(compile),
                  QStringLiteral("content/degree-texts.txt:2: field 'text': \"<<\" would start a new block"));
+        set = degreeSources();
+        set.files[QStringLiteral("degree-text-labels.txt")].replace("outlets | Salidas:\n", "");
+        QCOMPARE(refusal(compile),
+                 QStringLiteral("content/degree-text-labels.txt: the label 'outlets' is missing"));
+        set = degreeSources();
+        set.files[QStringLiteral("degree-text-labels.txt")].replace("Rama: %1.", QByteArray(70, 'x') + " %1");
+        QCOMPARE(refusal(compile),
+                 QStringLiteral("content/degree-text-labels.txt:2: with \"Salud\" the line is "
+                                "76 characters long; at most 75 fit"));
     }
 
     void pdfCrossReferencesPointAtTheirObjects()

@@ -3,6 +3,7 @@
 // that must open the same families in both catalogues, and the place lines
 // that are read whole.
 
+#include "eso_title_lists.h"
 #include "families.h"
 #include "places.h"
 #include "professions.h"
@@ -121,6 +122,40 @@ private slots:
                                    "dam | Desarrollo de Aplicaciones Multiplataforma | 3 | 1 | bach | ~\n";
         QVERIFY(familyFileRefusal(catalogueSources(shorter, kMiddle))
                     .contains(QStringLiteral("heading 2 ('info')")));
+    }
+
+    void esoTitleListsNameCatalogueTitlesByKey()
+    {
+        SourceSet sources = catalogueSources(kHigher, kMiddle);
+        sources.files[QStringLiteral("eso-degree-lists.txt")] = "#fields: title | lists | text\n"
+                                                                "dam | 3, 6 | ~\n"
+                                                                "dam | 6 | Aplicaciones Multiplataforma\n";
+        const HigherTitles higher = compileHigherTitles(sources, Professions(), compileFamilies(sources));
+        QCOMPARE(compileEsoTitleLists(sources, higher),
+                 (QList<QByteArray>{"  3  6 Desarrollo de Aplicaciones Multiplataforma",
+                                    "     6 Aplicaciones Multiplataforma"}));
+
+        // A name that does not fit needs a shorter text; a key outside the catalogue is refused.
+        sources.files[QStringLiteral("higher-titles.txt")].replace("Multiplataforma",
+                                                                   "Multiplataforma para Móviles");
+        sources.files[QStringLiteral("eso-degree-lists.txt")] += "dam-web | 6 | ~\n";
+        const HigherTitles longer = compileHigherTitles(sources, Professions(), compileFamilies(sources));
+        const auto refusal = [&] {
+            try {
+                compileEsoTitleLists(sources, longer);
+            } catch (const SourceError &error) {
+                return error.message();
+            }
+            return QString();
+        };
+        QCOMPARE(refusal(),
+                 QStringLiteral("content/eso-degree-lists.txt:2: the title's name takes 56 bytes in "
+                                "UTF mode; give a text that fits 43"));
+        sources.files[QStringLiteral("eso-degree-lists.txt")].replace("dam | 3, 6 | ~",
+                                                                      "dam | 3, 6 | Multiplataforma");
+        QVERIFY2(
+            refusal().contains(QStringLiteral(":4: field 'title': unknown higher-grade title 'dam-web'")),
+            qPrintable(refusal()));
     }
 
     void headingKeyedPlacesHoldLocalityAndCentreTogether()

@@ -55,10 +55,11 @@ int markInTenths(const RecordReader &reader)
 void compileDegreeRows(const SourceSet &sources, const Professions &professions, const Families &families,
                        const KeyIndex &groups, const KeyIndex &subjects, KeyIndex &degrees, Degrees &out)
 {
-    const SourceTable table = sources.table(QStringLiteral("degrees.txt"),
-                                            {kKey, kName, QStringLiteral("branch"), QStringLiteral("group"),
-                                             QStringLiteral("itineraries"), QStringLiteral("professions"),
-                                             QStringLiteral("family"), QStringLiteral("subjects")});
+    const SourceTable table =
+        sources.table(QStringLiteral("degrees.txt"),
+                      {kKey, kName, QStringLiteral("branch"), QStringLiteral("years"),
+                       QStringLiteral("group"), QStringLiteral("itineraries"), QStringLiteral("professions"),
+                       QStringLiteral("family"), QStringLiteral("subjects")});
     velmira::DegreeRows rows;
     for (const SourceRecord &record : table.records) {
         const RecordReader reader(table, record);
@@ -69,7 +70,10 @@ void compileDegreeRows(const SourceSet &sources, const Professions &professions,
         out.carreran << reader.text(kName, 60);
 
         using namespace velmira::DegreeField;
-        rows.set(degree, Branch, reader.number(QStringLiteral("branch"), 1, 5));
+        DegreeFacts &facts = out.facts.emplace_back();
+        facts.branch = reader.number(QStringLiteral("branch"), 1, 5);
+        facts.years = reader.number(QStringLiteral("years"), 3, 6);
+        rows.set(degree, Branch, facts.branch);
         if (!reader.isEmpty(QStringLiteral("group")))
             rows.set(degree, Group,
                      groups.find(reader.value(QStringLiteral("group")), reader, QStringLiteral("group")));
@@ -83,8 +87,10 @@ void compileDegreeRows(const SourceSet &sources, const Professions &professions,
             rows.set(degree, k++, n);
         }
         k = FirstProfession;
-        for (const QString &key : reader.list(QStringLiteral("professions"), 4))
-            rows.set(degree, k++, professions.professions.find(key, reader, QStringLiteral("professions")));
+        for (const QString &key : reader.list(QStringLiteral("professions"), 4)) {
+            facts.professions << professions.professions.find(key, reader, QStringLiteral("professions"));
+            rows.set(degree, k++, facts.professions.last());
+        }
         rows.set(degree, Family, familyNumber(families, reader, QStringLiteral("family")));
         rows.set(degree, OutletCode, degree);
         k = FirstSubject;
@@ -99,9 +105,9 @@ void compileDegreeRows(const SourceSet &sources, const Professions &professions,
 
 void compileCentres(const SourceSet &sources, const Regions &regions, const KeyIndex &degrees, Degrees &out)
 {
-    const SourceTable table =
-        sources.table(QStringLiteral("degree-centres.txt"),
-                      {QStringLiteral("degree"), QStringLiteral("university"), QStringLiteral("mark")});
+    const SourceTable table = sources.table(
+        QStringLiteral("degree-centres.txt"),
+        {QStringLiteral("degree"), QStringLiteral("university"), QStringLiteral("mark")}, Translation::None);
     // Five blocks; the program uses the first (centres) and the third (marks).
     const int blockBytes = kMaxDegrees * kDegreeBlockBytes;
     QByteArray blocks(5 * blockBytes, '\0');
@@ -121,6 +127,7 @@ void compileCentres(const SourceSet &sources, const Regions &regions, const KeyI
         if (n > kMaxCentres)
             throw reader.error(QStringLiteral("a degree has at most %1 centres").arg(kMaxCentres));
         centres[at] = char(n);
+        out.facts[degree - 1].centres = n;
         centres[at + n] = char(centre);
         marks[at] = char(n);
         marks[at + n] = char(markInTenths(reader));
@@ -137,7 +144,8 @@ void compileDoubleDegrees(const SourceSet &sources, const Regions &regions, cons
 {
     const SourceTable table = sources.table(QStringLiteral("double-degrees.txt"),
                                             {QStringLiteral("university"), QStringLiteral("first"),
-                                             QStringLiteral("second"), QStringLiteral("tag")});
+                                             QStringLiteral("second"), QStringLiteral("tag")},
+                                            Translation::None);
     QMap<int, QList<QByteArray>> members; // centre -> member lines
     for (const SourceRecord &record : table.records) {
         const RecordReader reader(table, record);

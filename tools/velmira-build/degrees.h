@@ -13,6 +13,15 @@
 
 namespace velmira::build {
 
+// What the degree texts tell of each degree besides its description.
+struct DegreeFacts
+{
+    int branch = 0;
+    int years = 0;
+    int centres = 0;
+    QList<int> professions; // "profesio" lines
+};
+
 struct Degrees
 {
     QList<QByteArray> carreranb;
@@ -21,6 +30,7 @@ struct Degrees
     QByteArray datgrados;
     QByteArray datcarn;
     QList<QByteArray> dobles;
+    QList<DegreeFacts> facts;                // per degree, in degree order
     KeyIndex keys{QStringLiteral("degree")}; // degree key -> degree number, also its outlet code
 };
 

@@ -25,7 +25,8 @@ QByteArray sportsCentres(const SourceSet &sources)
 {
     const SourceTable table = sources.table(QStringLiteral("sports-centres.txt"),
                                             {QStringLiteral("region"), QStringLiteral("town"),
-                                             QStringLiteral("centre"), QStringLiteral("studies")});
+                                             QStringLiteral("centre"), QStringLiteral("studies")},
+                                            Translation::None);
     PdfDocument pdf;
     pdf.addLine(latin1("Centros de Enseñanzas Deportivas"), PdfDocument::Style::Title);
     pdf.addLine(kSampleNotice);
@@ -60,7 +61,8 @@ void addWeightings(const SourceSet &sources, Installation &out)
 {
     const SourceTable documents = sources.table(QStringLiteral("weighting-documents.txt"),
                                                 {QStringLiteral("key"), QStringLiteral("file"),
-                                                 QStringLiteral("title"), QStringLiteral("universities")});
+                                                 QStringLiteral("title"), QStringLiteral("universities")},
+                                                Translation::None);
     QStringList keys;
     QMap<QString, PdfDocument> pdfs;
     QMap<QString, QString> paths;
@@ -93,7 +95,8 @@ void addWeightings(const SourceSet &sources, Installation &out)
 
     const SourceTable weightings =
         sources.table(QStringLiteral("weightings.txt"),
-                      QStringList{QStringLiteral("document"), QStringLiteral("subject")} + kBranchFields);
+                      QStringList{QStringLiteral("document"), QStringLiteral("subject")} + kBranchFields,
+                      Translation::None);
     for (const SourceRecord &record : weightings.records) {
         const RecordReader reader(weightings, record);
         const QString key = reader.value(QStringLiteral("document"));

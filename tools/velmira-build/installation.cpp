@@ -3,6 +3,7 @@
 #include "degree_texts.h"
 #include "degrees.h"
 #include "documents.h"
+#include "eso_title_lists.h"
 #include "families.h"
 #include "fixed_line.h"
 #include "interface_texts_source.h"
@@ -42,11 +43,6 @@ const QStringList kPerLanguageFiles = {
     QStringLiteral("fracortas"),  QStringLiteral("fralargas"), QStringLiteral("grados.txt"),
     QStringLiteral("master.txt"),
 };
-
-QByteArray compileTexts(const SourceSet &sources, const QString &file)
-{
-    return textFile(compileInterfaceTexts(sources.table(file, interfaceTextFields())));
-}
 
 // Files in a language directory that translate no source would be ignored
 // silently: refuse them instead.
@@ -89,11 +85,13 @@ namespace {
 Installation compileLanguage(const SourceSet &sources)
 {
     Installation out;
-    out.insert(QStringLiteral("textos"), compileTexts(sources, QStringLiteral("textos.txt")));
+    const QList<QByteArray> interfaceTexts =
+        compileInterfaceTexts(sources.table(QStringLiteral("textos.txt"), interfaceTextFields()));
+    out.insert(QStringLiteral("textos"), textFile(interfaceTexts));
     QHash<QString, int> lineCounts;
     for (const ListLayout &layout : listLayouts()) {
         const QList<QByteArray> lines =
-            compileList(sources.table(layout.source, layoutFields(layout)), layout);
+            compileList(sources.table(layout.source, layoutFields(layout), layout.translation), layout);
         out.insert(layout.output, textFile(lines));
         lineCounts.insert(layout.output, int(lines.size()));
     }
@@ -117,7 +115,8 @@ Installation compileLanguage(const SourceSet &sources)
     out.insert(QStringLiteral("datgrados"), degrees.datgrados);
     out.insert(QStringLiteral("datcarn"), degrees.datcarn);
     out.insert(QStringLiteral("dobles"), textFile(degrees.dobles));
-    out.insert(QStringLiteral("grados.txt"), compileDegreeTexts(sources, degrees));
+    out.insert(QStringLiteral("grados.txt"),
+               compileDegreeTexts(sources, degrees, professions, interfaceTexts));
     out.insert(QStringLiteral("master.txt"), compileMasterText(sources));
     out.insert(compileDocuments(sources));
 
@@ -126,6 +125,7 @@ Installation compileLanguage(const SourceSet &sources)
     out.insert(QStringLiteral("datfps"), higher.datfps);
     out.insert(QStringLiteral("reqfp"), textFile(higher.reqfp));
     out.insert(QStringLiteral("asignafp"), textFile(higher.asignafp));
+    out.insert(QStringLiteral("fps"), textFile(compileEsoTitleLists(sources, higher)));
 
     const MiddleTitles middle = compileMiddleTitles(sources, professions, families);
     out.insert(QStringLiteral("fp2"), textFile(middle.fp2));

@@ -9,9 +9,9 @@ namespace velmira::build {
 QByteArray compileItemGroups(const SourceSet &sources, const ItemCounts &counts)
 {
     using Record = velmira::ItemGroupRecord;
-    const SourceTable table =
-        sources.table(QStringLiteral("item-groups.txt"),
-                      {QStringLiteral("record"), QStringLiteral("group"), QStringLiteral("items")});
+    const SourceTable table = sources.table(
+        QStringLiteral("item-groups.txt"),
+        {QStringLiteral("record"), QStringLiteral("group"), QStringLiteral("items")}, Translation::None);
     const QStringList records = {QStringLiteral("qualities"), QStringLiteral("interests"),
                                  QStringLiteral("questions")};
     const int limits[3] = {counts.qualities, counts.interests, qMin(counts.questions, 255)};

@@ -10,22 +10,6 @@ namespace {
 
 const QString kLine = QStringLiteral("line");
 
-// "1, 3" as "1 3": character k is the digit k when k is listed.
-QByteArray digitSet(const RecordReader &reader, const Column &column)
-{
-    QByteArray out(column.width, ' ');
-    for (const QString &item : reader.list(column.field, column.width)) {
-        bool ok = false;
-        const int digit = item.toInt(&ok);
-        if (!ok || digit < 1 || digit > column.width)
-            throw reader.error(QStringLiteral("field '%1': \"%2\" is not a list number 1-%3")
-                                   .arg(column.field, item)
-                                   .arg(column.width));
-        out[digit - 1] = char('0' + digit);
-    }
-    return out;
-}
-
 QByteArray compileLine(const RecordReader &reader, const QList<Column> &columns)
 {
     FixedLine line;
@@ -35,7 +19,6 @@ QByteArray compileLine(const RecordReader &reader, const QList<Column> &columns)
         case Column::Number:
             line.putNumber(column.column, column.width, reader.number(column.field, column.min, column.max));
             break;
-        case Column::Digits: line.put(column.column, digitSet(reader, column)); break;
         }
     }
     return line.bytes();
@@ -84,23 +67,30 @@ const QList<ListLayout> &listLayouts()
     static const QList<ListLayout> layouts = {
         {QStringLiteral("itineraries.txt"),
          QStringLiteral("itinerar"),
+         Translation::ByKey,
          {{QStringLiteral("text"), 1, 60}},
          true},
-        {QStringLiteral("qualities.txt"), QStringLiteral("cualidad"), {{QStringLiteral("text"), 1, 60}}},
-        {QStringLiteral("interests.txt"), QStringLiteral("interes"), {{QStringLiteral("text"), 1, 60}}},
+        {QStringLiteral("qualities.txt"),
+         QStringLiteral("cualidad"),
+         Translation::ByPosition,
+         {{QStringLiteral("text"), 1, 60}}},
+        {QStringLiteral("interests.txt"),
+         QStringLiteral("interes"),
+         Translation::ByPosition,
+         {{QStringLiteral("text"), 1, 60}}},
         {QStringLiteral("eso-subjects.txt"),
          QStringLiteral("materias"),
+         Translation::ByPosition,
          {{QStringLiteral("group"), 1, 1, C::Number, 0, 9},
           {QStringLiteral("kind"), 2, 1, C::Number, 0, 9},
           {QStringLiteral("name"), 3, 58}}},
         {QStringLiteral("information.txt"),
          QStringLiteral("informa"),
+         Translation::ByKey,
          {{QStringLiteral("code"), 1, 2, C::Number, 1, 99}, {QStringLiteral("text"), 3, 58}}},
-        {QStringLiteral("eso-degree-lists.txt"),
-         QStringLiteral("fps"),
-         {{QStringLiteral("lists"), 1, 7, C::Digits}, {QStringLiteral("text"), 8, 43}}},
         {QStringLiteral("eso-questions.txt"),
          QStringLiteral("cuestion"),
+         Translation::ByPosition,
          {{QStringLiteral("weight"), 1, 1, C::Number, 0, 9},
           {QStringLiteral("scale"), 2, 1, C::Number, 0, 9},
           {QStringLiteral("text"), 3, 48}},
@@ -108,11 +98,19 @@ const QList<ListLayout> &listLayouts()
          255},
         {QStringLiteral("artistic/artes-plasticas.txt"),
          QStringLiteral("artesplas"),
+         Translation::WholeFile,
          {{QStringLiteral("text"), 1, 90}}},
-        {QStringLiteral("artistic/musica.txt"), QStringLiteral("musica"), {{QStringLiteral("text"), 1, 90}}},
-        {QStringLiteral("artistic/danza.txt"), QStringLiteral("danza"), {{QStringLiteral("text"), 1, 90}}},
+        {QStringLiteral("artistic/musica.txt"),
+         QStringLiteral("musica"),
+         Translation::WholeFile,
+         {{QStringLiteral("text"), 1, 90}}},
+        {QStringLiteral("artistic/danza.txt"),
+         QStringLiteral("danza"),
+         Translation::WholeFile,
+         {{QStringLiteral("text"), 1, 90}}},
         {QStringLiteral("artistic/arte-dramatico.txt"),
          QStringLiteral("dramatico"),
+         Translation::WholeFile,
          {{QStringLiteral("text"), 1, 90}}},
     };
     return layouts;

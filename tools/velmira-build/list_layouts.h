@@ -11,7 +11,7 @@ namespace velmira::build {
 
 struct Column
 {
-    enum Kind { Text, Number, Digits };
+    enum Kind { Text, Number };
     QString field;
     int column = 1; // first character, counted from 1
     int width = 0;
@@ -24,6 +24,7 @@ struct ListLayout
 {
     QString source;
     QString output;
+    Translation translation;
     QList<Column> columns;
     bool numbered = false; // a "line" field places each record
     int maxLines = 1100;

@@ -45,8 +45,8 @@ char titleCharacter(const RecordReader &reader, int family, const QList<int> &he
 QList<QByteArray> compileMiddleQuestionnaire(const SourceSet &sources, const MiddleTitles &middle)
 {
     QList<QByteArray> lines;
-    const SourceTable areas =
-        sources.table(QStringLiteral("middle-questionnaire-areas.txt"), {QStringLiteral("text")});
+    const SourceTable areas = sources.table(QStringLiteral("middle-questionnaire-areas.txt"),
+                                            {QStringLiteral("text")}, Translation::ByPosition);
     if (areas.records.size() != kAreas)
         throw SourceError{areas.file, 0, QStringLiteral("there must be exactly %1 areas").arg(kAreas)};
     for (const SourceRecord &record : areas.records)
@@ -59,7 +59,8 @@ QList<QByteArray> compileMiddleQuestionnaire(const SourceSet &sources, const Mid
 
     const SourceTable items = sources.table(
         QStringLiteral("middle-questionnaire.txt"),
-        {kFamily, kTitle, QStringLiteral("area1"), QStringLiteral("area2"), QStringLiteral("text")});
+        {kFamily, kTitle, QStringLiteral("area1"), QStringLiteral("area2"), QStringLiteral("text")},
+        Translation::ByPosition);
     for (const SourceRecord &record : items.records) {
         const RecordReader reader(items, record);
         if (lines.size() == kAreas + kMaxItems)

@@ -43,7 +43,8 @@ Places compilePlaces(const SourceSet &sources, const Regions &regions, const Hig
         sources.table(QStringLiteral("places.txt"),
                       {QStringLiteral("province"), QStringLiteral("locality"), QStringLiteral("centre"),
                        QStringLiteral("telephone"), QStringLiteral("higher"), QStringLiteral("middle"),
-                       QStringLiteral("initial")});
+                       QStringLiteral("initial")},
+                      Translation::None);
     Places out;
     std::array<velmira::PlaceTitleTable, 4> higherRows, middleRows, initialRows;
     for (const SourceRecord &record : table.records) {

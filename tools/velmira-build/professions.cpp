@@ -109,8 +109,8 @@ Professions compileProfessions(const SourceSet &sources)
                              .bytes();
     }
 
-    const SourceTable longs =
-        sources.table(QStringLiteral("long-statements.txt"), {kText, QStringLiteral("activities")});
+    const SourceTable longs = sources.table(QStringLiteral("long-statements.txt"),
+                                            {kText, QStringLiteral("activities")}, Translation::ByPosition);
     for (const SourceRecord &record : longs.records) {
         const RecordReader reader(longs, record);
         if (out.fralargas.size() == 20)

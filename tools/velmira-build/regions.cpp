@@ -19,9 +19,9 @@ struct RegionSource
 
 QList<RegionSource> readRegions(const SourceSet &sources)
 {
-    const SourceTable table =
-        sources.table(QStringLiteral("regions.txt"),
-                      {QStringLiteral("region"), QStringLiteral("name"), QStringLiteral("web")});
+    const SourceTable table = sources.table(
+        QStringLiteral("regions.txt"),
+        {QStringLiteral("region"), QStringLiteral("name"), QStringLiteral("web")}, Translation::None);
     QList<RegionSource> regions;
     for (const SourceRecord &record : table.records) {
         const RecordReader reader(table, record);
@@ -47,7 +47,8 @@ Regions compileRegions(const SourceSet &sources)
     const QList<RegionSource> regions = readRegions(sources);
 
     const SourceTable provinces =
-        sources.table(QStringLiteral("provinces.txt"), {QStringLiteral("region"), QStringLiteral("name")});
+        sources.table(QStringLiteral("provinces.txt"), {QStringLiteral("region"), QStringLiteral("name")},
+                      Translation::None);
     // The provinces of each region, in file order.
     struct Province
     {
@@ -95,7 +96,8 @@ Regions compileRegions(const SourceSet &sources)
 
     const SourceTable universities = sources.table(
         QStringLiteral("universities.txt"),
-        {QStringLiteral("key"), QStringLiteral("region"), QStringLiteral("name"), QStringLiteral("web")});
+        {QStringLiteral("key"), QStringLiteral("region"), QStringLiteral("name"), QStringLiteral("web")},
+        Translation::None);
     for (const SourceRecord &record : universities.records) {
         const RecordReader reader(universities, record);
         const int region = reader.number(QStringLiteral("region"), 1, velmira::kRegionCount);

@@ -11,7 +11,8 @@ namespace velmira::build {
 SettingsFiles compileSettings(const SourceSet &sources)
 {
     const SourceTable table =
-        sources.table(QStringLiteral("settings.txt"), {QStringLiteral("setting"), QStringLiteral("value")});
+        sources.table(QStringLiteral("settings.txt"), {QStringLiteral("setting"), QStringLiteral("value")},
+                      Translation::None);
     QHash<QString, QByteArray> values;
     velmira::SettingsRecord record;
     const QString kValue = QStringLiteral("value");

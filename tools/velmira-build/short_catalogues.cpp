@@ -105,7 +105,8 @@ Certificates compileCertificates(const SourceSet &sources, const Families &famil
 
     const SourceTable table = sources.table(QStringLiteral("certificates.txt"),
                                             {kFamily, kName, QStringLiteral("requirements"),
-                                             QStringLiteral("hours"), QStringLiteral("description")});
+                                             QStringLiteral("hours"), QStringLiteral("description")},
+                                            Translation::ByPosition);
     for (const SourceRecord &record : table.records) {
         const RecordReader reader(table, record);
         if (out.certifica.size() == 1100 || out.certificah.size() == 250)

@@ -21,6 +21,14 @@ struct SourceRecord
     int translationLine = 0;
 };
 
+// How a language directory's file of the same name translates a source.
+enum class Translation {
+    ByKey,      // the first field is a key; several records may share one (a block)
+    ByPosition, // the records have no key
+    WholeFile,  // written line by line as installed: a translation may be longer or shorter
+    None,       // the compiled file is the same in every language
+};
+
 struct SourceTable
 {
     QString file;
@@ -32,12 +40,17 @@ struct SourceTable
 // number of values and text that is not valid UTF-8.
 SourceTable parseSourceTable(const QString &file, const QByteArray &utf8, const QStringList &expectedFields);
 
-// A translation of a source: its "#fields:" header is the source's key field
-// followed by some of its other fields, and each record replaces those fields
-// of the source record with the same key. A source without a key is
-// translated by position: the header starts with "#" and each record with
-// the number of the record it translates. Refuses an unknown key or field.
-void applyTranslation(SourceTable &table, const QString &file, const QByteArray &utf8);
+// Applies a translation of a source, refusing anything that would be
+// ignored (an unknown key or field, a translation of a source that has
+// none). The translation's "#fields:" header says how it is keyed:
+// - the source's own header: a translated copy. For a keyed source each key
+//   it gives replaces every record of that key (so a block of lines may grow
+//   or shrink); a source without keys is replaced record by record, and must
+//   keep its number of records unless it is written as installed.
+// - "key | some fields": those fields of the one record with that key.
+// - "# | some fields" (sources without keys): those fields of the record at
+//   that position, counted from 1.
+void applyTranslation(SourceTable &table, const QString &file, const QByteArray &utf8, Translation how);
 
 // "a, b, c" as a list of trimmed items; an empty value gives an empty list.
 QStringList splitList(const QString &value);

@@ -8,7 +8,7 @@
 
 namespace velmira::build {
 
-SourceTable SourceSet::table(const QString &file, const QStringList &fields) const
+SourceTable SourceSet::table(const QString &file, const QStringList &fields, Translation how) const
 {
     const auto it = files.constFind(file);
     if (it == files.constEnd())
@@ -17,7 +17,7 @@ SourceTable SourceSet::table(const QString &file, const QStringList &fields) con
     if (!language.isEmpty()) {
         const QString translated = language + QLatin1Char('/') + file;
         if (const auto t = files.constFind(translated); t != files.constEnd())
-            applyTranslation(table, translated, t.value());
+            applyTranslation(table, translated, t.value(), how);
     }
     return table;
 }

@@ -17,7 +17,8 @@ struct SourceSet
 
     // Refuses a missing source as well as one that does not fit its header.
     // For a language, its translation (language/file) is applied when there is one.
-    SourceTable table(const QString &file, const QStringList &fields) const;
+    SourceTable table(const QString &file, const QStringList &fields,
+                      Translation how = Translation::ByKey) const;
 };
 
 using Installation = QMap<QString, QByteArray>;
