@@ -8,7 +8,6 @@
 #include "text_file.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace velmira {
 
@@ -40,23 +39,41 @@ int storableLines(const QByteArray &name, const std::vector<QByteArray> &lines, 
     return std::min(static_cast<int>(lines.size()), room);
 }
 
-// Stores as many lines as the table holds in entries 1..n, each shaped by
-// `shape`; returns n.
+enum class Conversion { InUtfMode, Always, Never };
+
+// How a loader stores the text of each line.
+struct LineShape
+{
+    Conversion conversion = Conversion::InUtfMode;
+    bool trimmed = false;
+    int width = 0; // padded to this width when above 0
+};
+
+bool converts(Conversion conversion)
+{
+    return conversion == Conversion::Always || (conversion == Conversion::InUtfMode && utfMode());
+}
+
+// Stores as many lines as the table holds in entries 1..n; returns n.
 int storeLines(const QByteArray &name, const std::vector<QByteArray> &lines, LineTable &table,
-               const std::function<QByteArray(const QByteArray &)> &shape)
+               LineShape shape)
 {
     const int n = storableLines(name, lines, table);
-    for (int i = 1; i <= n; ++i)
-        table.set(i, shape(lines[i - 1]));
+    const bool converted = converts(shape.conversion);
+    const int room = shape.width > 0 ? std::min(shape.width, table.capacity()) : table.capacity();
+    for (int i = 1; i <= n; ++i) {
+        QByteArray line = converted ? latin1ToUtf8(lines[i - 1]) : lines[i - 1];
+        if (shape.trimmed)
+            line = trimTrailingBlanks(line);
+        table.set(i, shape.width > 0 ? padTo(line, shape.width) : line);
+        noteCutLine(name, i, trimTrailingBlanks(lines[i - 1]), room, shape.conversion != Conversion::Never);
+    }
     return n;
 }
 
-QByteArray trimmedLine(const QByteArray &line) { return trimTrailingBlanks(storedLine(line)); }
-
 // Loaders whose missing file is reported with the message and the abort flag,
 // and whose entry 0 is the name.
-void loadNamedLines(const QByteArray &name, LineTable &table, bool keepCount,
-                    const std::function<QByteArray(const QByteArray &)> &shape)
+void loadNamedLines(const QByteArray &name, LineTable &table, bool keepCount, LineShape shape)
 {
     const auto lines = linesOrMissing(name);
     if (!lines)
@@ -71,9 +88,8 @@ void fillPadded(const QByteArray &name, const std::vector<QByteArray> &lines, Li
                 bool alwaysConvert)
 {
     table.set(0, name);
-    table.setCount(storeLines(name, lines, table, [=](const QByteArray &line) {
-        return padTo(alwaysConvert ? latin1ToUtf8(line) : storedLine(line), width);
-    }));
+    table.setCount(storeLines(name, lines, table,
+                              {alwaysConvert ? Conversion::Always : Conversion::InUtfMode, false, width}));
 }
 
 void loadGroups(const QByteArray &name, GroupedTable &groups, int maxLines)
@@ -97,6 +113,7 @@ void loadGroups(const QByteArray &name, GroupedTable &groups, int maxLines)
         }
         ++member;
         groups.set(group, member, padTo(storedLine(lines->at(line - 1)), kWidthA));
+        noteCutLine(name, line, trimTrailingBlanks(lines->at(line - 1)), kWidthA, true);
     }
 }
 
@@ -121,22 +138,19 @@ void LoadArtLines(const QByteArray &name, LineTable &table, int width)
 
 void LoadTrimmedLines(const QByteArray &name, LineTable &table)
 {
-    loadNamedLines(name, table, true, trimmedLine);
+    loadNamedLines(name, table, true, {Conversion::InUtfMode, true});
 }
 
 void LoadInterfaceTexts(const QByteArray &name, LineTable &table)
 {
-    loadNamedLines(name, table, false, trimmedLine);
+    loadNamedLines(name, table, false, {Conversion::InUtfMode, true});
 }
 
-void LoadLongLines(const QByteArray &name, LineTable &table)
-{
-    loadNamedLines(name, table, true, storedLine);
-}
+void LoadLongLines(const QByteArray &name, LineTable &table) { loadNamedLines(name, table, true, {}); }
 
 void LoadPlainLines(const QByteArray &name, LineTable &table)
 {
-    table.setCount(storeLines(name, linesOrFileError(name), table, storedLine));
+    table.setCount(storeLines(name, linesOrFileError(name), table, {}));
 }
 
 void LoadDashedLines(const QByteArray &name, LineTable &table, std::vector<int> &lineNumbers, int width)
@@ -188,9 +202,10 @@ void LoadPlaces(const QByteArray &name, Places &places)
 
 void LoadRegionTexts(const QByteArray &name, LineTable &table)
 {
-    table.setCount(storeLines(name, linesOrFileError(name), table, [](const QByteArray &line) {
-        return trimTrailingBlanks(columns(line, 15, 114));
-    }));
+    std::vector<QByteArray> texts;
+    for (const QByteArray &line : linesOrFileError(name))
+        texts.push_back(columns(line, 15, 114));
+    table.setCount(storeLines(name, texts, table, {Conversion::Never, true}));
 }
 
 int placeListKind(const QByteArray &name)
@@ -306,6 +321,31 @@ void LoadDoubleDegrees(const QByteArray &name, DoubleDegrees &doubles, const Int
         doubles.memberCount[group] = member;
     }
     doubles.groupCount = group;
+}
+
+// A text converted in UTF mode is measured as converted: every accented
+// letter takes two bytes, so that a cut in either encoding is found.
+void noteCutLine(const QByteArray &name, int line, QByteArrayView text, int room, bool convertible)
+{
+    if (!collectingLoadNotes())
+        return;
+    const qsizetype utf8Size = latin1ToUtf8(text).size();
+    if ((convertible ? utf8Size : text.size()) <= room)
+        return;
+    qsizetype kept = 0;
+    for (qsizetype bytes = 0; kept < text.size(); ++kept) {
+        bytes += convertible && static_cast<unsigned char>(text[kept]) >= 0x80 ? 2 : 1;
+        if (bytes > room)
+            break;
+    }
+    const QString needs = convertible
+        ? QStringLiteral("%1 in UTF mode, %2 in Latin-1").arg(utf8Size).arg(text.size())
+        : QString::number(text.size());
+    addLoadNote(
+        name, line,
+        QStringLiteral("cut after %1 bytes, the text needs %2: \"%3|%4\"")
+            .arg(room)
+            .arg(needs, QString::fromLatin1(text.first(kept)), QString::fromLatin1(text.sliced(kept))));
 }
 
 } // namespace velmira

@@ -19,6 +19,11 @@ constexpr int kWidthB = 45;
 constexpr int kWidthD = 60;
 constexpr int kWidthE = 90;
 
+// For the data tool, while load notes are collected: notes a text of a file
+// line (Latin-1, as written) that `room` bytes cannot hold whole, showing
+// where it is cut. A convertible text is measured as UTF mode stores it.
+void noteCutLine(const QByteArray &name, int line, QByteArrayView text, int room, bool convertible);
+
 // Padded lines: converted, padded to the width, cut to the table's capacity.
 // Missing file: message and abort flag.
 void LoadPaddedLines(const QByteArray &name, LineTable &table, int width);

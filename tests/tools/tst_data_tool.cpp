@@ -74,6 +74,16 @@ private slots:
             materiasp.write("Asignatura\n");
         materiasp.close();
         QVERIFY(append(dir + QStringLiteral("/dobles"), "  0x12abc TAG\n"));
+        // "otros" keeps 45 bytes a line: 44 Latin-1 letters, two of them
+        // accented, are cut in UTF mode only.
+        QFile otros(dir + QStringLiteral("/otros"));
+        QVERIFY(otros.open(QIODevice::ReadOnly));
+        const int otrosLines = int(otros.readAll().count('\n'));
+        otros.close();
+        QVERIFY(append(otros.fileName(),
+                       "Ense\xf1"
+                       "anzas de Formaci\xf3"
+                       "n Profesional y Empleo\n"));
 
         const QStringList problems = described(checkInstallation(dir));
         const auto has = [&problems](const QString &start) {
@@ -85,6 +95,11 @@ private slots:
         QVERIFY2(has(QStringLiteral("materiasp:101: 105 lines, the table holds 100")),
                  qPrintable(problems.join('\n')));
         QVERIFY2(has(QStringLiteral("dobles:")), qPrintable(problems.join('\n')));
+        const QString cut =
+            QStringLiteral("otros:%1: cut after 45 bytes, the text needs 46 in UTF mode, 44 in "
+                           "Latin-1: \"Enseñanzas de Formación Profesional y Emple|o\"")
+                .arg(otrosLines + 1);
+        QVERIFY2(problems.contains(cut), qPrintable(problems.join('\n')));
         // Each problem once, although four languages were loaded.
         QCOMPARE(QStringList(problems).removeDuplicates(), 0);
     }

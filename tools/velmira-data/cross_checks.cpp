@@ -1,6 +1,7 @@
 #include "cross_checks.h"
 
 #include "data/content_tables.h"
+#include "data/loaders.h"
 #include "data/interface_texts.h"
 #include "data/map_geometry.h"
 #include "data/text_bytes.h"
@@ -226,12 +227,9 @@ void checkInterfaceTextFile(const QByteArray &name)
     const auto lines = readTextLines(name);
     if (!lines)
         return;
-    for (int k = 1; k <= static_cast<int>(lines->size()); ++k) {
-        const int capacity = textSlotCapacity(k);
-        const int length = static_cast<int>(trimTrailingBlanks(lines->at(k - 1)).size());
-        if (capacity > 0 && length > capacity)
-            addLoadNote(name, k, QStringLiteral("%1 bytes, its slot holds %2").arg(length).arg(capacity));
-    }
+    for (int k = 1; k <= static_cast<int>(lines->size()); ++k)
+        if (const int capacity = textSlotCapacity(k); capacity > 0)
+            noteCutLine(name, k, trimTrailingBlanks(lines->at(k - 1)), capacity, true);
 }
 
 } // namespace velmira

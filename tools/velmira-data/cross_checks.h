@@ -14,7 +14,7 @@ namespace velmira {
 // go to the load-note collection.
 void crossCheckLoadedTables();
 
-// Interface text lines longer than their slots, read from the file as stored.
+// Interface text lines longer than their slots in either encoding.
 void checkInterfaceTextFile(const QByteArray &name);
 
 } // namespace velmira

@@ -3,6 +3,7 @@
 #include "cross_checks.h"
 
 #include "data/content_tables.h"
+#include "data/encoding.h"
 #include "data/interface_texts.h"
 #include "data/language.h"
 #include "data/loaders.h"
@@ -38,6 +39,7 @@ public:
         setMessageHandler(m_previousHandler);
         QDir::setCurrent(m_previousDirectory);
         setLanguage(Castilian);
+        setUtfMode(m_utfMode);
         clearStartupAbort();
     }
     bool entered() const { return m_entered; }
@@ -45,6 +47,7 @@ public:
 private:
     QString m_previousDirectory;
     MessageHandler m_previousHandler;
+    bool m_utfMode = utfMode();
     bool m_entered = false;
 };
 
@@ -101,8 +104,12 @@ std::vector<LoadNote> checkInstallation(const QString &directory)
             addLoadNote("clave12", 0, QStringLiteral("missing, or shorter than its 86 bytes"));
         if (QImage picture; !picture.load(QStringLiteral("chica.bmp")))
             addLoadNote("chica.bmp", 0, QStringLiteral("missing or not a picture"));
-        for (unsigned char value : {Castilian, CatalanValencian, Galician, Basque})
-            checkLanguage(value);
+        // Every text as a Latin-1 display and a UTF-8 display would hold it.
+        for (bool utf : {false, true}) {
+            setUtfMode(utf);
+            for (unsigned char value : {Castilian, CatalanValencian, Galician, Basque})
+                checkLanguage(value);
+        }
     }
     std::vector<LoadNote> unique;
     for (const LoadNote &note : found)
