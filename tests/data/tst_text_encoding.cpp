@@ -8,6 +8,7 @@
 #include "data/language.h"
 #include "data/loaders.h"
 #include "data/messages.h"
+#include "data/spanish_order.h"
 #include "data/text_bytes.h"
 
 #include <QtTest>
@@ -34,6 +35,7 @@ private slots:
     void parseFieldNumber_data();
     void parseFieldNumber();
     void textHelpers();
+    void spanishAlphabeticalOrder();
 
     void languageDirectories();
     void perLanguageNames();
@@ -400,6 +402,32 @@ void TestTextEncoding::interfaceTextsMissingFile()
     QCOMPARE(interfaceTextTable().at(0), QByteArray());
     for (int line = 1; line <= kHighestTextSlot; ++line)
         QVERIFY(interfaceText(line).isEmpty());
+}
+
+void TestTextEncoding::spanishAlphabeticalOrder()
+{
+    // Latin-1 names as a Spanish dictionary sorts them.
+    QList<QByteArray> names = {"Ingenier\xeda Qu\xedmica",
+                               "Odontolog\xeda",
+                               "\xd3ptica y Optometr\xeda",
+                               "Ingenier\xeda de Minas",
+                               "Ciencias del Mar",
+                               "Ciencia Pol\xedtica",
+                               "Ingenier\xeda",
+                               "Espa\xf1ol",
+                               "Espanto",
+                               "Esparto",
+                               "derecho",
+                               "Econom\xeda"};
+    std::sort(names.begin(), names.end(),
+              [](const QByteArray &a, const QByteArray &b) { return spanishLess(a, b); });
+    QCOMPARE(names,
+             (QList<QByteArray>{"Ciencia Pol\xedtica", "Ciencias del Mar", "derecho", "Econom\xeda",
+                                "Espanto", "Espa\xf1ol", "Esparto", "Ingenier\xeda", "Ingenier\xeda de Minas",
+                                "Ingenier\xeda Qu\xedmica", "Odontolog\xeda", "\xd3ptica y Optometr\xeda"}));
+    // Names that differ only in an accent or in case keep a fixed order.
+    QVERIFY(spanishLess("Polo", "Pol\xf3") != spanishLess("Pol\xf3", "Polo"));
+    QVERIFY(!spanishLess("Mar", "Mar"));
 }
 
 QTEST_GUILESS_MAIN(TestTextEncoding)

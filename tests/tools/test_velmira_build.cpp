@@ -46,7 +46,7 @@ SourceSet catalogueSources()
         QStringLiteral("degrees.txt"),
         "#fields: key | name | branch | years | group | itineraries | professions | family | subjects\n"
         "medicina | Medicina | 3 | 6 | salud | 4, 5 | medico | 0 | bio, qui\n"
-        "magisterio | Maestro en Educación Primaria | 4 | 4 | ~ | 9 | maestro | A | *\n");
+        "magisterio | Psicopedagogía | 4 | 4 | ~ | 9 | maestro | A | *\n");
     set.files.insert(QStringLiteral("degree-centres.txt"),
                      "#fields: degree | university | mark\n"
                      "medicina | usal | 11,9\nmedicina | ucm | 12,1\nmagisterio | usal | -\n");
@@ -113,7 +113,10 @@ private slots:
     void degreeRowsDeriveNumbersFromKeys()
     {
         const Degrees degrees = compileSampleDegrees(catalogueSources());
-        QCOMPARE(degrees.carreran, (QList<QByteArray>{"Medicina", "Maestro en Educaci\xf3n Primaria"}));
+        QCOMPARE(degrees.carreran,
+                 (QList<QByteArray>{"Medicina",
+                                    "Psicopedagog\xed"
+                                    "a"}));
         velmira::DegreeRows rows;
         rows.fillFrom(degrees.datgrados.constData());
         QCOMPARE(degrees.datgrados.size(), 16800);
@@ -126,6 +129,26 @@ private slots:
         QCOMPARE(rows.at(2, velmira::DegreeField::OutletCode), 2);
         QCOMPARE(rows.at(1, velmira::DegreeField::FirstSubject + 1), 2);
         QCOMPARE(rows.at(2, velmira::DegreeField::FirstSubject), 50);
+    }
+
+    void degreeNumbersFollowTheCastilianAlphabetInEveryLanguage()
+    {
+        SourceSet set = catalogueSources();
+        set.files[QStringLiteral("degrees.txt")].replace("magisterio | Psicopedagog\xc3\xad"
+                                                         "a",
+                                                         "magisterio | Maestro en Educaci\xc3\xb3n Primaria");
+        set.files.insert(QStringLiteral("euskera/degrees.txt"),
+                         "#fields: key | name\nmagisterio | Lehen Hezkuntzako Irakaslea\n");
+        for (const QString language : {"", "euskera"}) {
+            set.language = language;
+            const Degrees degrees = compileSampleDegrees(set);
+            QCOMPARE(degrees.carreran.first(),
+                     language.isEmpty() ? QByteArray("Maestro en Educaci\xf3n Primaria")
+                                        : QByteArray("Lehen Hezkuntzako Irakaslea"));
+            // Medicine, now degree 2, keeps its two centres and its outlet code.
+            QCOMPARE(static_cast<unsigned char>(degrees.datcarn[101]), 2);
+            QCOMPARE(intAt(degrees.datgrados, (14 + velmira::DegreeField::OutletCode) * 4), 2);
+        }
     }
 
     void centresAndMarksFillTheirBlocks()

@@ -74,6 +74,13 @@ private slots:
             materiasp.write("Asignatura\n");
         materiasp.close();
         QVERIFY(append(dir + QStringLiteral("/dobles"), "  0x12abc TAG\n"));
+        // The first two Castilian degrees swapped: the table is no longer alphabetical.
+        QFile carreran(dir + QStringLiteral("/carreran"));
+        QVERIFY(carreran.open(QIODevice::ReadWrite));
+        QList<QByteArray> degrees = carreran.readAll().split('\n');
+        std::swap(degrees[0], degrees[1]);
+        QVERIFY(carreran.seek(0) && carreran.write(degrees.join('\n')) > 0);
+        carreran.close();
         // "otros" keeps 45 bytes a line: 44 Latin-1 letters, two of them
         // accented, are cut in UTF mode only.
         QFile otros(dir + QStringLiteral("/otros"));
@@ -100,6 +107,11 @@ private slots:
                            "Latin-1: \"Enseñanzas de Formación Profesional y Emple|o\"")
                 .arg(otrosLines + 1);
         QVERIFY2(problems.contains(cut), qPrintable(problems.join('\n')));
+        QVERIFY2(
+            problems.contains(QStringLiteral("carreran:2: \"%1\" comes before \"%2\" in alphabetical order")
+                                  .arg(QString::fromLatin1(degrees[1].trimmed()),
+                                       QString::fromLatin1(degrees[0].trimmed()))),
+            qPrintable(problems.join('\n')));
         // Each problem once, although four languages were loaded.
         QCOMPARE(QStringList(problems).removeDuplicates(), 0);
     }

@@ -42,7 +42,7 @@ SourceSet degreeSources()
         QStringLiteral("degrees.txt"),
         "#fields: key | name | branch | years | group | itineraries | professions | family | subjects\n"
         "medicina | Medicina | 4 | 6 | salud | 4 | medico | 0 | bio\n"
-        "farmacia | Farmacia | 4 | 5 | salud | 4 | ~ | 0 | bio\n");
+        "farmacia | Odontología | 4 | 5 | salud | 4 | ~ | 0 | bio\n");
     set.files.insert(QStringLiteral("degree-centres.txt"),
                      "#fields: degree | university | mark\nmedicina | usal | 11,9\nfarmacia | ucm | 10,1\n");
     set.files.insert(QStringLiteral("double-degrees.txt"),
@@ -170,7 +170,9 @@ private slots:
                             "Rama: Salud.\n6 cursos, 360 cr\xe9"
                             "ditos.\nEn un centro.\n\nSalidas:\n* M\xe9"
                             "dico\n"
-                            "<<  2 Farmacia\nFarmacia\n========\nEl medicamento.\n\n"
+                            "<<  2 Odontolog\xed"
+                            "a\nOdontolog\xed"
+                            "a\n===========\nEl medicamento.\n\n"
                             "Rama: Salud.\n5 cursos, 300 cr\xe9"
                             "ditos.\nEn un centro.\n<<\n"));
     }
@@ -183,7 +185,7 @@ private slots:
         };
         set.files[QStringLiteral("degree-texts.txt")] = "#fields: degree | text\nmedicina | La salud.\n";
         QCOMPARE(refusal(compile),
-                 QStringLiteral("content/degree-texts.txt: degree 2 (Farmacia) has no text"));
+                 QStringLiteral("content/degree-texts.txt: degree 2 (Odontología) has no text"));
         set.files[QStringLiteral("degree-texts.txt")] =
             "#fields: degree | text\nmedicina | a << b\nfarmacia | x\n";
         QCOMPARE(refusal(compile),

@@ -4,8 +4,12 @@
 #include "record_reader.h"
 
 #include "data/record_files.h"
+#include "data/spanish_order.h"
 
+#include <QHash>
 #include <QMap>
+
+#include <algorithm>
 
 namespace velmira::build {
 namespace {
@@ -52,14 +56,38 @@ int markInTenths(const RecordReader &reader)
     return tenths;
 }
 
+const QStringList kDegreeFields = {kKey,
+                                   kName,
+                                   QStringLiteral("branch"),
+                                   QStringLiteral("years"),
+                                   QStringLiteral("group"),
+                                   QStringLiteral("itineraries"),
+                                   QStringLiteral("professions"),
+                                   QStringLiteral("family"),
+                                   QStringLiteral("subjects")};
+
+// The degrees in the Spanish alphabetical order of their Castilian names, in
+// every language: the catalogue's alphabetical arrangement shows the table
+// in its own order, and degree numbers are the same in every language.
+SourceTable alphabeticalDegrees(const SourceSet &sources)
+{
+    SourceSet castilian = sources;
+    castilian.language.clear();
+    QHash<QString, QByteArray> names;
+    for (const SourceRecord &record : castilian.table(QStringLiteral("degrees.txt"), kDegreeFields).records)
+        names.insert(record.values[0], record.values[1].toLatin1());
+    SourceTable table = sources.table(QStringLiteral("degrees.txt"), kDegreeFields);
+    std::stable_sort(table.records.begin(), table.records.end(),
+                     [&](const SourceRecord &a, const SourceRecord &b) {
+                         return velmira::spanishLess(names.value(a.values[0]), names.value(b.values[0]));
+                     });
+    return table;
+}
+
 void compileDegreeRows(const SourceSet &sources, const Professions &professions, const Families &families,
                        const KeyIndex &groups, const KeyIndex &subjects, KeyIndex &degrees, Degrees &out)
 {
-    const SourceTable table =
-        sources.table(QStringLiteral("degrees.txt"),
-                      {kKey, kName, QStringLiteral("branch"), QStringLiteral("years"),
-                       QStringLiteral("group"), QStringLiteral("itineraries"), QStringLiteral("professions"),
-                       QStringLiteral("family"), QStringLiteral("subjects")});
+    const SourceTable table = alphabeticalDegrees(sources);
     velmira::DegreeRows rows;
     for (const SourceRecord &record : table.records) {
         const RecordReader reader(table, record);

@@ -1,7 +1,8 @@
 #pragma once
 // The university degree catalogue: "carreranb", "materiasp", "carreran",
-// "datgrados", "datcarn" and "dobles". Degree numbers are the order of the
-// degrees; a degree's outlet code is its number, so codes are unique.
+// "datgrados", "datcarn" and "dobles". Degree numbers follow the Spanish
+// alphabetical order of the Castilian names; a degree's outlet code is its
+// number, so codes are unique.
 
 #include "families.h"
 #include "key_index.h"

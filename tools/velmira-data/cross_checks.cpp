@@ -4,6 +4,7 @@
 #include "data/loaders.h"
 #include "data/interface_texts.h"
 #include "data/map_geometry.h"
+#include "data/spanish_order.h"
 #include "data/text_bytes.h"
 #include "data/text_file.h"
 #include "eso/eso_data.h"
@@ -220,6 +221,19 @@ void crossCheckLoadedTables()
     checkProfessions(p);
     checkDoubleDegrees(t);
     checkProvinces(t);
+}
+
+void checkAlphabeticalDegrees()
+{
+    // Compared as Latin-1 names, whichever encoding the table holds.
+    const LineTable &degrees = content().carreran;
+    const auto name = [&](int i) { return displayText(trimTrailingBlanks(degrees.at(i))); };
+    for (int i = 2; i <= degrees.count(); ++i) {
+        if (spanishLess(name(i).toLatin1(), name(i - 1).toLatin1()))
+            addLoadNote(
+                "carreran", i,
+                QStringLiteral("\"%1\" comes before \"%2\" in alphabetical order").arg(name(i), name(i - 1)));
+    }
 }
 
 void checkInterfaceTextFile(const QByteArray &name)

@@ -14,6 +14,10 @@ namespace velmira {
 // go to the load-note collection.
 void crossCheckLoadedTables();
 
+// The Castilian degree table, which the alphabetical arrangement shows as it
+// stands: each degree must follow the one before it in Spanish order.
+void checkAlphabeticalDegrees();
+
 // Interface text lines longer than their slots in either encoding.
 void checkInterfaceTextFile(const QByteArray &name);
 

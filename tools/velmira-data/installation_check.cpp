@@ -82,6 +82,8 @@ void checkLanguage(unsigned char value)
     checkArtisticStudies();
     checkInterfaceTextFile(localName("textos"));
     crossCheckLoadedTables();
+    if (value == Castilian)
+        checkAlphabeticalDegrees();
 }
 
 bool sameNote(const LoadNote &a, const LoadNote &b)
