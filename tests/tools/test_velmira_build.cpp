@@ -34,9 +34,9 @@ SourceSet catalogueSources()
     set.files.insert(QStringLiteral("long-statements.txt"),
                      "#fields: text | activities\nAyudar a los demás | SANI, EDUC\n");
     set.files.insert(QStringLiteral("professions.txt"),
-                     "#fields: key | activity1 | activity2 | name | statements\n"
-                     "medico | SANI | ~ | Médico | cuidar\n"
-                     "maestro | EDUC | ~ | Maestro | ensenar, cuidar\n");
+                     "#fields: key | activity1 | activity2 | name | statements | levels\n"
+                     "medico | SANI | ~ | Médico | cuidar | degree\n"
+                     "maestro | EDUC | ~ | Maestro | ensenar, cuidar | degree, higher\n");
     set.files.insert(QStringLiteral("families.txt"), "#fields: code | name\n0 | Sanidad\nA | Educación\n");
     set.files.insert(QStringLiteral("degree-groups.txt"),
                      "#fields: key | name\nsalud | Ciencias de la Salud\n");
@@ -180,6 +180,22 @@ private slots:
         QCOMPARE(professions.profesio[1], QByteArray("EDUC      Maestro") + QByteArray(33, ' ') + "  2  1");
         QCOMPARE(professions.fracortas[0], QByteArray("SANI      Me gusta cuidar a otras personas"));
         QCOMPARE(professions.fralargas[0].mid(115), QByteArray("SANI EDUC"));
+    }
+
+    void studiesNameOnlyProfessionsOfTheirLevel()
+    {
+        SourceSet set = catalogueSources();
+        set.files[QStringLiteral("professions.txt")].replace("cuidar | degree\n",
+                                                             "cuidar | higher, middle\n");
+        QCOMPARE(refusal([&] { compileSampleDegrees(set); }),
+                 QStringLiteral(
+                     "content/degrees.txt:2: field 'professions': profession 'medico' is not one that a "
+                     "degree leads to (see its levels)"));
+        set.files[QStringLiteral("professions.txt")].replace("higher, middle", "bachelor");
+        QCOMPARE(
+            refusal([&] { compileProfessions(set); }),
+            QStringLiteral(
+                "content/professions.txt:2: field 'levels': \"bachelor\" is not degree, higher or middle"));
     }
 
     void listLayoutsPlaceColumns()

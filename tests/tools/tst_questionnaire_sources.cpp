@@ -30,10 +30,11 @@ SourceSet professionSources(int professionCount, const QByteArray &longStatement
     set.files.insert(QStringLiteral("short-statements.txt"), shorts);
     set.files.insert(QStringLiteral("long-statements.txt"), "#fields: text | activities\n" + longStatements);
     // Profession p has activity A((p-1) % 6 + 1) and the statements 2p-1 and 2p.
-    QByteArray professions = "#fields: key | activity1 | activity2 | name | statements\n";
+    QByteArray professions = "#fields: key | activity1 | activity2 | name | statements | levels\n";
     for (int p = 1; p <= professionCount; ++p)
         professions += "p" + QByteArray::number(p) + " | A" + QByteArray::number((p - 1) % 6 + 1)
-            + " | ~ | Oficio | s" + QByteArray::number(2 * p - 1) + ", s" + QByteArray::number(2 * p) + "\n";
+            + " | ~ | Oficio | s" + QByteArray::number(2 * p - 1) + ", s" + QByteArray::number(2 * p)
+            + " | ~\n";
     set.files.insert(QStringLiteral("professions.txt"), professions);
     return set;
 }
@@ -46,7 +47,7 @@ SourceSet middleSources(const QByteArray &items)
     set.files.insert(QStringLiteral("short-statements.txt"), "#fields: key | activity1 | activity2 | text\n");
     set.files.insert(QStringLiteral("long-statements.txt"), "#fields: text | activities\n");
     set.files.insert(QStringLiteral("professions.txt"),
-                     "#fields: key | activity1 | activity2 | name | statements\n");
+                     "#fields: key | activity1 | activity2 | name | statements | levels\n");
     QByteArray titles = "#fields: key | name | family | professions\n"
                         "sanidad | -Sanidad | 0 | ~\n";
     for (int t = 1; t <= 10; ++t)
@@ -99,9 +100,9 @@ private slots:
     {
         SourceSet set = professionSources(2, "Uno | A1\n");
         set.files[QStringLiteral("professions.txt")] =
-            "#fields: key | activity1 | activity2 | name | statements\n"
-            "p1 | A2 | A1 | Oficio | s1, s2\n"
-            "p2 | A2 | ~  | Oficio | s3\n";
+            "#fields: key | activity1 | activity2 | name | statements | levels\n"
+            "p1 | A2 | A1 | Oficio | s1, s2 | ~\n"
+            "p2 | A2 | ~  | Oficio | s3 | ~\n";
         QCOMPARE(mostReachedStatements(compileProfessions(set)), 2);
     }
 

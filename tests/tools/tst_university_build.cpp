@@ -31,9 +31,9 @@ SourceSet degreeSources()
     set.files.insert(QStringLiteral("short-statements.txt"),
                      "#fields: key | activity1 | activity2 | text\ncuidar | SANI | ~ | Me gusta cuidar\n");
     set.files.insert(QStringLiteral("long-statements.txt"), "#fields: text | activities\nAyudar | SANI\n");
-    set.files.insert(
-        QStringLiteral("professions.txt"),
-        "#fields: key | activity1 | activity2 | name | statements\nmedico | SANI | ~ | Médico | cuidar\n");
+    set.files.insert(QStringLiteral("professions.txt"),
+                     "#fields: key | activity1 | activity2 | name | statements | levels\n"
+                     "medico | SANI | ~ | Médico | cuidar | degree\n");
     set.files.insert(QStringLiteral("families.txt"), "#fields: code | name\n0 | Sanidad\n");
     set.files.insert(QStringLiteral("degree-groups.txt"),
                      "#fields: key | name\nsalud | Ciencias de la Salud\n");

@@ -116,7 +116,8 @@ void compileDegreeRows(const SourceSet &sources, const Professions &professions,
         }
         k = FirstProfession;
         for (const QString &key : reader.list(QStringLiteral("professions"), 4)) {
-            facts.professions << professions.professions.find(key, reader, QStringLiteral("professions"));
+            facts.professions << professionOfLevel(professions, key, DegreeLevel, reader,
+                                                   QStringLiteral("professions"));
             rows.set(degree, k++, facts.professions.last());
         }
         rows.set(degree, Family, familyNumber(families, reader, QStringLiteral("family")));

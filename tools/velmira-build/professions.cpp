@@ -41,6 +41,26 @@ QSet<QByteArray> codesAt(const QByteArray &line, std::initializer_list<int> colu
     return codes;
 }
 
+const QList<std::pair<QString, StudyLevel>> kLevelNames = {
+    {QStringLiteral("degree"), DegreeLevel},
+    {QStringLiteral("higher"), HigherGradeLevel},
+    {QStringLiteral("middle"), MiddleGradeLevel},
+};
+
+unsigned levelMask(const RecordReader &reader)
+{
+    unsigned mask = 0;
+    for (const QString &name : reader.list(QStringLiteral("levels"), 3)) {
+        const auto level = std::find_if(kLevelNames.begin(), kLevelNames.end(),
+                                        [&](const auto &known) { return known.first == name; });
+        if (level == kLevelNames.end())
+            throw reader.error(
+                QStringLiteral("field 'levels': \"%1\" is not degree, higher or middle").arg(name));
+        mask |= level->second;
+    }
+    return mask;
+}
+
 int numberAt(const QByteArray &line, int column) { return line.mid(column - 1, 3).trimmed().toInt(); }
 
 } // namespace
@@ -128,14 +148,15 @@ Professions compileProfessions(const SourceSet &sources)
         out.fralargas << line.bytes();
     }
 
-    const SourceTable professions =
-        sources.table(QStringLiteral("professions.txt"),
-                      {kKey, kActivity1, kActivity2, kName, QStringLiteral("statements")});
+    const SourceTable professions = sources.table(
+        QStringLiteral("professions.txt"),
+        {kKey, kActivity1, kActivity2, kName, QStringLiteral("statements"), QStringLiteral("levels")});
     for (const SourceRecord &record : professions.records) {
         const RecordReader reader(professions, record);
         if (out.profesio.size() == 249)
             throw reader.error(QStringLiteral("more than 249 professions"));
         out.professions.add(reader.value(kKey), int(out.profesio.size()) + 1, reader);
+        out.levels << levelMask(reader);
         FixedLine line;
         line.put(1, activityCode(reader, kActivity1, codes, false))
             .put(6, activityCode(reader, kActivity2, codes, true))
@@ -154,6 +175,21 @@ Professions compileProfessions(const SourceSet &sources)
                               .arg(most)
                               .arg(kMostDealtStatements)};
     return out;
+}
+
+int professionOfLevel(const Professions &professions, const QString &key, StudyLevel level,
+                      const RecordReader &reader, const QString &field)
+{
+    const int line = professions.professions.find(key, reader, field);
+    if (!(professions.levels.value(line - 1) & level)) {
+        const QString study = level == DegreeLevel ? QStringLiteral("a degree")
+            : level == HigherGradeLevel            ? QStringLiteral("a higher-grade title")
+                                                   : QStringLiteral("a middle-grade title");
+        throw reader.error(
+            QStringLiteral("field '%1': profession '%2' is not one that %3 leads to (see its levels)")
+                .arg(field, key, study));
+    }
+    return line;
 }
 
 } // namespace velmira::build

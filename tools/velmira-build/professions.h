@@ -10,6 +10,9 @@
 
 namespace velmira::build {
 
+// The levels of study that may name a profession, as a mask.
+enum StudyLevel : unsigned { DegreeLevel = 1, HigherGradeLevel = 2, MiddleGradeLevel = 4 };
+
 struct Professions
 {
     QList<QByteArray> activida;
@@ -17,7 +20,13 @@ struct Professions
     QList<QByteArray> fralargas;
     QList<QByteArray> profesio;
     KeyIndex professions{QStringLiteral("profession")}; // key -> "profesio" line
+    QList<unsigned> levels;                             // per "profesio" line, a StudyLevel mask
 };
+
+// The "profesio" line of the profession named by `key` in `field`; refuses a
+// profession that a study of `level` does not lead to.
+int professionOfLevel(const Professions &professions, const QString &key, StudyLevel level,
+                      const RecordReader &reader, const QString &field);
 
 // Refuses professions that would deal more short statements than the
 // questionnaire's pages hold (see mostReachedStatements).

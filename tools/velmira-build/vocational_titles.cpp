@@ -50,11 +50,11 @@ void appendJobOrModule(MemberBlocks &blocks, int line, int firstModule, const Re
             QStringLiteral("field 'kind' must be \"job\" or \"subject\", not \"%1\"").arg(kind));
 }
 
-void setProfessions(IntRows &rows, int row, int first, int count, const RecordReader &reader,
-                    const Professions &professions)
+void setProfessions(IntRows &rows, int row, int first, int count, StudyLevel level,
+                    const RecordReader &reader, const Professions &professions)
 {
     for (const QString &key : reader.list(kProfessions, count))
-        rows.set(row, first++, professions.professions.find(key, reader, kProfessions));
+        rows.set(row, first++, professionOfLevel(professions, key, level, reader, kProfessions));
 }
 
 QList<QByteArray> compileRequirements(const SourceSet &sources, KeyIndex &index)
@@ -107,7 +107,7 @@ HigherTitles compileHigherTitles(const SourceSet &sources, const Professions &pr
         k = 4;
         for (const QString &key : reader.list(QStringLiteral("requirements"), 13))
             rows.set(line, k++, requirements.find(key, reader, QStringLiteral("requirements")));
-        setProfessions(rows, line, 17, 6, reader, professions);
+        setProfessions(rows, line, 17, 6, HigherGradeLevel, reader, professions);
         rows.set(line, 23, family);
     }
     out.datfps = rows.toBytes();
@@ -141,7 +141,7 @@ MiddleTitles compileMiddleTitles(const SourceSet &sources, const Professions &pr
         indexLine(reader, line, family, out.titles, out.headings);
         out.fp2 << reader.text(kName, 60);
         modules.addBlock(out.fp2.last());
-        setProfessions(rows, line, 0, 3, reader, professions);
+        setProfessions(rows, line, 0, 3, MiddleGradeLevel, reader, professions);
         rows.set(line, 3, family);
     }
     // The explorer closes the last family with the line number "fp2 count + 1"
