@@ -1,5 +1,6 @@
 #include "messages.h"
 
+#include "file_access.h"
 #include "load_notes.h"
 #include "text_bytes.h"
 
@@ -38,7 +39,7 @@ QString missingFileMessage(const QByteArray &name)
 void reportMissingFile(const QByteArray &name)
 {
     showMessage(missingFileMessage(name));
-    addLoadNote(name, 0, QStringLiteral("missing file"));
+    addLoadNote(name, 0, unreadableFileNote(name));
     setStartupAbort();
 }
 

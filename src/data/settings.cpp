@@ -1,6 +1,7 @@
 #include "settings.h"
 
 #include "encoding.h"
+#include "file_access.h"
 #include "language.h"
 #include "load_notes.h"
 #include "messages.h"
@@ -46,7 +47,7 @@ QByteArray ReadFontSettings(const QByteArray &name)
     const auto lines = readTextLines(name);
     if (!lines) {
         showMessage(missingFileMessage(name));
-        addLoadNote(name, 0, QStringLiteral("missing file"));
+        addLoadNote(name, 0, unreadableFileNote(name));
         return g_fontName;
     }
     const QByteArray first = lines->size() > 0 ? trimTrailingBlanks(lines->at(0)) : QByteArray();

@@ -184,6 +184,32 @@ int detailsGroupAt(const EsoResultList &list, int line)
     return list.rankedGroups[line - kFirstRankedLine];
 }
 
+ItineraryStudies itineraryStudies(int group, const ContentTables &tables)
+{
+    // Groups 11 and 12 have no vocational-title section, group 13 no degree section.
+    ItineraryStudies studies;
+    studies.listsTitles = group != 11 && group != 12;
+    studies.listsDegrees = group != 13;
+    if (studies.listsTitles) {
+        for (int i = 1; i <= tables.fp.count(); ++i) {
+            for (int k = 0; k <= 3; ++k) {
+                if (tables.datfps.at(i, k) == group) {
+                    studies.titles.push_back(i);
+                    break;
+                }
+            }
+        }
+    }
+    if (studies.listsDegrees) {
+        for (int i = 1; i <= tables.carreran.count(); ++i) {
+            if (tables.datgrados.at(i, DegreeField::FirstItinerary) == group
+                || tables.datgrados.at(i, DegreeField::SecondItinerary) == group)
+                studies.degrees.push_back(i);
+        }
+    }
+    return studies;
+}
+
 std::vector<QByteArray> itineraryDetails(int group, const EsoData &data, const ContentTables &tables)
 {
     std::vector<QByteArray> lines;
@@ -191,28 +217,19 @@ std::vector<QByteArray> itineraryDetails(int group, const EsoData &data, const C
         lines.push_back(trimTrailingBlanks(line.left(kResultLineCapacity)));
     };
     add("   " + data.itinerarLine(group));
-    // Groups 11 and 12 have no vocational-title section, group 13 no degree
-    // section; group 11 closes with the note on artistic studies.
-    if (group != 11 && group != 12) {
+    const ItineraryStudies studies = itineraryStudies(group, tables);
+    if (studies.listsTitles) {
         add(QByteArray());
         add("- " + interfaceText(80));
-        for (int i = 1; i <= tables.fp.count(); ++i) {
-            for (int k = 0; k <= 3; ++k) {
-                if (tables.datfps.at(i, k) == group) {
-                    add(tables.fp.at(i));
-                    break;
-                }
-            }
-        }
+        for (int title : studies.titles)
+            add(tables.fp.at(title));
     }
-    if (group != 13) {
+    if (studies.listsDegrees) {
         add(QByteArray());
         add("- " + interfaceText(84) + " " + interfaceText(46));
-        for (int i = 1; i <= tables.carreran.count(); ++i) {
-            if (tables.datgrados.at(i, DegreeField::FirstItinerary) == group
-                || tables.datgrados.at(i, DegreeField::SecondItinerary) == group)
-                add(tables.carreran.at(i));
-        }
+        for (int degree : studies.degrees)
+            add(tables.carreran.at(degree));
+        // Group 11 closes with the note on artistic studies.
         if (group == 11) {
             add(interfaceText(386));
             add(QByteArray());

@@ -116,6 +116,58 @@ private slots:
         QCOMPARE(QStringList(problems).removeDuplicates(), 0);
     }
 
+    void reportsAnItineraryGroupWithEmptyDetails()
+    {
+        const QString dir = fresh();
+        // No higher-grade title left in ESO group 13, which lists no degrees.
+        QFile titleRows(dir + QStringLiteral("/datfps"));
+        QVERIFY(titleRows.open(QIODevice::ReadWrite));
+        QByteArray rows = titleRows.readAll();
+        for (int row = 0; row < 200; ++row)
+            for (int k = 0; k < 4; ++k)
+                if (rows[(row * 25 + k) * 4] == 13)
+                    rows[(row * 25 + k) * 4] = 0;
+        QVERIFY(titleRows.seek(0) && titleRows.write(rows) == rows.size());
+        titleRows.close();
+        const QStringList problems = described(checkInstallation(dir));
+        QCOMPARE(problems,
+                 QStringList{QStringLiteral("datfps: ESO itinerary group 13 has no higher-grade title: its "
+                                            "details list would be empty")});
+    }
+
+    void reportsEveryFileThatCannotBeUsedWithItsCause()
+    {
+        const QString dir = fresh();
+        const auto path = [&](const char *name) { return dir + QLatin1Char('/') + QLatin1String(name); };
+        QVERIFY(QFile::remove(path("bocadillo.png")));
+        QVERIFY(QFile::remove(path("mapa")));
+        QVERIFY(QFile::remove(path("galego/fps")) && QDir().mkdir(path("galego/fps")));
+        QVERIFY(QFile::remove(path("figura.png"))
+                && QFile::link(QStringLiteral("figura.png"), path("figura.png")));
+        QVERIFY(QFile::remove(path("pdf/DeportesCentros.pdf")));
+        QFile weighting(path("pdf/Ponderaciones_Madrid.pdf"));
+        QVERIFY(weighting.open(QIODevice::WriteOnly) && weighting.write("Ponderaciones\n") > 0);
+        weighting.close();
+        // A NUL byte inside the first centre's web address (characters 38 on).
+        QFile places(path("lugar"));
+        QVERIFY(places.open(QIODevice::ReadWrite));
+        QByteArray lines = places.readAll();
+        lines[40] = '\0';
+        QVERIFY(places.seek(0) && places.write(lines) == lines.size());
+        places.close();
+
+        const QStringList problems = described(checkInstallation(dir));
+        for (const QString &expected :
+             {QStringLiteral("bocadillo.png: missing file"), QStringLiteral("mapa: missing file"),
+              QStringLiteral("galego/fps: a directory, not a file"),
+              QStringLiteral("figura.png: a link that leads nowhere"),
+              QStringLiteral("pdf/DeportesCentros.pdf: missing file"),
+              QStringLiteral("pdf/Ponderaciones_Madrid.pdf: not a PDF document"),
+              QStringLiteral("lugar:1: the web address holds a NUL byte")})
+            QVERIFY2(problems.contains(expected),
+                     qPrintable(expected + QStringLiteral(" in:\n") + problems.join('\n')));
+    }
+
     void dumpPrintsTablesAsHeld()
     {
         const QString dir = fresh();

@@ -94,6 +94,22 @@ private slots:
         QCOMPARE(block[7], QByteArray("Programaci\xf3n"));
     }
 
+    void titlesMayBelongToTheThirteenthItineraryGroup()
+    {
+        SourceSet sources =
+            catalogueSources(QByteArray(kHigher).replace("| 3 | 1 | bach", "| 3 | 1, 13 | bach"), kMiddle);
+        const HigherTitles higher = compileHigherTitles(sources, Professions(), compileFamilies(sources));
+        QCOMPARE(recordInt(higher.datfps, 3, 25, 1), 13);
+        sources = catalogueSources(QByteArray(kHigher).replace("| 3 | 1 | bach", "| 3 | 14 | bach"), kMiddle);
+        try {
+            compileHigherTitles(sources, Professions(), compileFamilies(sources));
+            QFAIL("itinerary 14 was accepted");
+        } catch (const SourceError &error) {
+            QVERIFY2(error.message().contains(QStringLiteral("\"14\" is not an itinerary 1-13")),
+                     qPrintable(error.message()));
+        }
+    }
+
     void middleGradeCatalogueEndsWithAnEmptyHeadingOfNoFamily()
     {
         const SourceSet sources = catalogueSources(kHigher, kMiddle);

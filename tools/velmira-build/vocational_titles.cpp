@@ -12,6 +12,9 @@ namespace {
 constexpr int kMaxHigherLines = 170; // "asignafp" holds 170 groups
 constexpr int kMaxMiddleLines = 199; // "datfpm" holds 200 rows, one kept for the end line
 constexpr int kNoFamily = -1;        // family number of a row that is no title
+// Titles belong to any of the thirteen ESO itinerary groups; the thirteenth,
+// the building and installation trades, has titles and no degrees.
+constexpr int kTitleItineraries = 13;
 
 const QString kKey = QStringLiteral("key");
 const QString kName = QStringLiteral("name");
@@ -99,9 +102,10 @@ HigherTitles compileHigherTitles(const SourceSet &sources, const Professions &pr
         for (const QString &itinerary : reader.list(QStringLiteral("itineraries"), 4)) {
             bool ok = false;
             const int n = itinerary.toInt(&ok);
-            if (!ok || n < 1 || n > 12)
-                throw reader.error(
-                    QStringLiteral("field 'itineraries': \"%1\" is not an itinerary 1-12").arg(itinerary));
+            if (!ok || n < 1 || n > kTitleItineraries)
+                throw reader.error(QStringLiteral("field 'itineraries': \"%1\" is not an itinerary 1-%2")
+                                       .arg(itinerary)
+                                       .arg(kTitleItineraries));
             rows.set(line, k++, n);
         }
         k = 4;

@@ -8,6 +8,8 @@
 #include "data/text_bytes.h"
 #include "data/text_file.h"
 #include "eso/eso_data.h"
+#include "eso/eso_results.h"
+#include "eso/eso_scoring.h"
 #include "professions/professions_data.h"
 #include "university/university_data.h"
 
@@ -75,7 +77,8 @@ void checkTitles(const ContentTables &t, const UniversityData &u, const Professi
     const int professions = static_cast<int>(p.professions.size()) - 1;
     for (int i = 1; i <= t.fp.count() && i <= t.datfps.rows(); ++i) {
         for (int k = 0; k <= 3; ++k)
-            checkReference("datfps", i, "itinerary", t.datfps.at(i, k), u.itinerar.count(), "itinerar");
+            checkReference("datfps", i, "itinerary", t.datfps.at(i, k), kItineraryGroups,
+                           "itinerar (groups 1-13)");
         for (int k = 4; k <= 16; ++k)
             checkReference("datfps", i, "requirement", t.datfps.at(i, k), t.reqfp.count(), "reqfp");
         for (int k = 17; k <= 22; ++k)
@@ -84,6 +87,22 @@ void checkTitles(const ContentTables &t, const UniversityData &u, const Professi
     for (int i = 1; i <= t.fp2.count() && i <= t.datfpm.rows(); ++i)
         for (int k = 0; k <= 2; ++k)
             checkReference("datfpm", i, "profession", t.datfpm.at(i, k), professions, "profesio");
+}
+
+// A ranked group whose details would list no title and no degree shows the
+// pupil an empty list.
+void checkItineraryGroups(const ContentTables &t)
+{
+    for (int group = 1; group <= kItineraryGroups; ++group) {
+        const ItineraryStudies studies = itineraryStudies(group, t);
+        if (studies.titles.empty() && studies.degrees.empty())
+            note("datfps",
+                 QStringLiteral("ESO itinerary group %1 has no %2: its details list would be empty")
+                     .arg(group)
+                     .arg(QLatin1String(!studies.listsDegrees      ? "higher-grade title"
+                                            : !studies.listsTitles ? "degree"
+                                                                   : "higher-grade title or degree")));
+    }
 }
 
 void checkPlaceTitles(const QByteArray &file, const std::array<PlaceTitleTable, 4> &tables,
@@ -157,6 +176,17 @@ void checkProfessions(const ProfessionsData &p)
             checkReference("profesio", static_cast<int>(i), "statement", s, statements, "fracortas");
 }
 
+// A NUL byte would end the address, and the command built from it, early.
+void checkWebAddresses(const ContentTables &t)
+{
+    for (int i = 1; i <= t.lugar.names.count(); ++i)
+        if (t.lugar.second.at(i).contains('\0'))
+            addLoadNote("lugar", i, QStringLiteral("the web address holds a NUL byte"));
+    for (int i = 1; i <= t.comuint.count(); ++i)
+        if (t.comuint.at(i).contains('\0'))
+            addLoadNote("comuint", i, QStringLiteral("the web address holds a NUL byte"));
+}
+
 void checkDoubleDegrees(const ContentTables &t)
 {
     for (int g = 1; g <= t.dobles.groupCount; ++g)
@@ -214,6 +244,7 @@ void crossCheckLoadedTables()
     const ProfessionsData &p = professionsData();
     checkDegrees(t, u, p);
     checkTitles(t, u, p);
+    checkItineraryGroups(t);
     checkPlaceTitles("datluggs", t.datluggs, t, t.fp.count(), "fp");
     checkPlaceTitles("datluggm", t.datluggm, t, t.fp2.count(), "fp2");
     checkPlaceTitles("datlugip", t.datlugip, t, t.fpip.count(), "fpip");
@@ -221,6 +252,7 @@ void crossCheckLoadedTables()
     checkProfessions(p);
     checkDoubleDegrees(t);
     checkProvinces(t);
+    checkWebAddresses(t);
 }
 
 void checkAlphabeticalDegrees()

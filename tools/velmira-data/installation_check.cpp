@@ -1,9 +1,11 @@
 #include "installation_check.h"
 
 #include "cross_checks.h"
+#include "installation_files.h"
 
 #include "data/content_tables.h"
 #include "data/encoding.h"
+#include "data/file_access.h"
 #include "data/interface_texts.h"
 #include "data/language.h"
 #include "data/loaders.h"
@@ -16,7 +18,6 @@
 #include "university/university_data.h"
 
 #include <QDir>
-#include <QImage>
 
 namespace velmira {
 
@@ -58,7 +59,9 @@ void loadNoting(const LoadSteps &steps)
         try {
             step();
         } catch (const FileError &error) {
-            addLoadNote(error.fileName(), 0, error.reason());
+            // The real cause when the file cannot be opened at all.
+            const QString why = whyUnreadable(QString::fromLocal8Bit(error.fileName()));
+            addLoadNote(error.fileName(), 0, why.isEmpty() ? error.reason() : why);
         }
     }
 }
@@ -104,8 +107,8 @@ std::vector<LoadNote> checkInstallation(const QString &directory)
         ReadFontSettings("fuente");
         if (!ReadSettingsRecord("clave12"))
             addLoadNote("clave12", 0, QStringLiteral("missing, or shorter than its 86 bytes"));
-        if (QImage picture; !picture.load(QStringLiteral("chica.bmp")))
-            addLoadNote("chica.bmp", 0, QStringLiteral("missing or not a picture"));
+        checkPictures();
+        checkDocuments();
         // Every text as a Latin-1 display and a UTF-8 display would hold it.
         for (bool utf : {false, true}) {
             setUtfMode(utf);
