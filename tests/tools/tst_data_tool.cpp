@@ -74,6 +74,12 @@ private slots:
             materiasp.write("Asignatura\n");
         materiasp.close();
         QVERIFY(append(dir + QStringLiteral("/dobles"), "  0x12abc TAG\n"));
+        // A title the catalogue does not have, in the ESO lists (shortened names are fine).
+        QFile titleLists(dir + QStringLiteral("/fps"));
+        QVERIFY(titleLists.open(QIODevice::ReadOnly));
+        const int listedTitles = int(titleLists.readAll().count('\n'));
+        titleLists.close();
+        QVERIFY(append(titleLists.fileName(), "1      Iluminaci\xf3n, Captaci\xf3n y Tratam. de Imagen\n"));
         // The first two Castilian degrees swapped: the table is no longer alphabetical.
         QFile carreran(dir + QStringLiteral("/carreran"));
         QVERIFY(carreran.open(QIODevice::ReadWrite));
@@ -107,6 +113,11 @@ private slots:
                            "Latin-1: \"Enseñanzas de Formación Profesional y Emple|o\"")
                 .arg(otrosLines + 1);
         QVERIFY2(problems.contains(cut), qPrintable(problems.join('\n')));
+        QVERIFY2(
+            problems.contains(QStringLiteral("fps:%1: \"Iluminación, Captación y Tratam. de Imagen\" is no "
+                                             "higher-grade title of fp")
+                                  .arg(listedTitles + 1)),
+            qPrintable(problems.join('\n')));
         QVERIFY2(
             problems.contains(QStringLiteral("carreran:2: \"%1\" comes before \"%2\" in alphabetical order")
                                   .arg(QString::fromLatin1(degrees[1].trimmed()),

@@ -13,6 +13,9 @@
 #include "professions/professions_data.h"
 #include "university/university_data.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
 #include <set>
 
 namespace velmira {
@@ -87,6 +90,58 @@ void checkTitles(const ContentTables &t, const UniversityData &u, const Professi
     for (int i = 1; i <= t.fp2.count() && i <= t.datfpm.rows(); ++i)
         for (int k = 0; k <= 2; ++k)
             checkReference("datfpm", i, "profession", t.datfpm.at(i, k), professions, "profesio");
+}
+
+// The words of a title's name that a shortened form keeps, lower case:
+// joining words go, and hyphens and commas part words.
+QStringList titleWords(const QByteArray &name)
+{
+    static const QStringList kJoiningWords = {
+        QStringLiteral("a"),   QStringLiteral("da"),  QStringLiteral("das"), QStringLiteral("de"),
+        QStringLiteral("del"), QStringLiteral("do"),  QStringLiteral("dos"), QStringLiteral("e"),
+        QStringLiteral("el"),  QStringLiteral("en"),  QStringLiteral("eta"), QStringLiteral("i"),
+        QStringLiteral("la"),  QStringLiteral("las"), QStringLiteral("los"), QStringLiteral("na"),
+        QStringLiteral("y")};
+    static const QRegularExpression kSeparators(QStringLiteral("[\\s,-]+"));
+    QStringList words;
+    for (const QString &word : displayText(name).toLower().split(kSeparators, Qt::SkipEmptyParts))
+        if (!kJoiningWords.contains(word))
+            words << word;
+    return words;
+}
+
+// Whether a list names the title: its words appear in the title's name in
+// order, each whole or shortened with a full stop ("Sist." for "Sistemas").
+bool namesTitle(const QStringList &listed, const QStringList &title)
+{
+    qsizetype at = 0;
+    for (const QString &word : listed) {
+        const bool shortened = word.endsWith(QLatin1Char('.'));
+        const QString stem = shortened ? word.chopped(1) : word;
+        while (at < title.size() && !(shortened ? title[at].startsWith(stem) : title[at] == stem))
+            ++at;
+        if (at == title.size())
+            return false;
+        ++at;
+    }
+    return !listed.isEmpty();
+}
+
+// Every title the ESO lists of higher-grade titles name is in the catalogue.
+void checkListedTitles(const ContentTables &t, const EsoData &e)
+{
+    std::vector<QStringList> catalogue;
+    for (int i = 1; i <= t.fp.count(); ++i)
+        if (!t.fp.at(i).startsWith('-'))
+            catalogue.push_back(titleWords(trimTrailingBlanks(t.fp.at(i))));
+    for (int i = 1; i <= e.fps.count(); ++i) {
+        const QByteArray listed = trimTrailingBlanks(columns(e.fps.at(i), 8, 50));
+        const QStringList words = titleWords(listed);
+        if (std::none_of(catalogue.begin(), catalogue.end(),
+                         [&](const QStringList &title) { return namesTitle(words, title); }))
+            addLoadNote("fps", i,
+                        QStringLiteral("\"%1\" is no higher-grade title of fp").arg(displayText(listed)));
+    }
 }
 
 // A ranked group whose details would list no title and no degree shows the
@@ -245,6 +300,7 @@ void crossCheckLoadedTables()
     checkDegrees(t, u, p);
     checkTitles(t, u, p);
     checkItineraryGroups(t);
+    checkListedTitles(t, esoData());
     checkPlaceTitles("datluggs", t.datluggs, t, t.fp.count(), "fp");
     checkPlaceTitles("datluggm", t.datluggm, t, t.fp2.count(), "fp2");
     checkPlaceTitles("datlugip", t.datlugip, t, t.fpip.count(), "fpip");
