@@ -23,9 +23,8 @@ const QHash<QString, QStringList> kAwaitingTranslation = {
       "fpip", "ipmodulos", "certifica", "certificah", "artesplas", "musica", "danza", "dramatico",
       "fralargas", "master.txt"}},
     {QStringLiteral("euskera"),
-     {"informa", "materias", "cuesgm", "asignagm", "asignafp", "materiasp", "otros", "reqfp", "asignaot",
-      "fpip", "ipmodulos", "certifica", "certificah", "artesplas", "musica", "danza", "dramatico",
-      "fralargas", "master.txt"}},
+     {"informa", "materias", "asignagm", "asignafp", "fpip", "ipmodulos", "certifica", "certificah",
+      "artesplas", "musica", "danza", "dramatico", "fralargas", "master.txt"}},
 };
 
 QList<QByteArray> lines(const QString &path)
