@@ -23,7 +23,7 @@ const QHash<QString, QStringList> kAwaitingTranslation = {
       "fpip", "ipmodulos", "certifica", "certificah", "artesplas", "musica", "danza", "dramatico",
       "fralargas", "master.txt"}},
     {QStringLiteral("euskera"),
-     {"informa", "materias", "asignagm", "asignafp", "fpip", "ipmodulos", "certifica", "certificah",
+     {"asignagm", "asignafp", "fpip", "ipmodulos", "certifica", "certificah",
       "artesplas", "musica", "danza", "dramatico", "fralargas", "master.txt"}},
 };
 
