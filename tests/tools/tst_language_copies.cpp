@@ -22,9 +22,6 @@ const QHash<QString, QStringList> kAwaitingTranslation = {
      {"informa", "materias", "cuesgm", "asignagm", "asignafp", "materiasp", "otros", "reqfp", "asignaot",
       "fpip", "ipmodulos", "certifica", "certificah", "artesplas", "musica", "danza", "dramatico",
       "fralargas", "master.txt"}},
-    {QStringLiteral("euskera"),
-     {"asignagm", "asignafp", "fpip", "ipmodulos", "certifica", "certificah",
-      "artesplas", "musica", "danza", "dramatico", "fralargas", "master.txt"}},
 };
 
 QList<QByteArray> lines(const QString &path)
