@@ -19,9 +19,8 @@ const QHash<QString, QStringList> kAwaitingTranslation = {
       "fpip", "ipmodulos", "certifica", "certificah", "artesplas", "musica", "danza", "dramatico",
       "fralargas", "master.txt"}},
     {QStringLiteral("galego"),
-     {"informa", "materias", "cuesgm", "asignagm", "asignafp", "materiasp", "otros", "reqfp", "asignaot",
-      "fpip", "ipmodulos", "certifica", "certificah", "artesplas", "musica", "danza", "dramatico",
-      "fralargas", "master.txt"}},
+     {"asignagm", "asignafp", "otros", "asignaot", "fpip", "ipmodulos", "certifica", "certificah",
+      "artesplas", "musica", "danza", "dramatico", "fralargas"}},
 };
 
 QList<QByteArray> lines(const QString &path)
