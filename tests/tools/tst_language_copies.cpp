@@ -18,9 +18,6 @@ const QHash<QString, QStringList> kAwaitingTranslation = {
      {"informa", "materias", "cuesgm", "asignagm", "asignafp", "materiasp", "otros", "reqfp", "asignaot",
       "fpip", "ipmodulos", "certifica", "certificah", "artesplas", "musica", "danza", "dramatico",
       "fralargas", "master.txt"}},
-    {QStringLiteral("galego"),
-     {"asignagm", "asignafp", "otros", "asignaot", "fpip", "ipmodulos", "certifica", "certificah",
-      "artesplas", "musica", "danza", "dramatico", "fralargas"}},
 };
 
 QList<QByteArray> lines(const QString &path)
