@@ -4,15 +4,15 @@
 
 #include "data/content_tables.h"
 #include "data/encoding.h"
+#include "data/eso_tables.h"
+#include "data/explorer_tables.h"
 #include "data/interface_texts.h"
 #include "data/language.h"
 #include "data/loaders.h"
 #include "data/messages.h"
+#include "data/professions_tables.h"
 #include "data/settings.h"
-#include "eso/eso_data.h"
-#include "explorers/explorer_data.h"
-#include "professions/professions_data.h"
-#include "university/university_data.h"
+#include "data/university_tables.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,8 +2,9 @@
 // installation directory; `--smoke` runs the whole start-up without showing
 // anything and reports each message on standard error.
 
-#include "shell/message_box.h"
+#include "data/messages.h"
 #include "shell/startup.h"
+#include "widgets/message_boxes.h"
 
 #include <QApplication>
 

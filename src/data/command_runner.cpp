@@ -1,5 +1,7 @@
 #include "command_runner.h"
 
+#include "foundation_state.h"
+
 #include <QEventLoop>
 
 #include <cerrno>
@@ -13,8 +15,6 @@ namespace velmira {
 
 namespace {
 constexpr int kCouldNotRun = 127; // what the shell itself answers for a missing program
-
-QByteArray g_browserDefault = "firefox";
 
 // The command's bytes go to the shell untouched (no conversion through QString).
 int runThroughShell(const QByteArray &command)
@@ -101,9 +101,9 @@ int TCmdExecComponent::ReturnValue() const
     return m_thread->ReturnValue;
 }
 
-QByteArray browserDefault() { return g_browserDefault; }
+QByteArray browserDefault() { return foundationState().browserDefault; }
 
-void setBrowserDefault(QByteArray browser) { g_browserDefault = std::move(browser); }
+void setBrowserDefault(QByteArray browser) { foundationState().browserDefault = std::move(browser); }
 
 QByteArray shellQuoted(const QByteArray &text)
 {

@@ -1,17 +1,14 @@
 #include "encoding.h"
 
+#include "foundation_state.h"
 #include "text_bytes.h"
 
 #include <QtGlobal>
 
 namespace velmira {
 
-namespace {
-bool g_utfMode = false;
-}
-
-bool utfMode() { return g_utfMode; }
-void setUtfMode(bool on) { g_utfMode = on; }
+bool utfMode() { return foundationState().utfMode; }
+void setUtfMode(bool on) { foundationState().utfMode = on; }
 
 bool decideUtfMode(const QByteArray &langVariable, const QByteArray &encodingSetting)
 {
@@ -28,6 +25,6 @@ void decideEncoding(const QByteArray &encodingSetting)
     setUtfMode(decideUtfMode(qgetenv("LANG"), encodingSetting));
 }
 
-QByteArray storedLine(const QByteArray &fileLine) { return g_utfMode ? latin1ToUtf8(fileLine) : fileLine; }
+QByteArray storedLine(const QByteArray &fileLine) { return utfMode() ? latin1ToUtf8(fileLine) : fileLine; }
 
 } // namespace velmira

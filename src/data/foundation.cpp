@@ -2,16 +2,12 @@
 
 #include "content_tables.h"
 #include "encoding.h"
+#include "foundation_state.h"
 #include "map_geometry.h"
 #include "messages.h"
 #include "settings.h"
 
 namespace velmira {
-
-namespace {
-QImage g_girl;
-QImage g_empty;
-} // namespace
 
 void initialiseDataFoundation()
 {
@@ -19,16 +15,16 @@ void initialiseDataFoundation()
     FillProvinceKeys();
     applyFontSettings("fuente");
     decideEncoding(encodingSetting());
-    g_empty = QImage();
+    foundationState().emptyPicture = QImage();
     clearStartupAbort();
     setPictureMissing(false);
-    if (!g_girl.load(QStringLiteral("chica.bmp"))) {
+    if (!foundationState().girlPicture.load(QStringLiteral("chica.bmp"))) {
         showMessage(QStringLiteral("Faltan ficheros. Vuelva a instalar Velmira"));
         setPictureMissing(true);
     }
 }
 
-const QImage &girlPicture() { return g_girl; }
-const QImage &emptyPicture() { return g_empty; }
+const QImage &girlPicture() { return foundationState().girlPicture; }
+const QImage &emptyPicture() { return foundationState().emptyPicture; }
 
 } // namespace velmira

@@ -1,15 +1,12 @@
 #include "language.h"
 
+#include "foundation_state.h"
+
 #include <array>
 
 namespace velmira {
 
 namespace {
-unsigned char g_language = Castilian;
-bool g_notCastilian = false;
-QByteArray g_directory;
-QByteArray g_programDirectory;
-
 const std::array<const char *, 29> kPerLanguageFiles = {
     "textos",     "materias",  "informa",  "fps",       "cuestion",  "cuesgm",   "itinerar",  "fp2",
     "asignagm",   "materiasp", "carreran", "carreranb", "otros",     "cualidad", "interes",   "fp",
@@ -30,14 +27,15 @@ QByteArray languageDirectoryFor(unsigned char value)
 
 void setLanguage(unsigned char value)
 {
-    g_language = value;
-    g_notCastilian = value > 0;
-    g_directory = languageDirectoryFor(value);
+    FoundationState &state = foundationState();
+    state.language = value;
+    state.notCastilian = value > 0;
+    state.languageDirectory = languageDirectoryFor(value);
 }
 
-unsigned char language() { return g_language; }
-bool notCastilian() { return g_notCastilian; }
-QByteArray languageDirectory() { return g_directory; }
+unsigned char language() { return foundationState().language; }
+bool notCastilian() { return foundationState().notCastilian; }
+QByteArray languageDirectory() { return foundationState().languageDirectory; }
 
 bool isPerLanguageFile(const QByteArray &bareName)
 {
@@ -49,7 +47,7 @@ bool isPerLanguageFile(const QByteArray &bareName)
 
 QByteArray languagePrefixed(const QByteArray &bareName)
 {
-    return g_notCastilian ? g_directory + bareName : bareName;
+    return notCastilian() ? languageDirectory() + bareName : bareName;
 }
 
 QByteArray localName(const QByteArray &bareName)
@@ -57,7 +55,7 @@ QByteArray localName(const QByteArray &bareName)
     return isPerLanguageFile(bareName) ? languagePrefixed(bareName) : bareName;
 }
 
-QByteArray programDirectory() { return g_programDirectory; }
-void setProgramDirectory(const QByteArray &directory) { g_programDirectory = directory; }
+QByteArray programDirectory() { return foundationState().programDirectory; }
+void setProgramDirectory(const QByteArray &directory) { foundationState().programDirectory = directory; }
 
 } // namespace velmira

@@ -1,18 +1,16 @@
 #include "load_notes.h"
 
+#include "foundation_state.h"
+
 namespace velmira {
 
-namespace {
-std::vector<LoadNote> *g_notes = nullptr;
-}
-
-void collectLoadNotes(std::vector<LoadNote> *notes) { g_notes = notes; }
-bool collectingLoadNotes() { return g_notes != nullptr; }
+void collectLoadNotes(std::vector<LoadNote> *notes) { foundationState().loadNotes = notes; }
+bool collectingLoadNotes() { return foundationState().loadNotes != nullptr; }
 
 void addLoadNote(const QByteArray &file, int line, const QString &what)
 {
-    if (g_notes)
-        g_notes->push_back({file, line, what});
+    if (std::vector<LoadNote> *notes = foundationState().loadNotes)
+        notes->push_back({file, line, what});
 }
 
 } // namespace velmira

@@ -1,33 +1,66 @@
 #include "messages.h"
 
 #include "file_access.h"
+#include "foundation_state.h"
 #include "load_notes.h"
 #include "text_bytes.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace velmira {
 
 namespace {
-MessageHandler g_handler;
-bool g_abort = false;
-bool g_pictureMissing = false;
+void printLine(const QString &text)
+{
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    std::fflush(stderr);
+}
 } // namespace
 
 MessageHandler setMessageHandler(MessageHandler handler)
 {
-    MessageHandler previous = std::move(g_handler);
-    g_handler = std::move(handler);
-    return previous;
+    return std::exchange(foundationState().messageHandler, std::move(handler));
 }
 
 void showMessage(const QString &text)
 {
-    if (g_handler) {
-        g_handler(text);
+    if (const MessageHandler &handler = foundationState().messageHandler) {
+        handler(text);
         return;
     }
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+QuestionHandler setQuestionHandler(QuestionHandler handler)
+{
+    return std::exchange(foundationState().questionHandler, std::move(handler));
+}
+
+bool askQuestion(const QString &text)
+{
+    if (const QuestionHandler &handler = foundationState().questionHandler)
+        return handler(text);
+    printLine(text);
+    return false;
+}
+
+void installStandardErrorMessages()
+{
+    setMessageHandler(printLine);
+    setQuestionHandler([](const QString &text) {
+        printLine(text);
+        return false;
+    });
+}
+
+void silenceQtWarnings()
+{
+    static const QtMessageHandler qtDefault = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            qtDefault(type, context, text);
+    });
 }
 
 QString missingFileMessage(const QByteArray &name)
@@ -58,11 +91,11 @@ QString FileError::message() const
 
 void reportFileError(const FileError &error) { showMessage(error.message()); }
 
-bool startupAborted() { return g_abort; }
-void setStartupAbort() { g_abort = true; }
-void clearStartupAbort() { g_abort = false; }
+bool startupAborted() { return foundationState().startupAborted; }
+void setStartupAbort() { foundationState().startupAborted = true; }
+void clearStartupAbort() { foundationState().startupAborted = false; }
 
-bool pictureMissing() { return g_pictureMissing; }
-void setPictureMissing(bool missing) { g_pictureMissing = missing; }
+bool pictureMissing() { return foundationState().pictureMissing; }
+void setPictureMissing(bool missing) { foundationState().pictureMissing = missing; }
 
 } // namespace velmira

@@ -1,6 +1,6 @@
 #pragma once
-// Where the messages of the data foundation go: modal boxes in the program,
-// standard error in the headless check, a list in the tests.
+// Where the messages and questions of the program go: modal boxes in the
+// program, standard error in the headless check, a list in the tests.
 
 #include <QByteArray>
 #include <QString>
@@ -16,6 +16,23 @@ using MessageHandler = std::function<void(const QString &)>;
 // messages go to standard error.
 MessageHandler setMessageHandler(MessageHandler handler);
 void showMessage(const QString &text);
+
+// A question answered OK or No; the handler returns true for OK.
+using QuestionHandler = std::function<bool(const QString &)>;
+
+// Installs the handler and returns the previous one. Without a handler, the
+// question goes to standard error and is answered No.
+QuestionHandler setQuestionHandler(QuestionHandler handler);
+bool askQuestion(const QString &text);
+
+// Messages and questions one line each on standard error, questions answered
+// No: the headless check and the data tool.
+void installStandardErrorMessages();
+
+// Keeps Qt's own warnings about the environment (an unset runtime directory,
+// a missing font) off standard error, where the headless check and the data
+// tool print only their own messages. Critical and fatal messages still pass.
+void silenceQtWarnings();
 
 // "Faltan ficheros (" + name + "). Vuelva a instalar el programa"
 QString missingFileMessage(const QByteArray &name);

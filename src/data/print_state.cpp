@@ -1,28 +1,18 @@
 #include "print_state.h"
 
+#include "foundation_state.h"
 #include "interface_texts.h"
+#include "messages.h"
 #include "text_bytes.h"
-
-#include <QMessageBox>
 
 namespace velmira {
 
-namespace {
-std::set<int> g_boldLines;
-QByteArray g_printQuestion;
-} // namespace
+const std::set<int> &boldLines() { return foundationState().boldLines; }
+void setBoldLines(std::set<int> lines) { foundationState().boldLines = std::move(lines); }
 
-const std::set<int> &boldLines() { return g_boldLines; }
-void setBoldLines(std::set<int> lines) { g_boldLines = std::move(lines); }
+QByteArray printQuestion() { return foundationState().printQuestion; }
+void setPrintQuestion() { foundationState().printQuestion = interfaceText(36) + " ?"; }
 
-QByteArray printQuestion() { return g_printQuestion; }
-void setPrintQuestion() { g_printQuestion = interfaceText(36) + " ?"; }
-
-bool askPrintQuestion(QWidget *parent)
-{
-    return QMessageBox::question(parent, QStringLiteral("Velmira"), displayText(g_printQuestion),
-                                 QMessageBox::Ok | QMessageBox::No, QMessageBox::Ok)
-        == QMessageBox::Ok;
-}
+bool askPrintQuestion() { return askQuestion(displayText(printQuestion())); }
 
 } // namespace velmira

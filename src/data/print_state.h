@@ -6,8 +6,6 @@
 
 #include <set>
 
-class QWidget;
-
 namespace velmira {
 
 // Line numbers (from 1) printed bold by the next report; empty for none.
@@ -18,7 +16,7 @@ void setBoldLines(std::set<int> lines);
 QByteArray printQuestion();
 void setPrintQuestion();
 
-// Shows the print question with the buttons OK and No; true for OK.
-bool askPrintQuestion(QWidget *parent);
+// Asks the print question (OK or No, see askQuestion); true for OK.
+bool askPrintQuestion();
 
 } // namespace velmira

@@ -2,6 +2,7 @@
 
 #include "encoding.h"
 #include "file_access.h"
+#include "foundation_state.h"
 #include "language.h"
 #include "load_notes.h"
 #include "messages.h"
@@ -14,13 +15,7 @@
 namespace velmira {
 
 namespace {
-QByteArray g_fontName;
-QByteArray g_encodingSetting;
-SettingsRecord g_record;
-QByteArray g_centreName;
-unsigned char g_language = 0;
-QByteArray g_theme;
-bool g_recordsReadOnly = false;
+FoundationState &state() { return foundationState(); }
 
 // Key byte for position i of the centre name; see SETTINGS.md.
 unsigned char nameKey(int i) { return static_cast<unsigned char>(0x5A + 3 * i); }
@@ -37,10 +32,10 @@ bool saveWhole(const QByteArray &name, const QByteArray &contents, QString *erro
 }
 } // namespace
 
-QByteArray fontName() { return g_fontName; }
-void setFontName(const QByteArray &name) { g_fontName = name; }
-QByteArray encodingSetting() { return g_encodingSetting; }
-void setEncodingSetting(const QByteArray &setting) { g_encodingSetting = setting; }
+QByteArray fontName() { return state().fontName; }
+void setFontName(const QByteArray &name) { state().fontName = name; }
+QByteArray encodingSetting() { return state().encodingSetting; }
+void setEncodingSetting(const QByteArray &setting) { state().encodingSetting = setting; }
 
 QByteArray ReadFontSettings(const QByteArray &name)
 {
@@ -48,22 +43,22 @@ QByteArray ReadFontSettings(const QByteArray &name)
     if (!lines) {
         showMessage(missingFileMessage(name));
         addLoadNote(name, 0, unreadableFileNote(name));
-        return g_fontName;
+        return state().fontName;
     }
     const QByteArray first = lines->size() > 0 ? trimTrailingBlanks(lines->at(0)) : QByteArray();
-    g_encodingSetting = lines->size() > 1 ? trimTrailingBlanks(lines->at(1)) : QByteArray();
+    state().encodingSetting = lines->size() > 1 ? trimTrailingBlanks(lines->at(1)) : QByteArray();
     return first;
 }
 
 void applyFontSettings(const QByteArray &name)
 {
     const QByteArray font = ReadFontSettings(name);
-    g_fontName = font.isEmpty() ? QByteArray("Arial") : font;
+    state().fontName = font.isEmpty() ? QByteArray("Arial") : font;
 }
 
 bool WriteFontSettings(const QByteArray &name)
 {
-    if (!saveWhole(name, g_fontName + '\n' + g_encodingSetting + '\n', nullptr)) {
+    if (!saveWhole(name, state().fontName + '\n' + state().encodingSetting + '\n', nullptr)) {
         showMessage(QStringLiteral("No puedo grabar"));
         return false;
     }
@@ -101,21 +96,21 @@ QByteArray SettingsRecord::theme() const
     return raw.mid(kThemeOffset, length);
 }
 
-SettingsRecord &settingsRecord() { return g_record; }
-QByteArray centreName() { return g_centreName; }
-unsigned char currentLanguage() { return g_language; }
-void setCurrentLanguage(unsigned char value) { g_language = value; }
-QByteArray currentTheme() { return g_theme; }
-void setCurrentTheme(const QByteArray &letter) { g_theme = letter; }
+SettingsRecord &settingsRecord() { return state().settingsRecord; }
+QByteArray centreName() { return state().centreName; }
+unsigned char currentLanguage() { return state().settingsLanguage; }
+void setCurrentLanguage(unsigned char value) { state().settingsLanguage = value; }
+QByteArray currentTheme() { return state().theme; }
+void setCurrentTheme(const QByteArray &letter) { state().theme = letter; }
 
 bool probeWritableRecord(const QByteArray &name)
 {
     QFile file(QString::fromLocal8Bit(name));
-    g_recordsReadOnly = !file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly);
-    return !g_recordsReadOnly;
+    state().recordsReadOnly = !file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly);
+    return !state().recordsReadOnly;
 }
 
-bool recordFilesReadOnly() { return g_recordsReadOnly; }
+bool recordFilesReadOnly() { return state().recordsReadOnly; }
 
 bool ReadSettingsRecord(const QByteArray &name)
 {
@@ -126,19 +121,19 @@ bool ReadSettingsRecord(const QByteArray &name)
     const QByteArray bytes = file.read(SettingsRecord::kSize);
     if (bytes.size() != SettingsRecord::kSize)
         return false;
-    g_record.raw = bytes;
-    g_centreName = storedLine(g_record.centreName());
-    g_language = g_record.language();
-    setLanguage(g_language);
-    g_theme = g_record.theme();
+    state().settingsRecord.raw = bytes;
+    state().centreName = storedLine(state().settingsRecord.centreName());
+    state().settingsLanguage = state().settingsRecord.language();
+    setLanguage(state().settingsLanguage);
+    state().theme = state().settingsRecord.theme();
     return true;
 }
 
 QByteArray settingsRecordBytes()
 {
-    QByteArray bytes = g_record.raw;
-    bytes[SettingsRecord::kLanguageOffset] = static_cast<char>(g_language);
-    const QByteArray theme = g_theme.left(1);
+    QByteArray bytes = state().settingsRecord.raw;
+    bytes[SettingsRecord::kLanguageOffset] = static_cast<char>(state().settingsLanguage);
+    const QByteArray theme = state().theme.left(1);
     bytes[SettingsRecord::kThemeLengthOffset] = static_cast<char>(theme.size());
     if (!theme.isEmpty())
         bytes[SettingsRecord::kThemeOffset] = theme[0];

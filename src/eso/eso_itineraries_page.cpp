@@ -5,7 +5,6 @@
 
 #include "data/content_tables.h"
 #include "data/print_state.h"
-#include "data/report_printer.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
 #include "eso/itineraries_canvas.h"
@@ -13,6 +12,7 @@
 #include "explorers/certificates_window.h"
 #include "explorers/initial_programmes_window.h"
 #include "explorers/middle_grade_window.h"
+#include "widgets/report_printer.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,15 +28,6 @@ namespace {
 QRect boxArea(const GridBox &box)
 {
     return QRect(QPoint(box.left(), box.top()), QPoint(box.right(), box.bottom()));
-}
-
-void showModule(QWidget *window)
-{
-    if (!window)
-        return;
-    window->show();
-    window->raise();
-    window->activateWindow();
 }
 
 } // namespace
@@ -234,9 +225,9 @@ void TForm2::botContextualMouseUp()
         hideSubjectList();
         showSubjectList(box, moreInformationLines(loadedListSources(), box), kDegreeListHeight, false);
         break;
-    case MoreInformation::CertificatesWindow: showModule(Certifica); break;
-    case MoreInformation::InitialProgrammesWindow: showModule(FIniPro); break;
-    case MoreInformation::MiddleGradeExplorer: showModule(Form3); break;
+    case MoreInformation::CertificatesWindow: openExplorer(Certifica); break;
+    case MoreInformation::InitialProgrammesWindow: openExplorer(FIniPro); break;
+    case MoreInformation::MiddleGradeExplorer: openExplorer(Form3); break;
     }
 }
 
@@ -259,7 +250,7 @@ void TForm2::printSheet(int sheet)
     LineTable &buffer = work().print1;
     const int count = fillSheetPrintBuffer(buffer, modalitySheetLines(loadedListSources(), sheet));
     setBoldLines({});
-    if (askPrintQuestion(this))
+    if (askPrintQuestion())
         PrintLines(buffer, count, false, kSheetFontSize);
 }
 

@@ -3,11 +3,11 @@
 
 #include "eso_window.h"
 
+#include "data/eso_tables.h"
 #include "data/interface_texts.h"
-#include "data/question_window.h"
 #include "data/text_bytes.h"
-#include "eso/eso_data.h"
 #include "explorers/middle_grade_window.h"
+#include "widgets/question_window.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -108,9 +108,7 @@ void TForm2::startQuestionnaire()
     BotContinuar->hide();
 
     if (m_questionnaire.asksFreshStart()) {
-        Form4->LabelNombre->setText(uiText(329));
-        Form4->EditNombre->hide();
-        if (Form4->ask() == TForm4::kYes)
+        if (Form4->askYesNo(uiText(329)))
             m_questionnaire.startFresh();
         else
             m_questionnaire.keepAnswers(questionCount());
@@ -204,13 +202,12 @@ void TForm2::BotCuestio2Click()
     handOffToMiddleGrade();
 }
 
-void TForm2::handOffToMiddleGrade()
+void TForm2::handOffToMiddleGrade() { openExplorer(Form3); }
+
+void TForm2::openExplorer(WindowBase *explorer)
 {
-    if (!Form3)
-        return;
-    Form3->show();
-    Form3->raise();
-    Form3->activateWindow();
+    if (explorer)
+        explorer->openFrom(this);
 }
 
 } // namespace velmira

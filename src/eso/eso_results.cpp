@@ -1,10 +1,10 @@
 #include "eso_results.h"
 
 #include "data/content_tables.h"
+#include "data/eso_tables.h"
 #include "data/interface_texts.h"
 #include "data/line_table.h"
 #include "data/text_bytes.h"
-#include "eso/eso_data.h"
 #include "eso/eso_scoring.h"
 
 namespace velmira {
@@ -182,32 +182,6 @@ int detailsGroupAt(const EsoResultList &list, int line)
     if (!list.full || line < kFirstRankedLine || line > kLastRankedLine)
         return 0;
     return list.rankedGroups[line - kFirstRankedLine];
-}
-
-ItineraryStudies itineraryStudies(int group, const ContentTables &tables)
-{
-    // Groups 11 and 12 have no vocational-title section, group 13 no degree section.
-    ItineraryStudies studies;
-    studies.listsTitles = group != 11 && group != 12;
-    studies.listsDegrees = group != 13;
-    if (studies.listsTitles) {
-        for (int i = 1; i <= tables.fp.count(); ++i) {
-            for (int k = 0; k <= 3; ++k) {
-                if (tables.datfps.at(i, k) == group) {
-                    studies.titles.push_back(i);
-                    break;
-                }
-            }
-        }
-    }
-    if (studies.listsDegrees) {
-        for (int i = 1; i <= tables.carreran.count(); ++i) {
-            if (tables.datgrados.at(i, DegreeField::FirstItinerary) == group
-                || tables.datgrados.at(i, DegreeField::SecondItinerary) == group)
-                studies.degrees.push_back(i);
-        }
-    }
-    return studies;
 }
 
 std::vector<QByteArray> itineraryDetails(int group, const EsoData &data, const ContentTables &tables)

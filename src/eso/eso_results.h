@@ -79,18 +79,6 @@ bool rankingHintShown(const EsoResultList &list, int y, int itemHeight, int topI
 // The group whose details a click on result line k opens; 0 for no details.
 int detailsGroupAt(const EsoResultList &list, int line);
 
-// The studies the details of an itinerary group list: the higher-grade
-// titles (lines of `fp`) and the degrees (lines of `carreran`) that carry
-// the group among their itineraries.
-struct ItineraryStudies
-{
-    bool listsTitles = false;
-    bool listsDegrees = false;
-    std::vector<int> titles;
-    std::vector<int> degrees;
-};
-ItineraryStudies itineraryStudies(int group, const ContentTables &tables);
-
 // The details of an itinerary group: its name, the higher-grade titles and
 // the degrees of the group, each line at most 60 characters without
 // trailing blanks.

@@ -4,16 +4,16 @@
 #include "eso_results_page.h"
 
 #include "data/content_tables.h"
+#include "data/eso_tables.h"
 #include "data/interface_texts.h"
 #include "data/messages.h"
 #include "data/print_state.h"
-#include "data/question_window.h"
-#include "data/report_printer.h"
 #include "data/text_bytes.h"
-#include "eso/eso_data.h"
 #include "eso/eso_scoring.h"
 #include "eso/eso_window.h"
-#include "shell/theme_assets.h"
+#include "widgets/question_window.h"
+#include "widgets/report_printer.h"
+#include "widgets/theme_assets.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -208,7 +208,7 @@ void TForm2::BotImpTitMouseUp()
     LineTable &buffer = work().print1;
     const EsoPrintJob job = fillDetailsPrint(buffer, m_details);
     setBoldLines(job.boldLines);
-    if (askPrintQuestion(this))
+    if (askPrintQuestion())
         PrintLines(buffer, job.lastLine, job.monospaced, job.fontSize);
 }
 
@@ -218,13 +218,11 @@ bool TForm2::askStudentName(StudentNameUse use)
     StudentName &name = m_questionnaire.studentName;
     if (!name.isEmpty())
         return true;
-    Form4->LabelNombre->setText(uiText(339));
-    Form4->EditNombre->clear();
     for (;;) {
-        Form4->EditNombre->show();
-        if (Form4->ask() != TForm4::kYes)
+        const std::optional<QString> typed = Form4->askName(uiText(339));
+        if (!typed)
             return false;
-        if (name.accept(storedText(Form4->EditNombre->text()), m_questionnaire.course, use))
+        if (name.accept(storedText(*typed), m_questionnaire.course, use))
             return true;
     }
 }
@@ -236,7 +234,7 @@ void TForm2::ImpResulClick()
     LineTable &buffer = work().print1;
     const EsoPrintJob job = fillResultPrint(buffer, m_questionnaire.studentName.text(), m_results);
     setBoldLines(job.boldLines);
-    if (askPrintQuestion(this))
+    if (askPrintQuestion())
         PrintLines(buffer, job.lastLine, job.monospaced, job.fontSize);
 }
 

@@ -1,9 +1,9 @@
 #include "eso_scoring.h"
 
+#include "data/eso_tables.h"
 #include "data/interface_texts.h"
 #include "data/record_files.h"
 #include "data/text_bytes.h"
-#include "eso/eso_data.h"
 #include "eso/eso_questions.h"
 
 #include <algorithm>

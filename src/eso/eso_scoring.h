@@ -3,6 +3,8 @@
 // first 35 questions with its advice, the group ratios, the two rankings of
 // the thirteen itinerary groups and the recommended Bachillerato modality.
 
+#include "data/eso_tables.h"
+
 #include <QByteArray>
 
 #include <array>
@@ -15,7 +17,6 @@ class ItemGroupRecord;
 struct EsoData;
 struct EsoQuestionnaire;
 
-constexpr int kItineraryGroups = 13;  // groups 1-13 are ranked
 constexpr int kFirstAdviceGroup = 14; // groups 14-19 give study advice
 constexpr int kLastAdviceGroup = 19;
 constexpr int kQuestionGroups = 20; // group 20 is computed and never shown

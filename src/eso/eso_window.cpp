@@ -1,13 +1,13 @@
 #include "eso_window.h"
 
 #include "data/colours.h"
+#include "data/eso_tables.h"
 #include "data/interface_texts.h"
-#include "data/question_window.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
-#include "data/window_controls.h"
-#include "eso/eso_data.h"
-#include "shell/theme_assets.h"
+#include "widgets/question_window.h"
+#include "widgets/theme_assets.h"
+#include "widgets/window_controls.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -217,9 +217,7 @@ void TForm2::BitAcabarLogseClick()
 void TForm2::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    Form4->LabelNombre->setText(uiText(49));
-    Form4->EditNombre->hide();
-    if (Form4->ask() != TForm4::kYes)
+    if (!confirmLeavingProgram())
         return;
     returnToMainMenu();
     // Ends the loop without closing the windows again: the main menu would ask once more.

@@ -3,14 +3,14 @@
 // its subject boxes, and the ESO questionnaire with its results. The logic
 // lives in the eso/ units; this window only wires it to its controls.
 
-#include "data/window_base.h"
+#include "eso/eso_help_messages.h"
 #include "eso/eso_questions.h"
 #include "eso/eso_results.h"
 #include "eso/eso_student_name.h"
-#include "data/help_panel_widget.h"
-#include "eso/eso_help_messages.h"
 #include "eso/itinerary_diagram.h"
 #include "eso/subject_lists.h"
+#include "widgets/help_panel_widget.h"
+#include "widgets/window_base.h"
 
 #include <QPixmap>
 
@@ -146,6 +146,8 @@ private:
     bool askStudentName(StudentNameUse use);
     void writeResultFile(const QString &fileName);
     void handOffToMiddleGrade();
+    // Opens an explorer window, which comes back here when it is left.
+    void openExplorer(WindowBase *explorer);
 
     EsoQuestionnaire m_questionnaire;
     EsoResultList m_results;

@@ -1,6 +1,6 @@
 #include "subject_lists.h"
 
-#include "eso_data.h"
+#include "data/eso_tables.h"
 #include "itinerary_diagram.h"
 
 #include "data/content_tables.h"

@@ -1,7 +1,7 @@
 #include "certificates_window.h"
 
 #include "data/colours.h"
-#include "explorers/explorer_data.h"
+#include "data/explorer_tables.h"
 
 namespace velmira {
 

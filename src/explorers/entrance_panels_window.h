@@ -1,7 +1,7 @@
 #pragma once
 // The university entrance panels.
 
-#include "data/window_base.h"
+#include "widgets/window_base.h"
 
 namespace velmira {
 

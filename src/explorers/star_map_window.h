@@ -1,7 +1,7 @@
 #pragma once
 // The star map: a small map of the regions that stays above the university window.
 
-#include "data/window_base.h"
+#include "widgets/window_base.h"
 
 namespace velmira {
 

@@ -8,8 +8,7 @@ namespace velmira {
 
 std::vector<double> activityScores(const std::vector<Activity> &activities,
                                    const std::vector<ShortStatement> &shortStatements,
-                                   const std::vector<int> &lastPage,
-                                   const std::vector<int> &chosenRows)
+                                   const std::vector<int> &lastPage, const std::vector<int> &chosenRows)
 {
     std::vector<double> scores(std::max<size_t>(activities.size(), 1), 0.0);
     for (size_t row = 0; row < lastPage.size(); ++row) {
@@ -38,8 +37,7 @@ std::vector<int> rankedActivities(const std::vector<double> &scores)
     for (size_t a = 1; a < scores.size(); ++a)
         if (scores[a] > 0)
             ranked.push_back(static_cast<int>(a));
-    std::stable_sort(ranked.begin(), ranked.end(),
-                     [&scores](int a, int b) { return scores[a] > scores[b]; });
+    std::stable_sort(ranked.begin(), ranked.end(), [&scores](int a, int b) { return scores[a] > scores[b]; });
     return ranked;
 }
 

@@ -2,7 +2,7 @@
 // The scoring of the last page: every activity gains points from the short
 // statements shown there that name it, more when the statement is chosen.
 
-#include "profession_records.h"
+#include "data/profession_records.h"
 
 #include <vector>
 
@@ -18,8 +18,7 @@ constexpr double kSecondActivityChosen = 0.75;
 // statement counts 2.5 for its first activity and 1.25 for its second.
 std::vector<double> activityScores(const std::vector<Activity> &activities,
                                    const std::vector<ShortStatement> &shortStatements,
-                                   const std::vector<int> &lastPage,
-                                   const std::vector<int> &chosenRows);
+                                   const std::vector<int> &lastPage, const std::vector<int> &chosenRows);
 
 // The activities with points, best first; equal scores keep activity order.
 std::vector<int> rankedActivities(const std::vector<double> &scores);

@@ -100,14 +100,14 @@ std::vector<QByteArray> professionRows(const ProfessionsData &data, const std::v
 
 std::vector<QByteArray> activityDetails(const ProfessionsData &data, int activity, int rank)
 {
-    std::vector<QByteArray> lines{"     " + interfaceText(text::kProfessionsOfActivity) + ' ' + ordinal(rank)};
+    std::vector<QByteArray> lines{"     " + interfaceText(text::kProfessionsOfActivity) + ' '
+                                  + ordinal(rank)};
     for (int p : activityProfessions(data.professions, data.activities[activity].code))
         lines.push_back(" - " + nameOf(data.professions[p]));
     return lines;
 }
 
-std::vector<QByteArray> studiesLines(const ProfessionsData &data, const ContentTables &tables,
-                                     int profession)
+std::vector<QByteArray> studiesLines(const ProfessionsData &data, const ContentTables &tables, int profession)
 {
     std::vector<QByteArray> lines;
     addStudies(lines, text::kDegrees, data.degrees.studies(profession), tables.carreran);

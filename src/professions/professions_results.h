@@ -3,7 +3,7 @@
 // the professions of the statement picked on the last page, the details
 // shown over the result lists, and the printed report.
 
-#include "professions_data.h"
+#include "data/professions_tables.h"
 
 #include <QByteArray>
 
@@ -53,8 +53,7 @@ ProfessionsReport professionsReport(const ProfessionsData &data, const ContentTa
                                     const ProfessionsResults &results);
 // Line 0 the student name, then as many report lines as the buffer holds;
 // returns the last line filled.
-int fillProfessionsReport(LineTable &buffer, const QByteArray &studentName,
-                          const ProfessionsReport &report);
+int fillProfessionsReport(LineTable &buffer, const QByteArray &studentName, const ProfessionsReport &report);
 
 // The second line of the question asked on leaving: an explanation when the
 // pupil leaves by clicking a study, none otherwise.

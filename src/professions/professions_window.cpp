@@ -1,7 +1,7 @@
 #include "professions_window.h"
 
 #include "data/colours.h"
-#include "professions/professions_data.h"
+#include "data/professions_tables.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The professions questionnaire window.
 
-#include "data/window_base.h"
+#include "widgets/window_base.h"
 
 namespace velmira {
 

@@ -3,7 +3,7 @@
 // that the chosen long statements reach through the professions, dealt over
 // up to four pages, and the last page made of what was chosen on them.
 
-#include "profession_records.h"
+#include "data/profession_records.h"
 
 #include <QByteArray>
 

@@ -2,8 +2,8 @@
 
 #include "data/encoding.h"
 #include "data/settings.h"
+#include "data/themes.h"
 #include "shell/configuration_save.h"
-#include "shell/themes.h"
 
 #include <QFontDialog>
 #include <QImageReader>

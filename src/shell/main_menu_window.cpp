@@ -8,7 +8,6 @@
 #include "data/picture_names.h"
 #include "data/pictures.h"
 #include "data/print_state.h"
-#include "data/question_window.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
 #include "eso/eso_window.h"
@@ -20,10 +19,11 @@
 #include "shell/configuration_panel.h"
 #include "shell/doors.h"
 #include "shell/scene_canvas.h"
-#include "shell/theme_assets.h"
 #include "shell/welcome_window.h"
 #include "university/university_window.h"
-#include "data/window_controls.h"
+#include "widgets/question_window.h"
+#include "widgets/theme_assets.h"
+#include "widgets/window_controls.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -365,7 +365,7 @@ void Tform0::TimerZoomTimer()
 
 void Tform0::carryOutDoor(int door)
 {
-    QWidget *module = nullptr;
+    WindowBase *module = nullptr;
     switch (door) {
     case DoorDegrees:
         if (Form1)
@@ -392,9 +392,7 @@ void Tform0::carryOutDoor(int door)
     }
     if (!module)
         return;
-    module->show();
-    module->raise();
-    module->activateWindow();
+    module->openFrom(this);
     hide();
 }
 
@@ -402,8 +400,7 @@ void Tform0::openCertificates()
 {
     if (!Certifica)
         return;
-    Certifica->show();
-    Certifica->raise();
+    Certifica->openFrom(this);
     hide();
 }
 
@@ -474,9 +471,7 @@ void Tform0::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    Form4->LabelNombre->setText(uiText(49));
-    Form4->EditNombre->hide();
-    if (Form4->ask() != TForm4::kYes) {
+    if (!confirmLeavingProgram()) {
         event->ignore();
         return;
     }

@@ -3,8 +3,8 @@
 // module window hangs off. A scene of theme pictures with ten doors, a
 // figure that walks in and speaks, and the configuration panel.
 
-#include "data/window_base.h"
-#include "shell/themes.h"
+#include "data/themes.h"
+#include "widgets/window_base.h"
 
 #include <QPixmap>
 #include <QPoint>

@@ -2,7 +2,6 @@
 
 #include "data/foundation.h"
 #include "data/messages.h"
-#include "data/question_window.h"
 #include "eso/eso_window.h"
 #include "explorers/certificates_window.h"
 #include "explorers/entrance_panels_window.h"
@@ -14,6 +13,7 @@
 #include "shell/main_menu_window.h"
 #include "shell/welcome_window.h"
 #include "university/university_window.h"
+#include "widgets/question_window.h"
 
 #include <QApplication>
 

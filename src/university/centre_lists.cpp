@@ -6,8 +6,8 @@
 #include "data/map_geometry.h"
 #include "data/record_files.h"
 #include "data/text_bytes.h"
+#include "data/university_tables.h"
 #include "university/degree_catalogue.h"
-#include "university/university_data.h"
 
 namespace velmira {
 

@@ -2,11 +2,11 @@
 
 #include "data/content_tables.h"
 #include "data/language.h"
+#include "data/profession_records.h"
 #include "data/record_files.h"
 #include "data/text_bytes.h"
-#include "professions/profession_records.h"
+#include "data/university_tables.h"
 #include "university/degree_catalogue.h"
-#include "university/university_data.h"
 
 #include <algorithm>
 #include <numeric>

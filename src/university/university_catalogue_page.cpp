@@ -5,10 +5,10 @@
 
 #include "data/colours.h"
 #include "data/text_bytes.h"
-#include "data/window_controls.h"
 #include "university/centre_lists.h"
 #include "university/degree_catalogue.h"
 #include "university/star_map_link.h"
+#include "widgets/window_controls.h"
 
 #include <QComboBox>
 #include <QLabel>

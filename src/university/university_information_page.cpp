@@ -8,9 +8,9 @@
 #include "data/interface_texts.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
-#include "data/window_controls.h"
 #include "university/degree_presentation.h"
 #include "university/web_addresses.h"
+#include "widgets/window_controls.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -11,13 +11,13 @@
 #include "data/language.h"
 #include "data/messages.h"
 #include "data/text_bytes.h"
-#include "data/window_controls.h"
-#include "shell/theme_assets.h"
 #include "university/centre_lists.h"
 #include "university/degree_catalogue.h"
 #include "university/place_lists.h"
 #include "university/university_help.h"
 #include "university/web_addresses.h"
+#include "widgets/theme_assets.h"
+#include "widgets/window_controls.h"
 
 #include <QInputDialog>
 #include <QLineEdit>

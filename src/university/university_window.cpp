@@ -5,10 +5,10 @@
 #include "data/interface_texts.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
-#include "data/window_controls.h"
+#include "data/university_tables.h"
 #include "university/star_map_link.h"
 #include "university/university_help.h"
-#include "university/university_data.h"
+#include "widgets/window_controls.h"
 
 #include <QComboBox>
 #include <QEvent>

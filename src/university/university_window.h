@@ -5,10 +5,10 @@
 // The lists come from the university/ logic units; this window wires them
 // to its controls.
 
-#include "data/window_base.h"
-#include "data/help_panel_widget.h"
 #include "university/degree_tree.h"
 #include "university/selection_back.h"
+#include "widgets/help_panel_widget.h"
+#include "widgets/window_base.h"
 
 #include <array>
 #include <vector>

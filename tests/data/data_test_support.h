@@ -4,6 +4,7 @@
 // and a catcher for the messages the loaders show.
 
 #include "data/encoding.h"
+#include "data/foundation_state.h"
 #include "data/language.h"
 #include "data/load_notes.h"
 #include "data/messages.h"
@@ -119,15 +120,6 @@ public:
     }
     std::vector<velmira::LoadNote> notes;
 };
-
-// Global state the loaders depend on, reset between tests.
-inline void resetGlobals()
-{
-    velmira::setUtfMode(false);
-    velmira::setLanguage(0);
-    velmira::clearStartupAbort();
-    velmira::collectLoadNotes(nullptr);
-}
 
 inline QByteArray missingText(const QByteArray &name)
 {

@@ -6,17 +6,17 @@
 
 #include "data_test_support.h"
 
+#include "data/degree_centres.h"
 #include "data/encoding.h"
 #include "data/interface_texts.h"
 #include "data/language.h"
 #include "data/load_notes.h"
 #include "data/loaders.h"
 #include "data/messages.h"
+#include "data/profession_records.h"
+#include "data/professions_tables.h"
 #include "data/record_files.h"
 #include "data/text_file.h"
-#include "professions/profession_records.h"
-#include "professions/professions_data.h"
-#include "university/degree_centres.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -260,8 +260,8 @@ class TestLoaderFuzz : public QObject
 
 private slots:
     void initTestCase();
-    void init() { resetGlobals(); }
-    void cleanup() { resetGlobals(); }
+    void init() { resetFoundationState(); }
+    void cleanup() { resetFoundationState(); }
     void everyReaderSurvivesJunk();
 
 private:

@@ -46,8 +46,8 @@ class TestLoaders : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetGlobals(); }
-    void cleanup() { resetGlobals(); }
+    void init() { resetFoundationState(); }
+    void cleanup() { resetFoundationState(); }
 
     void paddedLines();
     void paddedLinesFromLanguageDirectory();

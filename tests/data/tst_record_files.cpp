@@ -4,10 +4,10 @@
 
 #include "data_test_support.h"
 
+#include "data/degree_centres.h"
 #include "data/map_geometry.h"
 #include "data/messages.h"
 #include "data/record_files.h"
-#include "university/degree_centres.h"
 
 #include <QtEndian>
 #include <QtTest>
@@ -63,8 +63,8 @@ class TestRecordFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetGlobals(); }
-    void cleanup() { resetGlobals(); }
+    void init() { resetFoundationState(); }
+    void cleanup() { resetFoundationState(); }
 
     void placeTitleTables();
     void titleAndDegreeRows();

@@ -62,7 +62,7 @@ class TestSettings : public QObject
 
 private slots:
     void init();
-    void cleanup() { resetGlobals(); }
+    void cleanup() { resetFoundationState(); }
 
     void fontSettingsTrailingBlanks();
     void fontSettingsEmptyFirstLine();
@@ -81,12 +81,7 @@ private slots:
     void readOnlyInstallation();
 };
 
-void TestSettings::init()
-{
-    resetGlobals();
-    setFontName(QByteArray());
-    setEncodingSetting(QByteArray());
-}
+void TestSettings::init() { resetFoundationState(); }
 
 void TestSettings::fontSettingsTrailingBlanks()
 {

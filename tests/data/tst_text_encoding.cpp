@@ -21,8 +21,8 @@ class TestTextEncoding : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { resetGlobals(); }
-    void cleanup() { resetGlobals(); }
+    void init() { resetFoundationState(); }
+    void cleanup() { resetFoundationState(); }
 
     void latin1ToUtf8Bytes();
     void latin1ToUtf8MatchesCodecForEveryByte();

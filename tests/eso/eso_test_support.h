@@ -3,18 +3,18 @@
 // third "datgrub" record, questions answered by clicks, and interface texts
 // that name their own number.
 
+#include "../data/eso_tables_support.h"
+#include "data/eso_tables.h"
 #include "data/interface_texts.h"
 #include "data/line_table.h"
 #include "data/record_files.h"
 #include "data/text_bytes.h"
-#include "eso/eso_data.h"
 #include "eso/eso_questions.h"
 #include "eso/eso_scoring.h"
 
 #include <QByteArray>
 
 #include <map>
-#include <memory>
 #include <vector>
 
 namespace esotest {
@@ -25,24 +25,6 @@ inline void nameInterfaceTexts()
     for (int k = 1; k <= velmira::kHighestTextSlot; ++k)
         velmira::interfaceTextTable().set(k, "T" + QByteArray::number(k));
     velmira::AssignInterfaceTexts();
-}
-
-// `itinerar` as loaded (54 wide): group g is named "Grupo <g>", modality
-// line n reads "Modalidad <n>", other lines "Linea <n>"; then prepared.
-inline std::unique_ptr<velmira::EsoData> itineraryData(int lineCount = 52)
-{
-    auto data = std::make_unique<velmira::EsoData>();
-    for (int n = 1; n <= lineCount; ++n) {
-        QByteArray text = "Linea " + QByteArray::number(n);
-        if (n <= velmira::kItineraryGroups)
-            text = "Grupo " + QByteArray::number(n);
-        else if (n >= velmira::kFirstModalityLine && n <= velmira::kLastModalityLine)
-            text = "Modalidad " + QByteArray::number(n);
-        data->itinerar.set(n, velmira::padTo(text, velmira::kWidthEsoItineraries));
-    }
-    data->itinerar.setCount(lineCount);
-    velmira::prepareItineraryTexts(*data);
-    return data;
 }
 
 // The third "datgrub" record with the given question numbers per group.

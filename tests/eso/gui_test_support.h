@@ -3,7 +3,8 @@
 // answer (the name question, the print question, the save dialog) and
 // counting the pages of a printed PDF.
 
-#include "data/question_window.h"
+#include "support/controls.h"
+#include "widgets/question_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QtTest>
 
 namespace esotest {
 
@@ -46,11 +48,13 @@ private:
         if (!modal)
             return;
         if (modal == velmira::Form4 && velmira::Form4->isVisible()) {
+            using testsupport::control;
             ++questionsAnswered;
-            lastQuestion = velmira::Form4->LabelNombre->text();
-            if (velmira::Form4->EditNombre->isVisible())
-                velmira::Form4->EditNombre->setText(name);
-            (answerYes ? velmira::Form4->ShadowSi : velmira::Form4->ShadowNo)->click();
+            lastQuestion = control<QLabel>(modal, "LabelNombre")->text();
+            if (auto *field = control<QLineEdit>(modal, "EditNombre"); field->isVisible())
+                testsupport::typeText(field, name);
+            QTest::mouseClick(control<QPushButton>(modal, answerYes ? "ShadowSi" : "ShadowNo"),
+                              Qt::LeftButton);
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             ++printQuestionsAnswered;
             box->button(QMessageBox::Ok)->click();

@@ -2,15 +2,14 @@
 // part by part on clicks, its subject boxes printing a modality sheet or
 // opening their lists.
 
-#include "../shell/started_installation.h"
 #include "gui_test_support.h"
+#include "support/started_installation.h"
 
 #include "data/content_tables.h"
 #include "data/interface_texts.h"
 #include "data/messages.h"
 #include "data/report_layout.h"
 #include "data/text_bytes.h"
-#include "data/window_controls.h"
 #include "eso/eso_window.h"
 #include "eso/itinerary_diagram.h"
 #include "eso/modality_sheets.h"
@@ -18,6 +17,7 @@
 #include "shell/doors.h"
 #include "shell/main_menu_window.h"
 #include "shell/startup.h"
+#include "widgets/window_controls.h"
 
 #include <QListWidget>
 #include <QPrinter>

@@ -2,14 +2,14 @@
 // installation: the main menu's questionnaire door, the full questionnaire
 // answered by clicks on the grid, the results, printing and saving.
 
-#include "../shell/started_installation.h"
 #include "gui_test_support.h"
+#include "support/started_installation.h"
 
 #include "data/content_tables.h"
+#include "data/eso_tables.h"
 #include "data/messages.h"
 #include "data/report_layout.h"
 #include "data/text_bytes.h"
-#include "eso/eso_data.h"
 #include "eso/eso_scoring.h"
 #include "eso/eso_window.h"
 #include "shell/doors.h"

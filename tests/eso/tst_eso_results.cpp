@@ -3,6 +3,7 @@
 
 #include "data/content_tables.h"
 #include "data/encoding.h"
+#include "data/foundation_state.h"
 #include "eso/eso_results.h"
 #include "eso_test_support.h"
 
@@ -92,7 +93,7 @@ void TestEsoResults::initTestCase()
     m_data = esotest::itineraryData();
 }
 
-void TestEsoResults::init() { setUtfMode(false); }
+void TestEsoResults::init() { resetFoundationState(); }
 
 void TestEsoResults::shortListLines()
 {

@@ -4,15 +4,16 @@
 
 #include "data/content_tables.h"
 #include "data/encoding.h"
+#include "data/eso_tables.h"
+#include "data/foundation_state.h"
 #include "data/interface_texts.h"
 #include "data/language.h"
 #include "data/loaders.h"
 #include "data/text_bytes.h"
-#include "eso/eso_data.h"
+#include "data/university_tables.h"
 #include "eso/eso_questions.h"
 #include "eso/eso_results.h"
 #include "eso/eso_scoring.h"
-#include "university/university_data.h"
 
 #include <QDir>
 #include <QtTest>
@@ -53,8 +54,7 @@ private:
 void TestEsoSample::initTestCase()
 {
     QVERIFY(QDir::setCurrent(QStringLiteral(VELMIRA_SAMPLE_DIR)));
-    setUtfMode(false);
-    setLanguage(0);
+    resetFoundationState();
     allocateGlobalTables();
     LoadInterfaceTexts(localName("textos"), interfaceTextTable());
     AssignInterfaceTexts();

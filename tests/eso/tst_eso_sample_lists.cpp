@@ -2,7 +2,7 @@
 // box that shows a list has lines, and every sheet prints subjects,
 // information and the studies a route leads to.
 
-#include "eso/eso_data.h"
+#include "data/eso_tables.h"
 #include "eso/modality_sheets.h"
 #include "eso/subject_lists.h"
 

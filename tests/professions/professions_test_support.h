@@ -4,10 +4,11 @@
 
 #include "data/content_tables.h"
 #include "data/encoding.h"
+#include "data/foundation_state.h"
 #include "data/interface_texts.h"
 #include "data/language.h"
+#include "data/professions_tables.h"
 #include "data/text_bytes.h"
-#include "professions/professions_data.h"
 
 #include <QByteArray>
 
@@ -18,8 +19,7 @@ namespace proftest {
 inline void freshTexts()
 {
     velmira::allocateGlobalTables();
-    velmira::setLanguage(velmira::Castilian);
-    velmira::setUtfMode(false);
+    velmira::resetFoundationState();
     for (int k = 1; k <= velmira::kHighestTextSlot; ++k)
         velmira::interfaceTextTable().set(k, "T" + QByteArray::number(k));
     velmira::AssignInterfaceTexts();
@@ -74,7 +74,8 @@ inline velmira::ProfessionsData questionnaire(const std::vector<QByteArray> &act
     data.activities = records<Activity>(activities, parseActivity);
     data.shortStatements = records<ShortStatement>(shorts, parseShortStatement);
     data.longStatements = records<LongStatement>(longs, parseLongStatement);
-    data.professions = records<Profession>(professions, [](const QByteArray &l) { return parseProfession(l); });
+    data.professions =
+        records<Profession>(professions, [](const QByteArray &l) { return parseProfession(l); });
     return data;
 }
 

@@ -19,7 +19,7 @@ class TestProfessionsData : public QObject
 private slots:
     void init()
     {
-        resetGlobals();
+        resetFoundationState();
         proftest::freshTexts();
     }
 
@@ -55,7 +55,8 @@ private slots:
         // 115 accented letters become 230 bytes, kept in 135; 40 become 80, kept in 50.
         const QByteArray accents(115, '\xE9');
         QVERIFY(writeFile("fralargas", proftest::longLine(accents, {"AAAA"}) + "\n"));
-        QVERIFY(writeFile("profesio", proftest::professionLine("AAAA", "BBBB", accents.left(40), 3, 4) + "\n"));
+        QVERIFY(
+            writeFile("profesio", proftest::professionLine("AAAA", "BBBB", accents.left(40), 3, 4) + "\n"));
         QVERIFY(writeFile("fracortas", "AAAA\n"));
         QVERIFY(writeFile("activida", "\n"));
         ProfessionsData data;

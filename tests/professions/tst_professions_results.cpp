@@ -18,7 +18,7 @@ using Numbers = std::vector<int>;
 
 namespace {
 
-const QByteArray kFirst = "1\xBA";  // 1º in Latin-1
+const QByteArray kFirst = "1\xBA"; // 1º in Latin-1
 const QByteArray kSecond = "2\xBA";
 
 ProfessionsData sample()
@@ -84,7 +84,8 @@ private slots:
         QCOMPARE(results.professions, (Numbers{1, 3}));
         QCOMPARE(professionRows(data, results.professions), (Lines{"", " - Pintor", " - Banquero"}));
         QCOMPARE(results.activities, (Numbers{2, 1}));
-        QCOMPARE(activityRows(data, {2, 1, 4}), (Lines{"         T625", kFirst + " Banca", kSecond + " Arte"}));
+        QCOMPARE(activityRows(data, {2, 1, 4}),
+                 (Lines{"         T625", kFirst + " Banca", kSecond + " Arte"}));
 
         QCOMPARE(activityDetails(data, 1, 2), (Lines{"     T624 " + kSecond, " - Pintor", " - Banquero"}));
         QCOMPARE(statementProfessions(data.professions, 9), Numbers{});
@@ -101,8 +102,9 @@ private slots:
         data.degrees.add(1, 1);
         data.middleTitles.add(1, 5);
 
-        QCOMPARE(studiesLines(data, tables, 1),
-                 (Lines{"      T627:", "Historia del Arte", "Bellas Artes", "      T113:", "Pintura Decorativa"}));
+        QCOMPARE(
+            studiesLines(data, tables, 1),
+            (Lines{"      T627:", "Historia del Arte", "Bellas Artes", "      T113:", "Pintura Decorativa"}));
         QVERIFY(studiesLines(data, tables, 3).empty());
     }
 
@@ -115,10 +117,24 @@ private slots:
         const ProfessionsResults results = professionsResults(data, {3, 1}, {1});
 
         const ProfessionsReport report = professionsReport(data, content(), results);
-        const Lines expected{"T648", "", "T124", "T644", "",
-                             " - Pintor", "          T47:", "    Artes Aplicadas", " - Banquero",
-                             "", "T642", "         T625", kFirst + " Arte", kSecond + " Banca",
-                             "", "     T624 " + kFirst + ":", "  - Pintor", "  - Banquero"};
+        const Lines expected{"T648",
+                             "",
+                             "T124",
+                             "T644",
+                             "",
+                             " - Pintor",
+                             "          T47:",
+                             "    Artes Aplicadas",
+                             " - Banquero",
+                             "",
+                             "T642",
+                             "         T625",
+                             kFirst + " Arte",
+                             kSecond + " Banca",
+                             "",
+                             "     T624 " + kFirst + ":",
+                             "  - Pintor",
+                             "  - Banquero"};
         QCOMPARE(report.lines, expected);
         QCOMPARE(report.boldLines, (std::set<int>{1, 4, 6, 9, 11}));
 

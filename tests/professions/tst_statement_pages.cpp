@@ -80,11 +80,11 @@ private slots:
 
     void chosenStatementsGiveTheirCodesOnce()
     {
-        const ProfessionsData data = questionnaire(
-            {}, {},
-            {longLine("Uno", {"AAAA", "", "BBBB", "AAAA"}), longLine("Dos", {"CCCC"}),
-             longLine("Tres", {"BBBB", "DDDD"})},
-            {});
+        const ProfessionsData data =
+            questionnaire({}, {},
+                          {longLine("Uno", {"AAAA", "", "BBBB", "AAAA"}), longLine("Dos", {"CCCC"}),
+                           longLine("Tres", {"BBBB", "DDDD"})},
+                          {});
         QCOMPARE(chosenActivityCodes(data.longStatements, {1, 3, 9}),
                  (std::vector<QByteArray>{"AAAA", "BBBB", "DDDD"}));
         QVERIFY(chosenActivityCodes(data.longStatements, {}).empty());

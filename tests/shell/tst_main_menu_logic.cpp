@@ -2,12 +2,13 @@
 // and the configuration save.
 
 #include "data/encoding.h"
+#include "data/foundation_state.h"
 #include "data/interface_texts.h"
 #include "data/messages.h"
 #include "data/settings.h"
+#include "data/themes.h"
 #include "shell/configuration_save.h"
 #include "shell/doors.h"
-#include "shell/themes.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,6 +44,8 @@ class MainMenuLogicTest : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { resetFoundationState(); }
+
     void themesKeepColoursTheyLeaveUnchanged()
     {
         ThemeState state;

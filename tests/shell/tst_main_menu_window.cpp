@@ -1,14 +1,15 @@
 // The main menu as a pupil uses it: a door leads to its module and back,
 // and leaving asks first.
 
-#include "data/question_window.h"
 #include "data/messages.h"
 #include "eso/eso_window.h"
-#include "started_installation.h"
 #include "shell/doors.h"
 #include "shell/main_menu_window.h"
 #include "shell/startup.h"
+#include "support/controls.h"
+#include "support/started_installation.h"
 #include "university/university_window.h"
+#include "widgets/question_window.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -60,10 +61,12 @@ private slots:
 
     void escapeAndNoKeepsTheProgramRunning()
     {
-        QTimer::singleShot(0, Form4->ShadowNo, &QPushButton::click);
+        using testsupport::control;
+        QTimer::singleShot(
+            0, [] { QTest::mouseClick(control<QPushButton>(Form4, "ShadowNo"), Qt::LeftButton); });
         QTest::keyClick(form0, Qt::Key_Escape);
         QVERIFY(form0->isVisible());
-        QCOMPARE(Form4->LabelNombre->text().isEmpty(), false);
+        QCOMPARE(control<QLabel>(Form4, "LabelNombre")->text().isEmpty(), false);
     }
 };
 

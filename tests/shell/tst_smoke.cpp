@@ -1,6 +1,6 @@
 // The headless check as a user runs it: `velmira --smoke` in an installation.
 
-#include "installation_copy.h"
+#include "support/installation_copy.h"
 
 #include <QProcess>
 #include <QtTest>

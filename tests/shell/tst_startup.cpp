@@ -1,11 +1,12 @@
 // The start-up sequence in process: which windows exist after an abort.
 
+#include "data/foundation_state.h"
 #include "data/interface_texts.h"
 #include "data/language.h"
 #include "data/messages.h"
 #include "data/settings.h"
-#include "installation_copy.h"
 #include "shell/startup.h"
+#include "support/installation_copy.h"
 
 #include <QtTest>
 
@@ -20,6 +21,7 @@ class StartupTest : public QObject
         m_messages.clear();
         const QString previous = QDir::currentPath();
         QDir::setCurrent(installation.path());
+        resetFoundationState();
         setMessageHandler([this](const QString &text) { m_messages << text; });
         const StartupResult result = runStartup(false);
         setMessageHandler({});

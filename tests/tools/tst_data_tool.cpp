@@ -1,6 +1,7 @@
 // velmira-data on a copy of the sample installation: what check reports and
 // what dump prints.
 
+#include "data/foundation_state.h"
 #include "installation_check.h"
 #include "table_dump.h"
 
@@ -56,6 +57,8 @@ class DataToolTest : public QObject
     int m_copies = 0;
 
 private slots:
+    void init() { velmira::resetFoundationState(); }
+
     void sampleInstallationHasNoProblems()
     {
         const QStringList problems = described(checkInstallation(fresh()));

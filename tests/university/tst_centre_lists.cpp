@@ -3,9 +3,9 @@
 
 #include "university_test_support.h"
 
+#include "data/degree_centres.h"
 #include "data/encoding.h"
 #include "data/record_files.h"
-#include "university/degree_centres.h"
 #include "university/centre_lists.h"
 
 #include <QtTest>

@@ -4,7 +4,7 @@
 // centre and back to one of its degrees in the catalogue; and the web links,
 // run through a stand-in browser.
 
-#include "../shell/started_installation.h"
+#include "support/started_installation.h"
 
 #include "data/command_runner.h"
 #include "data/content_tables.h"

@@ -4,10 +4,11 @@
 
 #include "data/content_tables.h"
 #include "data/encoding.h"
+#include "data/foundation_state.h"
 #include "data/interface_texts.h"
 #include "data/language.h"
 #include "data/text_bytes.h"
-#include "university/university_data.h"
+#include "data/university_tables.h"
 
 #include <QByteArray>
 
@@ -20,8 +21,7 @@ inline void freshTables()
 {
     velmira::allocateGlobalTables();
     velmira::universityData() = velmira::UniversityData{};
-    velmira::setLanguage(velmira::Castilian);
-    velmira::setUtfMode(false);
+    velmira::resetFoundationState();
     for (int k = 1; k <= velmira::kHighestTextSlot; ++k)
         velmira::interfaceTextTable().set(k, "T" + QByteArray::number(k));
     velmira::AssignInterfaceTexts();

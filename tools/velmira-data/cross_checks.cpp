@@ -1,17 +1,16 @@
 #include "cross_checks.h"
 
 #include "data/content_tables.h"
-#include "data/loaders.h"
+#include "data/eso_tables.h"
+#include "data/eso_tables.h"
 #include "data/interface_texts.h"
+#include "data/loaders.h"
 #include "data/map_geometry.h"
+#include "data/professions_tables.h"
 #include "data/spanish_order.h"
 #include "data/text_bytes.h"
 #include "data/text_file.h"
-#include "eso/eso_data.h"
-#include "eso/eso_results.h"
-#include "eso/eso_scoring.h"
-#include "professions/professions_data.h"
-#include "university/university_data.h"
+#include "data/university_tables.h"
 
 #include <QRegularExpression>
 

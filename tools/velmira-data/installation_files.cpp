@@ -3,7 +3,7 @@
 #include "data/file_access.h"
 #include "data/load_notes.h"
 #include "data/picture_names.h"
-#include "shell/themes.h"
+#include "data/themes.h"
 
 #include <QDir>
 #include <QFile>

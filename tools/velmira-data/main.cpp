@@ -2,8 +2,8 @@
 //   velmira-data check DIR        reports every problem the program would meet
 //   velmira-data dump DIR NAME    prints a table as the program holds it
 
+#include "data/messages.h"
 #include "installation_check.h"
-#include "shell/message_box.h"
 #include "table_dump.h"
 
 #include <QGuiApplication>

@@ -1,15 +1,15 @@
 #include "table_dump.h"
 
 #include "data/content_tables.h"
+#include "data/degree_centres.h"
 #include "data/encoding.h"
+#include "data/eso_tables.h"
 #include "data/interface_texts.h"
 #include "data/loaders.h"
 #include "data/messages.h"
+#include "data/profession_records.h"
 #include "data/record_files.h"
 #include "data/settings.h"
-#include "eso/eso_data.h"
-#include "professions/profession_records.h"
-#include "university/degree_centres.h"
 
 #include <QDir>
 

@@ -10,7 +10,7 @@
 #include "themes.h"
 
 #include "data/picture_names.h"
-#include "shell/themes.h"
+#include "data/themes.h"
 
 #include <QBuffer>
 #include <QSet>

@@ -1,10 +1,10 @@
 #include "report_printer.h"
 
-#include "line_table.h"
-#include "messages.h"
-#include "report_layout.h"
-#include "settings.h"
-#include "text_bytes.h"
+#include "data/line_table.h"
+#include "data/messages.h"
+#include "data/report_layout.h"
+#include "data/settings.h"
+#include "data/text_bytes.h"
 
 #include <QPainter>
 #include <QPrintDialog>

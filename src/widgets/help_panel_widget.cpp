@@ -1,8 +1,8 @@
 #include "help_panel_widget.h"
 
-#include "picture_names.h"
-#include "pictures.h"
-#include "text_bytes.h"
+#include "data/picture_names.h"
+#include "data/pictures.h"
+#include "data/text_bytes.h"
 #include "window_controls.h"
 
 #include <QLabel>

@@ -2,13 +2,13 @@
 // of `itinerar`, and the "|" mark of the middle-grade titles.
 
 #include "data/content_tables.h"
-#include "eso_test_support.h"
+#include "eso_tables_support.h"
 
 #include <QtTest>
 
 using namespace velmira;
 
-class TestEsoData : public QObject
+class TestEsoTables : public QObject
 {
     Q_OBJECT
 
@@ -21,7 +21,7 @@ private slots:
     void markWithoutBarCountsEveryTitle();
 };
 
-void TestEsoData::modalityTextsAreLines21To27CutTo35()
+void TestEsoTables::modalityTextsAreLines21To27CutTo35()
 {
     auto data = std::make_unique<EsoData>();
     data->itinerar.set(22, QByteArray(40, 'x') + "tail");
@@ -34,7 +34,7 @@ void TestEsoData::modalityTextsAreLines21To27CutTo35()
     QCOMPARE(data->modalityText(28), QByteArray());
 }
 
-void TestEsoData::resultTextsStartAtLine30()
+void TestEsoTables::resultTextsStartAtLine30()
 {
     auto data = esotest::itineraryData(52);
     QCOMPARE(data->resultTexts.count(), 23);
@@ -44,13 +44,13 @@ void TestEsoData::resultTextsStartAtLine30()
     QCOMPARE(data->itinerarLine(3), padTo("Grupo 3", kWidthEsoItineraries));
 }
 
-void TestEsoData::itinerarCountBecomes20()
+void TestEsoTables::itinerarCountBecomes20()
 {
     auto data = esotest::itineraryData(52);
     QCOMPARE(data->itinerar.count(), 20);
 }
 
-void TestEsoData::shortItinerarGivesNoResultTexts()
+void TestEsoTables::shortItinerarGivesNoResultTexts()
 {
     auto data = esotest::itineraryData(25);
     QCOMPARE(data->resultTexts.count(), 0);
@@ -58,7 +58,7 @@ void TestEsoData::shortItinerarGivesNoResultTexts()
     QCOMPARE(data->itinerar.count(), 20);
 }
 
-void TestEsoData::markCountsTitlesBeforeFirstBar()
+void TestEsoTables::markCountsTitlesBeforeFirstBar()
 {
     allocateGlobalTables();
     ContentTables &t = content();
@@ -77,7 +77,7 @@ void TestEsoData::markCountsTitlesBeforeFirstBar()
     QCOMPARE(t.fp2TitleLines[4], 11);
 }
 
-void TestEsoData::markWithoutBarCountsEveryTitle()
+void TestEsoTables::markWithoutBarCountsEveryTitle()
 {
     allocateGlobalTables();
     ContentTables &t = content();
@@ -93,5 +93,5 @@ void TestEsoData::markWithoutBarCountsEveryTitle()
     QCOMPARE(t.fp2TitleLines[2], 8);
 }
 
-QTEST_GUILESS_MAIN(TestEsoData)
-#include "tst_eso_data.moc"
+QTEST_GUILESS_MAIN(TestEsoTables)
+#include "tst_eso_tables.moc"

@@ -1,7 +1,7 @@
 #pragma once
 // What the explorer windows load at their creation.
 
-#include "data/load_steps.h"
+#include "load_steps.h"
 
 namespace velmira {
 

@@ -1,12 +1,15 @@
 #pragma once
 // The program started in process on its own copy of the installation, with
-// the main menu shown and every message collected. The working directory and
-// the message handler come back when it goes.
+// the main menu shown, every message collected and questions asked in boxes
+// as the program asks them. The working directory and the message routing
+// come back when it goes.
 
+#include "data/foundation_state.h"
 #include "data/messages.h"
-#include "installation_copy.h"
 #include "shell/main_menu_window.h"
 #include "shell/startup.h"
+#include "support/installation_copy.h"
+#include "widgets/message_boxes.h"
 
 #include <QDir>
 #include <QStringList>
@@ -18,6 +21,8 @@ public:
         : m_previous(QDir::currentPath())
     {
         QDir::setCurrent(m_copy.path());
+        velmira::resetFoundationState();
+        velmira::installMessageBoxes();
         velmira::setMessageHandler([this](const QString &text) { m_messages << text; });
         m_started = !velmira::runStartup(false).aborted;
         if (m_started)
@@ -26,6 +31,7 @@ public:
     ~StartedInstallation()
     {
         velmira::setMessageHandler({});
+        velmira::setQuestionHandler({});
         QDir::setCurrent(m_previous);
     }
     StartedInstallation(const StartedInstallation &) = delete;

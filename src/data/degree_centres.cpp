@@ -1,8 +1,8 @@
 #include "degree_centres.h"
 
-#include "data/load_notes.h"
-#include "data/messages.h"
-#include "data/record_files.h"
+#include "load_notes.h"
+#include "messages.h"
+#include "record_files.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "explorer_data.h"
+#include "explorer_tables.h"
 
-#include "data/content_tables.h"
-#include "data/language.h"
-#include "data/loaders.h"
+#include "content_tables.h"
+#include "language.h"
+#include "loaders.h"
 
 namespace velmira {
 

@@ -1,8 +1,8 @@
 #include "window_controls.h"
 
-#include "interface_texts.h"
-#include "settings.h"
-#include "text_bytes.h"
+#include "data/interface_texts.h"
+#include "data/settings.h"
+#include "data/text_bytes.h"
 
 #include <QLabel>
 #include <QPalette>

@@ -1,9 +1,9 @@
-#include "professions_data.h"
+#include "professions_tables.h"
 
-#include "data/content_tables.h"
-#include "data/encoding.h"
-#include "data/language.h"
-#include "data/load_notes.h"
+#include "content_tables.h"
+#include "encoding.h"
+#include "language.h"
+#include "load_notes.h"
 
 namespace velmira {
 

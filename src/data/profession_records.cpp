@@ -1,8 +1,8 @@
 #include "profession_records.h"
 
-#include "data/messages.h"
-#include "data/text_bytes.h"
-#include "data/text_file.h"
+#include "messages.h"
+#include "text_bytes.h"
+#include "text_file.h"
 
 namespace velmira {
 

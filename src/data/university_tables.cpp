@@ -1,11 +1,11 @@
-#include "university_data.h"
+#include "university_tables.h"
 
-#include "data/command_runner.h"
-#include "data/content_tables.h"
-#include "data/language.h"
-#include "data/loaders.h"
-#include "data/load_notes.h"
-#include "data/record_files.h"
+#include "command_runner.h"
+#include "content_tables.h"
+#include "language.h"
+#include "load_notes.h"
+#include "loaders.h"
+#include "record_files.h"
 
 namespace velmira {
 

@@ -4,6 +4,7 @@
 // stopped at the first file error after the shared error box.
 
 #include <QColor>
+#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -24,10 +25,17 @@ public:
     // Hides this window and brings the main menu back.
     void returnToMainMenu();
 
+    // Shows this window in front, opened by another one (null: the main
+    // menu), which returnToOpener() brings back.
+    void openFrom(QWidget *opener);
+    // Hides this window and brings back the window that opened it, or the
+    // main menu when none did.
+    void returnToOpener();
+
 protected:
     // A module window that has no return control of its own yet goes back to
-    // the main menu when closed or on Escape, so the program never ends up
-    // without a visible window.
+    // the window that opened it when closed or on Escape, so the program
+    // never ends up without a visible window.
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -37,6 +45,11 @@ protected:
     // Buttons with a hand cursor, yellow background and black font; labels and
     // buttons in the font of the settings.
     void applyCommonLook();
+
+private:
+    void bringBack(QWidget *window);
+
+    QPointer<QWidget> m_opener;
 };
 
 } // namespace velmira

@@ -3,7 +3,7 @@
 // the current theme's floor, frames and tile, the button picture and the
 // icon list `ImageListIconos`.
 
-#include "shell/themes.h"
+#include "data/themes.h"
 
 #include <QPixmap>
 

@@ -2,10 +2,10 @@
 // The tables the university window owns, and the loading that its creation
 // runs: the university, place, cut-off and vocational tables.
 
-#include "data/line_table.h"
-#include "data/load_steps.h"
-#include "professions/profession_records.h"
-#include "university/degree_centres.h"
+#include "degree_centres.h"
+#include "line_table.h"
+#include "load_steps.h"
+#include "profession_records.h"
 
 #include <vector>
 

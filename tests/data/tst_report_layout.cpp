@@ -1,17 +1,7 @@
-// Report layout (pages, header, page numbers, bold lines), the PDF output of
-// the report printer, and the question window.
+// Report layout: pages, header, page numbers and bold lines.
 
-#include "data/line_table.h"
-#include "data/print_state.h"
-#include "data/question_window.h"
 #include "data/report_layout.h"
-#include "data/report_printer.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 using namespace velmira;
@@ -54,7 +44,7 @@ constexpr int kHeight = 7016;
 
 } // namespace
 
-class ReportPrintingTest : public QObject
+class ReportLayoutTest : public QObject
 {
     Q_OBJECT
 
@@ -132,49 +122,7 @@ private slots:
         QVERIFY(!body[3].bold);
         QCOMPARE(body[2].font, ReportFont::Courier);
     }
-
-    void printsToThePdfNamedInTheEnvironment()
-    {
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
-        qputenv("VELMIRA_PRINT_PDF", pdf.toLocal8Bit());
-        LineTable buffer(1501, 60);
-        buffer.set(0, "Resultados");
-        for (int k = 1; k <= 75; ++k)
-            buffer.set(k, "Linea " + QByteArray::number(k));
-        buffer.set(76, "restos de un informe anterior");
-        setBoldLines({});
-        PrintLines(buffer, 75, false, 9);
-        qunsetenv("VELMIRA_PRINT_PDF");
-
-        QFile file(pdf);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        QVERIFY(bytes.startsWith("%PDF"));
-        QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "),
-                 2);
-        // Entries above the count are emptied once the job has started.
-        QVERIFY(buffer.at(76).isEmpty());
-        QCOMPARE(buffer.at(75), QByteArray("Linea 75"));
-    }
-
-    void questionWindowAnswersAndResets()
-    {
-        TForm4 window;
-        window.LabelNombre->setText(QStringLiteral("¿Nombre?"));
-        window.EditNombre->show();
-        window.ShadowNo->hide();
-        QTimer::singleShot(0, window.ShadowSi, &QPushButton::click);
-        QCOMPARE(window.ask(), TForm4::kYes);
-        QVERIFY(window.EditNombre->isHidden());
-        QVERIFY(!window.ShadowNo->isHidden());
-
-        QTimer::singleShot(0, &window, &QDialog::reject);
-        QCOMPARE(window.ask(), TForm4::kNo);
-        QTimer::singleShot(0, window.ShadowNo, &QPushButton::click);
-        QCOMPARE(window.ask(), TForm4::kNo);
-    }
 };
 
-QTEST_MAIN(ReportPrintingTest)
-#include "tst_report_printing.moc"
+QTEST_GUILESS_MAIN(ReportLayoutTest)
+#include "tst_report_layout.moc"

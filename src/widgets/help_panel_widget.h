@@ -2,7 +2,7 @@
 // The help panel `payuda` as the windows show it: the guide `chica` beside
 // the labels `LabelAyu1` .. `LabelAyu8`, revealed by `TimerAyuda`.
 
-#include "help_panel.h"
+#include "data/help_panel.h"
 
 #include <QPixmap>
 #include <QWidget>

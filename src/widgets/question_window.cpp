@@ -1,7 +1,8 @@
 #include "question_window.h"
 
-#include "colours.h"
-#include "settings.h"
+#include "data/colours.h"
+#include "data/interface_texts.h"
+#include "data/settings.h"
 #include "window_controls.h"
 
 #include <QGuiApplication>
@@ -33,6 +34,7 @@ TForm4::TForm4(QWidget *parent)
 void TForm4::createLabels()
 {
     LabelNombre = new QLabel(this);
+    LabelNombre->setObjectName(QStringLiteral("LabelNombre"));
     LabelNombre->move(40, 24);
     LabelNombre->resize(330, 24);
     QFont bold(QString::fromLatin1(fontName()));
@@ -40,6 +42,7 @@ void TForm4::createLabels()
     bold.setBold(true);
     LabelNombre->setFont(bold);
     LabelNombre2 = new QLabel(this);
+    LabelNombre2->setObjectName(QStringLiteral("LabelNombre2"));
     LabelNombre2->setGeometry(40, 56, 330, 24);
     LabelNombre2->hide();
 }
@@ -47,6 +50,7 @@ void TForm4::createLabels()
 void TForm4::createNameField()
 {
     EditNombre = new QLineEdit(this);
+    EditNombre->setObjectName(QStringLiteral("EditNombre"));
     EditNombre->setGeometry(40, 56, 213, 30);
     EditNombre->setMaxLength(45);
     EditNombre->hide();
@@ -55,9 +59,11 @@ void TForm4::createNameField()
 void TForm4::createButtons()
 {
     ShadowSi = new QPushButton(QStringLiteral("Si"), this);
+    ShadowSi->setObjectName(QStringLiteral("ShadowSi"));
     ShadowSi->setGeometry(40, 100, 89, 33);
     ShadowSi->setDefault(true);
     ShadowNo = new QPushButton(QStringLiteral("No"), this);
+    ShadowNo->setObjectName(QStringLiteral("ShadowNo"));
     ShadowNo->setGeometry(168, 100, 89, 33);
     for (QPushButton *button : {ShadowSi, ShadowNo}) {
         button->setCursor(Qt::PointingHandCursor);
@@ -73,11 +79,31 @@ void TForm4::placeOnScreen()
         move(screen->geometry().center() - rect().center());
 }
 
-int TForm4::ask()
+int TForm4::ask(QWidget *focus)
 {
+    focus->setFocus();
     const int result = exec();
     return result == kYes ? kYes : kNo;
 }
+
+bool TForm4::askYesNo(const QString &question)
+{
+    LabelNombre->setText(question);
+    EditNombre->hide();
+    return ask(ShadowSi) == kYes;
+}
+
+std::optional<QString> TForm4::askName(const QString &prompt)
+{
+    LabelNombre->setText(prompt);
+    EditNombre->clear();
+    EditNombre->show();
+    if (ask(EditNombre) != kYes)
+        return std::nullopt;
+    return EditNombre->text();
+}
+
+bool confirmLeavingProgram() { return Form4 && Form4->askYesNo(uiText(49)); }
 
 // Escape and the close button end as "No"; either way the next question
 // starts from the designed state.

@@ -2,7 +2,7 @@
 // What the professions window reads at its creation: its four record files
 // and, per profession, the studies that lead to it.
 
-#include "data/load_steps.h"
+#include "load_steps.h"
 #include "profession_records.h"
 
 #include <QByteArray>

@@ -278,4 +278,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestVelmiraBuild)
-#include "test_velmira_build.moc"
+#include "tst_velmira_build.moc"

@@ -1,12 +1,13 @@
 #pragma once
 // The tables the ESO window owns, and the loading its creation runs.
 
-#include "data/line_table.h"
-#include "data/load_steps.h"
+#include "line_table.h"
+#include "load_steps.h"
 
 #include <QByteArray>
 
 #include <array>
+#include <vector>
 
 namespace velmira {
 
@@ -17,6 +18,7 @@ constexpr int kWidthEsoItineraries = 54;  // "itinerar"
 constexpr int kWidthMiddleQuestions = 75; // "cuesgm"
 
 // Lines of `itinerar` with a meaning of their own.
+constexpr int kItineraryGroups = 13;   // 1-13 name the itinerary groups the questionnaire ranks
 constexpr int kFirstModalityLine = 21; // 21 heads every result list, 22-27 name modalities
 constexpr int kLastModalityLine = 27;
 constexpr int kModalityTextCapacity = 35;
@@ -63,5 +65,17 @@ void prepareItineraryTexts(EsoData &data);
 // the `fp2` line count + 1: the closing "-" line of the file marks where the
 // last family's titles end.
 void markMiddleTitles(ContentTables &tables, EsoData &data);
+
+// The studies the details of an itinerary group list: the higher-grade
+// titles (lines of `fp`) and the degrees (lines of `carreran`) that carry
+// the group among their itineraries.
+struct ItineraryStudies
+{
+    bool listsTitles = false;
+    bool listsDegrees = false;
+    std::vector<int> titles;
+    std::vector<int> degrees;
+};
+ItineraryStudies itineraryStudies(int group, const ContentTables &tables);
 
 } // namespace velmira

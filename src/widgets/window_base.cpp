@@ -1,7 +1,7 @@
 #include "window_base.h"
 
-#include "messages.h"
-#include "settings.h"
+#include "data/messages.h"
+#include "data/settings.h"
 #include "window_controls.h"
 
 #include <QAbstractButton>
@@ -17,26 +17,38 @@ QWidget *g_mainMenu = nullptr;
 
 void WindowBase::setMainMenuWindow(QWidget *window) { g_mainMenu = window; }
 
-void WindowBase::returnToMainMenu()
+void WindowBase::bringBack(QWidget *window)
 {
     hide();
-    if (g_mainMenu && g_mainMenu != this) {
-        g_mainMenu->show();
-        g_mainMenu->raise();
-        g_mainMenu->activateWindow();
+    if (window && window != this) {
+        window->show();
+        window->raise();
+        window->activateWindow();
     }
 }
+
+void WindowBase::returnToMainMenu() { bringBack(g_mainMenu); }
+
+void WindowBase::openFrom(QWidget *opener)
+{
+    m_opener = opener;
+    show();
+    raise();
+    activateWindow();
+}
+
+void WindowBase::returnToOpener() { bringBack(m_opener ? m_opener.data() : g_mainMenu); }
 
 void WindowBase::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    returnToMainMenu();
+    returnToOpener();
 }
 
 void WindowBase::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
-        returnToMainMenu();
+        returnToOpener();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -1,8 +1,8 @@
-#include "eso_data.h"
+#include "eso_tables.h"
 
-#include "data/content_tables.h"
-#include "data/language.h"
-#include "data/loaders.h"
+#include "content_tables.h"
+#include "language.h"
+#include "loaders.h"
 
 #include <algorithm>
 
@@ -80,6 +80,32 @@ void markMiddleTitles(ContentTables &tables, EsoData &data)
     data.middleTitlesBeforeMark = beforeMark;
     if (titles < static_cast<int>(tables.fp2TitleLines.size()))
         tables.fp2TitleLines[titles] = tables.fp2.count() + 1;
+}
+
+ItineraryStudies itineraryStudies(int group, const ContentTables &tables)
+{
+    // Groups 11 and 12 have no vocational-title section, group 13 no degree section.
+    ItineraryStudies studies;
+    studies.listsTitles = group != 11 && group != 12;
+    studies.listsDegrees = group != 13;
+    if (studies.listsTitles) {
+        for (int i = 1; i <= tables.fp.count(); ++i) {
+            for (int k = 0; k <= 3; ++k) {
+                if (tables.datfps.at(i, k) == group) {
+                    studies.titles.push_back(i);
+                    break;
+                }
+            }
+        }
+    }
+    if (studies.listsDegrees) {
+        for (int i = 1; i <= tables.carreran.count(); ++i) {
+            if (tables.datgrados.at(i, DegreeField::FirstItinerary) == group
+                || tables.datgrados.at(i, DegreeField::SecondItinerary) == group)
+                studies.degrees.push_back(i);
+        }
+    }
+    return studies;
 }
 
 } // namespace velmira

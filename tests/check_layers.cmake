@@ -1,0 +1,62 @@
+# Fails when an include crosses the layers (ARCHITECTURE.md):
+#   cmake -DSOURCE_DIR=<repository> -DWIDGET_HEADERS=<dir|dir> -P check_layers.cmake
+# WIDGET_HEADERS are the include directories of Qt Widgets and PrintSupport,
+# whose headers src/data/ and tools/ may not include.
+
+cmake_minimum_required(VERSION 3.21)
+
+# The src/ folders each folder may include, itself aside.
+set(allowed_data "")
+set(allowed_widgets data)
+set(allowed_explorers data widgets)
+set(allowed_professions data widgets)
+set(allowed_eso data widgets explorers)
+set(allowed_university data widgets explorers)
+set(allowed_shell data widgets explorers professions eso university)
+set(allowed_tools data)
+set(src_folders data widgets explorers professions eso university shell)
+set(widget_free data tools)
+
+set(widget_names "")
+string(REPLACE "|" ";" widget_dirs "${WIDGET_HEADERS}")
+foreach(dir IN LISTS widget_dirs)
+  file(GLOB names RELATIVE ${dir} ${dir}/Q*)
+  list(APPEND widget_names ${names})
+endforeach()
+
+set(offences "")
+foreach(folder IN LISTS src_folders ITEMS tools)
+  if(folder STREQUAL "tools")
+    set(root ${SOURCE_DIR}/tools)
+  else()
+    set(root ${SOURCE_DIR}/src/${folder})
+  endif()
+  file(GLOB_RECURSE files ${root}/*.h ${root}/*.cpp)
+  foreach(file IN LISTS files)
+    file(RELATIVE_PATH name ${SOURCE_DIR} ${file})
+    file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(line IN LISTS includes)
+      if(line MATCHES "include[ \t]*\"([a-z_]+)/")
+        set(target ${CMAKE_MATCH_1})
+        if(target IN_LIST src_folders AND NOT target STREQUAL folder
+           AND NOT target IN_LIST allowed_${folder})
+          list(APPEND offences "${name}: ${folder} may not include ${target}/: ${line}")
+        endif()
+      elseif(folder IN_LIST widget_free AND line MATCHES "include[ \t]*<(Qt[A-Za-z]+/)?([A-Za-z_.]+)>")
+        set(header ${CMAKE_MATCH_2})
+        if(CMAKE_MATCH_1 MATCHES "^Qt(Widgets|PrintSupport)/" OR header IN_LIST widget_names)
+          list(APPEND offences "${name}: ${folder} may not use widgets: ${line}")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+foreach(offence IN LISTS offences)
+  message(NOTICE "${offence}")
+endforeach()
+list(LENGTH offences count)
+if(count GREATER 0)
+  message(FATAL_ERROR "${count} includes across the layers")
+endif()
+message(STATUS "The layers hold")
