@@ -4,6 +4,7 @@
 #include "line_table.h"
 #include "print_state.h"
 #include "settings.h"
+#include "text_ids.h"
 
 #include <cmath>
 
@@ -80,7 +81,7 @@ ReportRequest reportRequest(const LineTable &buffer, int count, bool monospaced,
     request.fontSize = fontSize;
     request.boldLines = boldLines();
     request.centreName = centreName();
-    request.yearCaption = interfaceText(175) + " 2011/12";
+    request.yearCaption = interfaceText(kSchoolYearCaption) + " 2011/12";
     return request;
 }
 

@@ -6,6 +6,7 @@
 #include "data/eso_tables.h"
 #include "data/interface_texts.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 #include "explorers/middle_grade_window.h"
 #include "widgets/question_window.h"
 
@@ -100,15 +101,15 @@ void TForm2::startQuestionnaire()
     for (QWidget *widget : {PanelCuestio, static_cast<QWidget *>(Gcuestio),
                             static_cast<QWidget *>(BotResCues), static_cast<QWidget *>(AcabarCues)})
         widget->show();
-    BotResCues->setText(uiText(45));
-    AcabarCues->setText(uiText(222));
-    grabar->setText(uiText(20));
-    BotCerrar->setText(uiText(13));
-    BotImpTit->setText(uiText(274));
+    BotResCues->setText(uiText(kResultsCaption));
+    AcabarCues->setText(uiText(kExitCaption));
+    grabar->setText(uiText(kSaveCaption));
+    BotCerrar->setText(uiText(kCloseCaption));
+    BotImpTit->setText(uiText(kPrintListCaption));
     BotContinuar->hide();
 
     if (m_questionnaire.asksFreshStart()) {
-        if (Form4->askYesNo(uiText(329)))
+        if (Form4->askYesNo(uiText(kQuestionnaireResetQuestion)))
             m_questionnaire.startFresh();
         else
             m_questionnaire.keepAnswers(questionCount());
@@ -135,7 +136,8 @@ void TForm2::startQuestionnaire()
 
 void TForm2::writeGridHeader()
 {
-    Gcuestio->setHorizontalHeaderLabels({uiText(52), uiText(37), QStringLiteral("Not")});
+    Gcuestio->setHorizontalHeaderLabels(
+        {uiText(kQuestionnairesCaption), uiText(kAnswerColumnHeading), QStringLiteral("Not")});
 }
 
 void TForm2::showGridRow(int question, const QByteArray &label, const QByteArray &stars)

@@ -5,6 +5,7 @@
 #include "data/interface_texts.h"
 #include "data/line_table.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 #include "eso/eso_scoring.h"
 
 namespace velmira {
@@ -68,12 +69,12 @@ EsoResultList shortResultList(const ShortResult &result, const EsoData &data)
     LineBuilder b;
     b.add(heading(data));
     b.add(QByteArray());
-    b.add(124);
+    b.add(kResultsOpening);
     for (size_t k = 0; k < 4; ++k)
         b.add(k < advice.texts.size() ? interfaceText(advice.texts[k]) : QByteArray());
     while (b.count() < kShortListLines - 2)
         b.add(QByteArray());
-    b.add(nearPass ? QByteArray() : "   " + interfaceText(125));
+    b.add(nearPass ? QByteArray() : "   " + interfaceText(kToContinue));
     b.add(nearPass || advice.closingText == 0 ? QByteArray() : interfaceText(advice.closingText));
     EsoResultList list;
     list.lines = b.take();
@@ -87,13 +88,13 @@ EsoResultList fullResultList(const FullResult &result, const EsoData &data)
     LineBuilder b;
     b.add(heading(data));
     b.add(QByteArray());
-    b.add(124);
+    b.add(kResultsOpening);
     b.add(result.mark >= 5.0 ? 142 : 146);
     b.add(result.mark >= 5.0 ? 143 : 147);
-    b.add(interfaceText(152) + " " + formatTenths(result.mark));
+    b.add(interfaceText(kMarkLabel) + " " + formatTenths(result.mark));
     b.add(rule());
     b.add(QByteArray());
-    b.add(153);
+    b.add(kRecommendedModalityHeading);
     b.add(indent + rec.first);
     b.add(indent + rec.second);
     b.add(rule());
@@ -101,7 +102,7 @@ EsoResultList fullResultList(const FullResult &result, const EsoData &data)
     b.add(QByteArray(8, ' ') + data.itinerarLine(30).left(kResultLineCapacity));
     b.add(trimTrailingBlanks(data.itinerarLine(33)) + QByteArray(9, ' ')
           + trimTrailingBlanks(data.itinerarLine(32)));
-    b.add("  " + interfaceText(240));
+    b.add("  " + interfaceText(kBestItinerariesHeading));
     for (int rank = 0; rank < kLastRankedLine - kFirstRankedLine + 1; ++rank)
         b.add(result.byAll.at(rank).entry);
     b.add(QByteArray());
@@ -194,18 +195,19 @@ std::vector<QByteArray> itineraryDetails(int group, const EsoData &data, const C
     const ItineraryStudies studies = itineraryStudies(group, tables);
     if (studies.listsTitles) {
         add(QByteArray());
-        add("- " + interfaceText(80));
+        add("- " + interfaceText(kHigherGradeTitlesHeading));
         for (int title : studies.titles)
             add(tables.fp.at(title));
     }
     if (studies.listsDegrees) {
         add(QByteArray());
-        add("- " + interfaceText(84) + " " + interfaceText(46));
+        add("- " + interfaceText(kUniversityDegreesCaption) + " "
+            + interfaceText(kUniversityDegreesAdjective));
         for (int degree : studies.degrees)
             add(tables.carreran.at(degree));
         // Group 11 closes with the note on artistic studies.
         if (group == 11) {
-            add(interfaceText(386));
+            add(interfaceText(kItineraryElevenNote));
             add(QByteArray());
             for (int text = 387; text <= 389; ++text)
                 add(interfaceText(text));

@@ -9,6 +9,7 @@
 #include "data/messages.h"
 #include "data/print_state.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 #include "eso/eso_scoring.h"
 #include "eso/eso_window.h"
 #include "widgets/question_window.h"
@@ -138,7 +139,7 @@ void TForm2::hideResults()
     PanelCar->hide();
     PanelCuestio->show();
     Gcuestio->show();
-    BotResCues->setText(uiText(45));
+    BotResCues->setText(uiText(kResultsCaption));
     grabar->hide();
     ImpResul->hide();
     ListresCues->hide();
@@ -156,8 +157,8 @@ void TForm2::showResults()
     PanelCuestio->hide();
     ListresCues->show();
     PanelAbajoRes->show();
-    BotResCues->setText(uiText(328));
-    ImpResul->setText(uiText(273));
+    BotResCues->setText(uiText(kBackToQuestionsCaption));
+    ImpResul->setText(uiText(kPrintResultsCaption));
     const ItemGroupRecord &groups = content().datgrub.third;
     if (m_questionnaire.shortMode) {
         m_results = shortResultList(scoreShortQuestionnaire(m_questionnaire, groups), esoData());
@@ -219,7 +220,7 @@ bool TForm2::askStudentName(StudentNameUse use)
     if (!name.isEmpty())
         return true;
     for (;;) {
-        const std::optional<QString> typed = Form4->askName(uiText(339));
+        const std::optional<QString> typed = Form4->askName(uiText(kStudentNamePrompt));
         if (!typed)
             return false;
         if (name.accept(storedText(*typed), m_questionnaire.course, use))

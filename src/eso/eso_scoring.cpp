@@ -4,6 +4,7 @@
 #include "data/interface_texts.h"
 #include "data/record_files.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 #include "eso/eso_questions.h"
 
 #include <algorithm>
@@ -230,7 +231,7 @@ Recommendation recommend(int topAllGroup, int topInterestGroup, const EsoData &d
     // lies inside any other, so it adds nothing either.
     const bool addsNothing = topAllGroup == 1 || topAllGroup == 10 || a.contains(b) || b.contains(a);
     if (!addsNothing) {
-        result.second = interfaceText(123) + " " + interestText;
+        result.second = interfaceText(kSecondRecommendationLeadIn) + " " + interestText;
         result.secondGroup = topInterestGroup;
     }
     return result;

@@ -5,6 +5,7 @@
 #include "data/interface_texts.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 #include "widgets/question_window.h"
 #include "widgets/theme_assets.h"
 #include "widgets/window_controls.h"
@@ -143,18 +144,18 @@ void TForm2::setCaptions()
 {
     showSchoolHeading(this, Labelano, Labelano2);
 
-    botCuestio->setText(uiText(52));
-    BotItinerarios->setText(uiText(21));
-    BitAcabarLogse->setText(uiText(82));
-    BotCuestio1->setText(uiText(76));
-    BotCuestio1->setToolTip(uiText(3));
-    BotCuestio2->setText(uiText(77));
-    BotCuestio2->setToolTip(uiText(4));
-    BotCuestio3->setText(uiText(91));
-    BotCuestio3->setToolTip(uiText(75));
-    LabelAviso->setText(uiText(283));
-    botContextual->setText(uiText(43));
-    BotCerrarV->setText(uiText(13));
+    botCuestio->setText(uiText(kQuestionnairesCaption));
+    BotItinerarios->setText(uiText(kItinerariesCaption));
+    BitAcabarLogse->setText(uiText(kBackCaption));
+    BotCuestio1->setText(uiText(kFullQuestionnaireCaption));
+    BotCuestio1->setToolTip(uiText(kFullQuestionnaireHint));
+    BotCuestio2->setText(uiText(kMiddleGradeQuestionnaireCaption));
+    BotCuestio2->setToolTip(uiText(kMiddleGradeQuestionnaireHint));
+    BotCuestio3->setText(uiText(kShortQuestionnaireCaption));
+    BotCuestio3->setToolTip(uiText(kShortQuestionnaireHint));
+    LabelAviso->setText(uiText(kRankedItinerariesHint));
+    botContextual->setText(uiText(kMoreInformationCaption));
+    BotCerrarV->setText(uiText(kCloseCaption));
     for (size_t box = 0; box < subjectBoxButtons.size(); ++box)
         subjectBoxButtons[box]->setToolTip(displayText(subjectBoxHint(static_cast<int>(box))));
 }
@@ -235,7 +236,7 @@ void TForm2::TimerParpadeoTimer()
 {
     ++m_blinkTicks;
     const bool last = m_blinkTicks >= 8;
-    botContextual->setText(last || m_blinkTicks % 2 == 1 ? uiText(43) : QString());
+    botContextual->setText(last || m_blinkTicks % 2 == 1 ? uiText(kMoreInformationCaption) : QString());
     if (last) {
         TimerParpadeo->stop();
         m_blinkTicks = 0;

@@ -5,6 +5,7 @@
 #include "data/interface_texts.h"
 #include "data/line_table.h"
 #include "data/print_state.h"
+#include "data/text_ids.h"
 
 namespace velmira {
 
@@ -41,7 +42,9 @@ void appendSeparator(std::vector<QByteArray> &out) { append(out, {{}, rule(), {}
 
 void appendCourse(std::vector<QByteArray> &out, const LineTable &materias, int heading, int selector)
 {
-    append(out, {rule(), {}, interfaceText(heading), {}, interfaceText(73), QByteArray(32, ' ')});
+    append(
+        out,
+        {rule(), {}, interfaceText(heading), {}, interfaceText(kCourseSubjectsHeading), QByteArray(32, ' ')});
     append(out, selectedSubjects(materias, selector));
     out.push_back({});
 }
@@ -49,7 +52,7 @@ void appendCourse(std::vector<QByteArray> &out, const LineTable &materias, int h
 std::vector<QByteArray> routeSheet(const SubjectListSources &tables, const RouteSheet &s)
 {
     std::vector<QByteArray> out = {
-        {}, {}, interfaceText(66), interfaceText(s.modality), {}, interfaceText(s.heading), {}};
+        {}, {}, interfaceText(kModalityHeading), interfaceText(s.modality), {}, interfaceText(s.heading), {}};
     appendCourse(out, tables.materias, 56, s.firstCourse);
     appendCourse(out, tables.materias, 57, s.secondCourse);
     if (s.sheet == 8)
@@ -57,7 +60,7 @@ std::vector<QByteArray> routeSheet(const SubjectListSources &tables, const Route
     appendSeparator(out);
     append(out, informationLines(tables.informa, s.information));
     appendSeparator(out);
-    append(out, {interfaceText(58), QByteArray(4, ' ')});
+    append(out, {interfaceText(kModalityStudiesHeading), QByteArray(4, ' ')});
     append(out, degreeListBody(tables, s.branch, s.fpsList));
     appendSeparator(out);
     return out;

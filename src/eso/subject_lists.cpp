@@ -6,6 +6,7 @@
 #include "data/content_tables.h"
 #include "data/interface_texts.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 
 #include <algorithm>
 
@@ -59,7 +60,7 @@ std::vector<QByteArray> informationLines(const LineTable &informa, int code)
             out.push_back(columns(line, 3, 60));
     }
     if (code == 99) {
-        out.push_back(interfaceText(580));
+        out.push_back(interfaceText(kProfessionalCertificatesCaption));
         out.push_back({});
         for (int text = 562; text <= 568; ++text)
             out.push_back(interfaceText(text));
@@ -69,12 +70,18 @@ std::vector<QByteArray> informationLines(const LineTable &informa, int code)
 
 std::vector<QByteArray> degreeListBody(const SubjectListSources &tables, int branch, int fpsList)
 {
-    std::vector<QByteArray> out = {interfaceText(168), interfaceText(169), {}, interfaceText(170), {}};
+    std::vector<QByteArray> out = {interfaceText(kStudiesIntroLine1),
+                                   interfaceText(kStudiesIntroLine2),
+                                   {},
+                                   interfaceText(kBranchDegreesHeading),
+                                   {}};
     for (int i = 1; i <= tables.carreran.count(); ++i) {
         if (tables.datgrados.at(i, DegreeField::Branch) == branch)
             out.push_back(tables.carreran.at(i));
     }
-    out.insert(out.end(), {{}, QByteArray(7, ' ') + QByteArray(12, '-'), {}, interfaceText(171), {}});
+    out.insert(
+        out.end(),
+        {{}, QByteArray(7, ' ') + QByteArray(12, '-'), {}, interfaceText(kHigherGradeTitlesListHeading), {}});
     const char digit = static_cast<char>('0' + fpsList);
     for (int i = 1; i <= tables.fps.count(); ++i) {
         const QByteArray line = tables.fps.at(i);

@@ -1,7 +1,7 @@
 #include "long_statement_round.h"
 
 #include "data/interface_texts.h"
-#include "professions_texts.h"
+#include "data/text_ids.h"
 
 namespace velmira {
 

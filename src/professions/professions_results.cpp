@@ -5,7 +5,7 @@
 #include "data/interface_texts.h"
 #include "data/line_table.h"
 #include "data/text_bytes.h"
-#include "professions_texts.h"
+#include "data/text_ids.h"
 
 #include <algorithm>
 

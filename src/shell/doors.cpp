@@ -1,6 +1,7 @@
 #include "doors.h"
 
 #include "data/interface_texts.h"
+#include "data/text_ids.h"
 
 #include <QByteArrayList>
 
@@ -39,20 +40,24 @@ QRect doorGeometry(int door)
 QByteArray doorCaption(int door)
 {
     switch (door) {
-    case DoorDegrees: return text(84);
-    case DoorCatalogue: return text(103);
-    case DoorHigherGrade: return text(513);
-    case DoorItineraries: return text(21);
-    case DoorMiddleGrade: return text(512);
-    case DoorInitial: return lines({text(514), text(172)});
+    case DoorDegrees: return text(kUniversityDegreesCaption);
+    case DoorCatalogue: return text(kCatalogueDoorCaption);
+    case DoorHigherGrade: return text(kHigherGradeCaption);
+    case DoorItineraries: return text(kItinerariesCaption);
+    case DoorMiddleGrade: return text(kMiddleGradeCaption);
+    case DoorInitial: return lines({text(kInitialProgrammesDoorLine1), text(kInitialProgrammesShortName)});
     case DoorProfessions: {
         // Two words, each split over two lines with a hyphen.
-        const QByteArray first = text(622);
-        const QByteArray second = text(623);
+        const QByteArray first = text(kProfessionsDoorWord1);
+        const QByteArray second = text(kProfessionsDoorWord2);
         return lines({first.left(7) + '-', first.mid(7, 8), second.left(5) + '-', second.mid(5, 8)});
     }
-    case DoorBachillerato: return lines({text(8), text(9), text(10), text(11)});
-    case DoorEso: return lines({text(8), text(9), text(10), text(12)});
+    case DoorBachillerato:
+        return lines({text(kQuestionnaireDoorLine1), text(kQuestionnaireDoorLine2),
+                      text(kQuestionnaireDoorLine3), text(kBachilleratoDoorLine4)});
+    case DoorEso:
+        return lines({text(kQuestionnaireDoorLine1), text(kQuestionnaireDoorLine2),
+                      text(kQuestionnaireDoorLine3), text(kEsoDoorLine4)});
     default: return {};
     }
 }
@@ -60,16 +65,22 @@ QByteArray doorCaption(int door)
 QByteArray doorHint(int door)
 {
     switch (door) {
-    case DoorDegrees: return lines({text(306), text(551), text(300)});
-    case DoorCatalogue: return text(224);
-    case DoorHigherGrade: return lines({text(318), text(316), text(317)});
-    case DoorItineraries: return lines({text(179), text(180)});
+    case DoorDegrees: return lines({text(kDegreesDoorHint1), text(kMastersCaption), text(kDegreesDoorHint3)});
+    case DoorCatalogue: return text(kCatalogueDoorHint);
+    case DoorHigherGrade:
+        return lines({text(kHigherGradeDoorHint1), text(kHigherGradeDoorHint2), text(kHigherGradeDoorHint3)});
+    case DoorItineraries: return lines({text(kItinerariesDoorHint1), text(kItinerariesDoorHint2)});
     case DoorMiddleGrade:
-        return lines({text(113), text(154), text(155), text(156), text(157), text(158), text(159)});
-    case DoorInitial: return lines({text(172), text(584)});
-    case DoorProfessions: return text(641);
-    case DoorBachillerato: return lines({text(305), text(301), text(302)});
-    case DoorEso: return lines({text(305), text(509) + ' ' + text(510)});
+        return lines({text(kMiddleGradeShortName), text(kMiddleGradeDoorHint2), text(kMiddleGradeDoorHint3),
+                      text(kMiddleGradeDoorHint4), text(kMiddleGradeDoorHint5), text(kMiddleGradeDoorHint6),
+                      text(kMiddleGradeDoorHint7)});
+    case DoorInitial: return lines({text(kInitialProgrammesShortName), text(kInitialProgrammesDoorHint2)});
+    case DoorProfessions: return text(kProfessionsDoorHint);
+    case DoorBachillerato:
+        return lines({text(kQuestionnaireDoorsHint1), text(kQualitiesCaption), text(kInterestsCaption)});
+    case DoorEso:
+        return lines(
+            {text(kQuestionnaireDoorsHint1), text(kEsoDoorHint2First) + ' ' + text(kEsoDoorHint2Second)});
     default: return {};
     }
 }

@@ -10,6 +10,7 @@
 #include "data/print_state.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 #include "eso/eso_window.h"
 #include "explorers/certificates_window.h"
 #include "explorers/families_window.h"
@@ -244,13 +245,16 @@ void Tform0::setCaptions()
         m_doors[d]->setText(displayText(doorCaption(d)));
         m_doors[d]->setToolTip(displayText(doorHint(d)));
     }
-    LabelDejar->setText(joinedTexts({interfaceText(587), interfaceText(588)}));
-    LabelDejar->setToolTip(uiText(580));
-    ImageDejar->setToolTip(uiText(580));
-    BotRetroce->setText(uiText(222));
-    LabelBocadillo1->setText(joinedTexts({interfaceText(264), "Velmira.", interfaceText(175) + " 2011/12."}));
+    LabelDejar->setText(
+        joinedTexts({interfaceText(kCertificatesShortcutLine1), interfaceText(kCertificatesShortcutLine2)}));
+    LabelDejar->setToolTip(uiText(kProfessionalCertificatesCaption));
+    ImageDejar->setToolTip(uiText(kProfessionalCertificatesCaption));
+    BotRetroce->setText(uiText(kExitCaption));
+    LabelBocadillo1->setText(
+        joinedTexts({interfaceText(kGreeting), "Velmira.", interfaceText(kSchoolYearCaption) + " 2011/12."}));
     LabelBocadillo2->setText(
-        joinedTexts({interfaceText(16), interfaceText(265), interfaceText(266), interfaceText(267)}));
+        joinedTexts({interfaceText(kSecondBubbleLine1), interfaceText(kSecondBubbleLine2),
+                     interfaceText(kSecondBubbleLine3), interfaceText(kSecondBubbleLine4)}));
     LabelCentro->setText(displayText(trimTrailingBlanks(centreName())));
     QFont big = LabelCentro->font();
     big.setPixelSize(18);

@@ -6,6 +6,7 @@
 #include "data/map_geometry.h"
 #include "data/record_files.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 #include "data/university_tables.h"
 #include "university/degree_catalogue.h"
 
@@ -61,8 +62,8 @@ DegreeCentreList centreListOfDegree(int degree)
     }
 
     DegreeCentreList list;
-    list.lines.push_back("-" + QByteArray(17, ' ') + interfaceText(593));
-    list.lines.push_back(QByteArray(30, ' ') + interfaceText(296));
+    list.lines.push_back("-" + QByteArray(17, ' ') + interfaceText(kCentresCaption));
+    list.lines.push_back(QByteArray(30, ' ') + interfaceText(kCutOffMarksCaption));
     for (int r = 1; r <= kRegionCount; ++r) {
         for (const Kept &k : kept) {
             if (k.region != r)
@@ -117,7 +118,7 @@ NumberedLines degreeListOfCentre(int centre)
     const std::vector<QByteArray> doubles = doubleDegreeMemberLines(centre);
     if (!doubles.empty()) {
         list.add({}, 0);
-        list.add("-" + QByteArray(16, ' ') + interfaceText(242), 0);
+        list.add("-" + QByteArray(16, ' ') + interfaceText(kDoubleDegreesCaption), 0);
         for (const QByteArray &line : doubles)
             list.add(line, 0);
     }

@@ -2,6 +2,7 @@
 
 #include "data/content_tables.h"
 #include "data/interface_texts.h"
+#include "data/text_ids.h"
 
 #include <algorithm>
 
@@ -20,7 +21,7 @@ QByteArray degreeName(int degree)
     return content().carreran.at(degree);
 }
 
-QByteArray branchName(int branch) { return interfaceText(514 + branch); }
+QByteArray branchName(int branch) { return interfaceText(kFirstBranchName + branch - 1); }
 
 int degreeField(int degree, int field) { return content().datgrados.at(degree, field); }
 

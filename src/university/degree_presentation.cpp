@@ -1,6 +1,7 @@
 #include "degree_presentation.h"
 
 #include "data/interface_texts.h"
+#include "data/text_ids.h"
 
 namespace velmira {
 
@@ -31,15 +32,15 @@ PresentationStep uncovering(std::vector<int> closed, int panel, QByteArray text,
 PresentationStep presentationStep(int step)
 {
     switch (step) {
-    case 0: return said(sentence(539));
-    case 1: return said(sentence(540));
-    case 2: return said(sentence(541, 542));
-    case 3: return uncovering({}, 1, sentence(543));
-    case 4: return uncovering({1, 2}, 3, sentence(544));
-    case 5: return uncovering({3}, 4, sentence(545));
-    case 6: return uncovering({4}, 5, sentence(546));
-    case 7: return uncovering({5}, 6, sentence(547), 3);
-    case 8: return uncovering({6}, 7, sentence(548, 549));
+    case 0: return said(sentence(kPresentationSentence0));
+    case 1: return said(sentence(kPresentationSentence1));
+    case 2: return said(sentence(kPresentationSentence2, kPresentationSentence2End));
+    case 3: return uncovering({}, 1, sentence(kPresentationSentence3));
+    case 4: return uncovering({1, 2}, 3, sentence(kPresentationSentence4));
+    case 5: return uncovering({3}, 4, sentence(kPresentationSentence5));
+    case 6: return uncovering({4}, 5, sentence(kPresentationSentence6));
+    case 7: return uncovering({5}, 6, sentence(kPresentationSentence7), 3);
+    case 8: return uncovering({6}, 7, sentence(kPresentationSentence8, kPresentationSentence8End));
     case 9: {
         PresentationStep last;
         last.closedPanels = {7};

@@ -1,6 +1,7 @@
 #include "university_help.h"
 
 #include "data/interface_texts.h"
+#include "data/text_ids.h"
 
 namespace velmira {
 
@@ -19,19 +20,19 @@ bool universityHelpLines(int step, HelpLines &lines)
 {
     HelpLines shown;
     switch (step) {
-    case HelpQuestionnaireOpened: fill(shown, 1, 349, 6); break;
+    case HelpQuestionnaireOpened: fill(shown, 1, kQuestionnaireOpenedHelp, 6); break;
     case HelpQualitiesChosen:
-        shown[0] = interfaceText(355);
-        fill(shown, 1, 357, 7);
+        shown[0] = interfaceText(kQualitiesHelpHeading);
+        fill(shown, 1, kPartChosenHelp, 7);
         break;
     case HelpInterestsChosen:
-        shown[0] = interfaceText(356);
-        fill(shown, 1, 357, 7);
+        shown[0] = interfaceText(kInterestsHelpHeading);
+        fill(shown, 1, kPartChosenHelp, 7);
         break;
-    case HelpPartResults: fill(shown, 0, 364, 8); break;
-    case HelpCombinedResults: fill(shown, 0, 378, 7); break;
-    case HelpCombinedTooEarly: fill(shown, 0, 415, 3); break;
-    case HelpAfterSaving: fill(shown, 0, 22, 7); break;
+    case HelpPartResults: fill(shown, 0, kPartResultsHelp, 8); break;
+    case HelpCombinedResults: fill(shown, 0, kCombinedResultsHelp, 7); break;
+    case HelpCombinedTooEarly: fill(shown, 0, kCombinedTooEarlyHelp, 3); break;
+    case HelpAfterSaving: fill(shown, 0, kResultsSavedHelp, 7); break;
     default: return false;
     }
     lines = shown;

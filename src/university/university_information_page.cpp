@@ -8,6 +8,7 @@
 #include "data/interface_texts.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 #include "university/degree_presentation.h"
 #include "university/web_addresses.h"
 #include "widgets/window_controls.h"
@@ -118,26 +119,32 @@ void TForm1::botinfo1Click()
         PanelGrado->findChild<QLabel *>(QString::fromLatin1(name))->setText(text);
     };
     const QString blank = QStringLiteral(" ");
-    setLabel("LabelG6", uiText(466));
-    setLabel("LabelG4", uiText(552));
-    setLabel("LabelG9", uiText(485));
-    setLabel("LabelG5", uiText(550));
-    setLabel("LabelG10", uiText(550));
-    setLabel("LabelG7", uiText(666) + blank + uiText(665));
-    setLabel("LabelG1", uiText(522));
-    setLabel("LabelG2", uiText(670) + blank + uiText(664));
-    setLabel("LabelG3", uiText(667) + blank + uiText(665));
-    setLabel("LabelG8", uiText(551));
-    setLabel("LabelG11", uiText(668) + blank + uiText(664));
-    setLabel("LabelG12", uiText(669) + blank + uiText(665));
-    setLabel("LabelG0", uiText(502));
-    setLabel("LabelGT", spacedOut(uiText(671)));
+    setLabel("LabelG6", uiText(kStructureDoctorate));
+    setLabel("LabelG4", uiText(kStructureAccess));
+    setLabel("LabelG9", uiText(kStructureThesis));
+    setLabel("LabelG5", uiText(kStructureFinalProject));
+    setLabel("LabelG10", uiText(kStructureFinalProject));
+    setLabel("LabelG7", uiText(kStructureMasterCredits) + blank + uiText(kStructureCreditsUnit));
+    setLabel("LabelG1", uiText(kUniversityDegreesShort));
+    setLabel("LabelG2", uiText(kStructureDegreeYears) + blank + uiText(kStructureYearsUnit));
+    setLabel("LabelG3", uiText(kStructureDegreeCredits) + blank + uiText(kStructureCreditsUnit));
+    setLabel("LabelG8", uiText(kMastersCaption));
+    setLabel("LabelG11", uiText(kStructureMasterYears) + blank + uiText(kStructureYearsUnit));
+    setLabel("LabelG12", uiText(kStructureDoctorateCredits) + blank + uiText(kStructureCreditsUnit));
+    setLabel("LabelG0", uiText(kStructureTitle));
+    setLabel("LabelGT", spacedOut(uiText(kStructureVerticalWord)));
     // Every cover back in place, for a presentation seen again.
     for (int p = 0; p < kCoverPanels; ++p)
         PanelMueve[p]->setGeometry(kCovers[p]);
     m_presentationStep = 0;
-    LabelGTexto->setText(uiText(539));
+    LabelGTexto->setText(uiText(kPresentationSentence0));
     Timergrado->start();
+}
+
+void TForm1::setPresentationTick(int milliseconds)
+{
+    Timergrado->setInterval(milliseconds);
+    Timerfrase->setInterval(milliseconds);
 }
 
 void TForm1::BotAvanzaClick()

@@ -11,6 +11,7 @@
 #include "data/language.h"
 #include "data/messages.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 #include "university/centre_lists.h"
 #include "university/degree_catalogue.h"
 #include "university/place_lists.h"
@@ -40,7 +41,7 @@ void TForm1::createPlaces()
     hint->setObjectName(QStringLiteral("LabelMapa"));
     hint->setGeometry(10, 8, 380, 30);
     hint->setAlignment(Qt::AlignCenter);
-    hint->setText(uiText(452));
+    hint->setText(uiText(kChooseRegionHint));
     mapa = new QLabel(PanelEstrellas);
     mapa->setObjectName(QStringLiteral("mapa"));
     mapa->setGeometry((400 - kMapSize.width()) / 2, 44, kMapSize.width(), kMapSize.height());
@@ -160,7 +161,7 @@ void TForm1::ListComunidadClick(int row)
     if (m_views.doubleDegrees) {
         if (m_views.byDegree) {
             fillSelectionList(doubleDegreesOfDegree(number), false);
-            setSelectionTitle(interfaceText(242));
+            setSelectionTitle(interfaceText(kDoubleDegreesCaption));
         } else {
             fillSelectionList(doubleDegreeMemberLines(number), false);
             setSelectionTitle(content().dobles.names.at(number));
@@ -216,7 +217,7 @@ void TForm1::MenucarUniDobleClick()
     m_centreLineNumbers = degrees.numbers;
     ListComunidad->show();
     ListSel->clear();
-    PanelSelTit->setText(uiText(242));
+    PanelSelTit->setText(uiText(kDoubleDegreesCaption));
 }
 
 void TForm1::MenuCarUniDoble2Click()
@@ -227,7 +228,7 @@ void TForm1::MenuCarUniDoble2Click()
     leaveModuleMenu();
     PanelEstrellas->show();
     ListSel->clear();
-    PanelSelTit->setText(uiText(242));
+    PanelSelTit->setText(uiText(kDoubleDegreesCaption));
     showHelp(HelpDoubleDegreesByRegion);
 }
 

@@ -5,6 +5,7 @@
 #include "data/interface_texts.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 #include "data/university_tables.h"
 #include "university/star_map_link.h"
 #include "university/university_help.h"
@@ -158,33 +159,34 @@ void TForm1::setCaptions()
 {
     showSchoolHeading(this, Labelano, Labelano2);
 
-    menunuevo1->setText(uiText(440));
-    MenuCarUni3->setText(uiText(441));
-    MenucarUniDoble->setText(uiText(443));
-    MenuCarUniDoble2->setText(uiText(444));
-    menui6->setText(uiText(445));
-    Botinfo->setText(uiText(446));
-    BotSalirUni->setText(uiText(82));
-    botinfo1->setText(uiText(447));
-    botinfo2->setText(uiText(111));
-    botinfo3->setText(uiText(448));
+    menunuevo1->setText(uiText(kDegreeCatalogueCaption));
+    MenuCarUni3->setText(uiText(kUniversitiesByPlaceCaption));
+    MenucarUniDoble->setText(uiText(kDoubleDegreesByDegreeCaption));
+    MenuCarUniDoble2->setText(uiText(kDoubleDegreesByRegionCaption));
+    menui6->setText(uiText(kOtherStudiesCaption));
+    Botinfo->setText(uiText(kInformationCaption));
+    BotSalirUni->setText(uiText(kBackCaption));
+    botinfo1->setText(uiText(kStudiesStructureCaption));
+    botinfo2->setText(uiText(kUniversityEntranceExam));
+    botinfo3->setText(uiText(kScholarshipsCaption));
 
     ComboAgru->clear();
-    for (int text : {449, 450, 410, 411, 412})
+    for (int text : {kArrangementByBranch, kArrangementByGroup, kArrangementByActivity,
+                     kArrangementByItinerary, kArrangementAlphabetical})
         ComboAgru->addItem(uiText(text));
 
-    BotUni->setText(uiText(593));
-    botReq->setText(uiText(277));
-    BotSal->setText(uiText(413));
-    BotCorte->setText(uiText(296));
-    BotPonde->setText(uiText(414));
-    BotImprimirN->setText(uiText(36));
-    BotImprimir->setText(uiText(36));
+    BotUni->setText(uiText(kCentresCaption));
+    botReq->setText(uiText(kRequirementsCaption));
+    BotSal->setText(uiText(kOutletsCaption));
+    BotCorte->setText(uiText(kCutOffMarksCaption));
+    BotPonde->setText(uiText(kWeightingsCaption));
+    BotImprimirN->setText(uiText(kPrintText));
+    BotImprimir->setText(uiText(kPrintText));
     BotIntUni->setText(QStringLiteral("Más información en Internet"));
-    BotRetroceder->setText(uiText(82));
-    BotInternetC->setText(uiText(428));
-    BotAvanza->setText(uiText(451));
-    BotAcabarG->setText(uiText(222));
+    BotRetroceder->setText(uiText(kBackCaption));
+    BotInternetC->setText(uiText(kRegionWebCaption));
+    BotAvanza->setText(uiText(kNextCaption));
+    BotAcabarG->setText(uiText(kExitCaption));
 }
 
 void TForm1::showModuleMenu()

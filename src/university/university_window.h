@@ -124,6 +124,9 @@ public:
     int currentRegion() const { return m_currentRegion; }
     const SelectionViews &views() const { return m_views; }
     int presentationStepNumber() const { return m_presentationStep; }
+    // The tick of the presentation's animations, 10 ms by design; a test
+    // shortens it so that clicking through the steps need not wait.
+    void setPresentationTick(int milliseconds);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

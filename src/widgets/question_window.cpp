@@ -3,6 +3,7 @@
 #include "data/colours.h"
 #include "data/interface_texts.h"
 #include "data/settings.h"
+#include "data/text_ids.h"
 #include "window_controls.h"
 
 #include <QGuiApplication>
@@ -103,7 +104,7 @@ std::optional<QString> TForm4::askName(const QString &prompt)
     return EditNombre->text();
 }
 
-bool confirmLeavingProgram() { return Form4 && Form4->askYesNo(uiText(49)); }
+bool confirmLeavingProgram() { return Form4 && Form4->askYesNo(uiText(kLeaveProgramQuestion)); }
 
 // Escape and the close button end as "No"; either way the next question
 // starts from the designed state.

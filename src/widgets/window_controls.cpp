@@ -3,6 +3,7 @@
 #include "data/interface_texts.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 
 #include <QLabel>
 #include <QPalette>
@@ -56,8 +57,8 @@ int centreNameFontSize(int length)
 void showSchoolHeading(QWidget *window, QLabel *year, QLabel *centre)
 {
     const QString name = displayText(centreName());
-    window->setWindowTitle(uiText(338) + QStringLiteral("  ") + name);
-    year->setText(uiText(175) + QStringLiteral(" 2011/12"));
+    window->setWindowTitle(uiText(kModuleWindowCaption) + QStringLiteral("  ") + name);
+    year->setText(uiText(kSchoolYearCaption) + QStringLiteral(" 2011/12"));
     centre->setText(name);
     centre->setFont(settingsFont(centreNameFontSize(name.size())));
 }

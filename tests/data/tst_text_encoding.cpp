@@ -407,24 +407,41 @@ void TestTextEncoding::interfaceTextsMissingFile()
 void TestTextEncoding::spanishAlphabeticalOrder()
 {
     // Latin-1 names as a Spanish dictionary sorts them.
-    QList<QByteArray> names = {"Ingenier\xeda Qu\xedmica",
-                               "Odontolog\xeda",
-                               "\xd3ptica y Optometr\xeda",
-                               "Ingenier\xeda de Minas",
+    QList<QByteArray> names = {"Ingenier\xed"
+                               "a Qu\xedmica",
+                               "Odontolog\xed"
+                               "a",
+                               "\xd3ptica y Optometr\xed"
+                               "a",
+                               "Ingenier\xed"
+                               "a de Minas",
                                "Ciencias del Mar",
                                "Ciencia Pol\xedtica",
-                               "Ingenier\xeda",
+                               "Ingenier\xed"
+                               "a",
                                "Espa\xf1ol",
                                "Espanto",
                                "Esparto",
                                "derecho",
-                               "Econom\xeda"};
+                               "Econom\xed"
+                               "a"};
     std::sort(names.begin(), names.end(),
               [](const QByteArray &a, const QByteArray &b) { return spanishLess(a, b); });
     QCOMPARE(names,
-             (QList<QByteArray>{"Ciencia Pol\xedtica", "Ciencias del Mar", "derecho", "Econom\xeda",
-                                "Espanto", "Espa\xf1ol", "Esparto", "Ingenier\xeda", "Ingenier\xeda de Minas",
-                                "Ingenier\xeda Qu\xedmica", "Odontolog\xeda", "\xd3ptica y Optometr\xeda"}));
+             (QList<QByteArray>{"Ciencia Pol\xedtica", "Ciencias del Mar", "derecho",
+                                "Econom\xed"
+                                "a",
+                                "Espanto", "Espa\xf1ol", "Esparto",
+                                "Ingenier\xed"
+                                "a",
+                                "Ingenier\xed"
+                                "a de Minas",
+                                "Ingenier\xed"
+                                "a Qu\xedmica",
+                                "Odontolog\xed"
+                                "a",
+                                "\xd3ptica y Optometr\xed"
+                                "a"}));
     // Names that differ only in an accent or in case keep a fixed order.
     QVERIFY(spanishLess("Polo", "Pol\xf3") != spanishLess("Pol\xf3", "Polo"));
     QVERIFY(!spanishLess("Mar", "Mar"));

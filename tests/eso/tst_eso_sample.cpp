@@ -10,6 +10,7 @@
 #include "data/language.h"
 #include "data/loaders.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 #include "data/university_tables.h"
 #include "eso/eso_questions.h"
 #include "eso/eso_results.h"
@@ -140,7 +141,7 @@ void TestEsoSample::lowestAnswersRankInGroupOrderWithAllAdvice()
     const EsoResultList list = fullResultList(result, esoData());
     QCOMPARE(list.count(), kMinimumFullResultLines - 2 + 13);
     QCOMPARE(list.line(4), interfaceText(146));
-    QCOMPARE(list.line(6), interfaceText(152) + "  0.0");
+    QCOMPARE(list.line(6), interfaceText(kMarkLabel) + "  0.0");
 }
 
 void TestEsoSample::shortQuestionnaireContinued()

@@ -10,6 +10,7 @@
 #include "data/interface_texts.h"
 #include "data/loaders.h"
 #include "data/record_files.h"
+#include "data/text_ids.h"
 
 #include <QDir>
 #include <QtTest>
@@ -55,7 +56,8 @@ private slots:
         const SubjectListSources sources = loadedListSources();
         for (int box : {3, 7, 8, 13, 14, 20}) {
             const std::vector<QByteArray> lines = moreInformationLines(sources, box);
-            const auto titles = std::find(lines.begin(), lines.end(), interfaceText(171));
+            const auto titles =
+                std::find(lines.begin(), lines.end(), interfaceText(kHigherGradeTitlesListHeading));
             QVERIFY(titles != lines.end());
             QVERIFY2(lines.end() - titles > 2, qPrintable(QStringLiteral("box %1 has no titles").arg(box)));
             QVERIFY2(titles - lines.begin() > 10,

@@ -11,6 +11,7 @@
 #include "data/interface_texts.h"
 #include "data/language.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 #include "shell/doors.h"
 #include "university/centre_lists.h"
 #include "university/degree_catalogue.h"
@@ -298,10 +299,11 @@ private slots:
 
     void presentationShowsItsStepsAndEnds()
     {
+        Form1->setPresentationTick(0);
         Form1->botinfo1Click();
         QVERIFY(Form1->PanelGradosT->isVisible());
         QTRY_VERIFY(!Form1->Timergrado->isActive());
-        QCOMPARE(Form1->LabelGTexto->text(), uiText(539));
+        QCOMPARE(Form1->LabelGTexto->text(), uiText(kPresentationSentence0));
         for (int step = 1; step <= 9; ++step) {
             QTest::mouseClick(Form1->BotAvanza, Qt::LeftButton);
             QTRY_VERIFY_WITH_TIMEOUT(!Form1->Timergrado->isActive(), 10000);

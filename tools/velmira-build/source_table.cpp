@@ -87,7 +87,7 @@ SourceTable parseWithHeader(const QString &file, const QByteArray &utf8, const H
                               QStringLiteral("%1 values where %2 fields are expected")
                                   .arg(values.size())
                                   .arg(table.fields.size())};
-        table.records.push_back({lineNumber, values});
+        table.records.push_back({lineNumber, values, {}, 0});
     }
     if (table.fields.isEmpty())
         throw SourceError{file, 0, QStringLiteral("no #fields header")};
@@ -148,10 +148,7 @@ QString overlayKind(const SourceTable &table, Translation how, const QStringList
 
 SourceRecord translatedRecord(const SourceRecord &translation, const QString &file, int sourceLine)
 {
-    SourceRecord record{sourceLine, translation.values};
-    record.translationFile = file;
-    record.translationLine = translation.line;
-    return record;
+    return {sourceLine, translation.values, file, translation.line};
 }
 
 // Each key of the copy replaces the source's records of that key, where the first of them stood.

@@ -74,7 +74,7 @@ void checkDegrees(const ContentTables &t, const UniversityData &u, const Profess
     }
 }
 
-void checkTitles(const ContentTables &t, const UniversityData &u, const ProfessionsData &p)
+void checkTitles(const ContentTables &t, const ProfessionsData &p)
 {
     const int professions = static_cast<int>(p.professions.size()) - 1;
     for (int i = 1; i <= t.fp.count() && i <= t.datfps.rows(); ++i) {
@@ -297,7 +297,7 @@ void crossCheckLoadedTables()
     const UniversityData &u = universityData();
     const ProfessionsData &p = professionsData();
     checkDegrees(t, u, p);
-    checkTitles(t, u, p);
+    checkTitles(t, p);
     checkItineraryGroups(t);
     checkListedTitles(t, esoData());
     checkPlaceTitles("datluggs", t.datluggs, t, t.fp.count(), "fp");

@@ -1,0 +1,210 @@
+#pragma once
+// The interface texts the code names: line k of "textos" fills text slot k
+// (uiText(k), interfaceText(k)). Grouped by the window that shows them; a
+// text one window shares with another stays in the group of the first and is
+// reused by name. content/textos-index.md tells what every line means.
+//
+// Windows still to be built have their own empty group below: add their
+// names there, so that no two windows' work touches the same lines.
+
+namespace velmira {
+
+// Shared by every window: the report header, the print question, the
+// question window, the school heading.
+constexpr int kPrintText = 36;                  // "Imprimir": button caption, and the print question + " ?"
+constexpr int kLeaveProgramQuestion = 49;       // the question window when the program is closed
+constexpr int kSchoolYearCaption = 175;         // + " 2011/12": report header, window headings
+constexpr int kModuleWindowCaption = 338;       // + two blanks + the centre's name
+constexpr int kStudentNamePrompt = 339;         // the question window asking the pupil's name
+constexpr int kCloseCaption = 13;               // "Cerrar"
+constexpr int kBackCaption = 82;                // "Volver"
+constexpr int kExitCaption = 222;               // "Salir" / "Terminar"
+constexpr int kItinerariesCaption = 21;         // the itineraries door and the ESO menu entry
+constexpr int kUniversityDegreesCaption = 84;   // door 1; the ESO details heading
+constexpr int kUniversityDegreesAdjective = 46; // follows 84 in the ESO details heading
+constexpr int kHigherGradeTitlesHeading = 80;   // ESO details: higher-grade vocational titles
+constexpr int kProfessionalCertificatesCaption = 580;
+constexpr int kDoubleDegreesCaption = 242;
+constexpr int kCentresCaption = 593;
+constexpr int kCutOffMarksCaption = 296;
+constexpr int kMastersCaption = 551;
+constexpr int kRequirementsCaption = 277;
+constexpr int kInitialProgrammesShortName = 172; // "PCPI"
+constexpr int kMiddleGradeShortName = 113;
+constexpr int kMiddleGradeCaption = 512;     // "F.P. - G.M."
+constexpr int kHigherGradeCaption = 513;     // "F.P. - G.S."
+constexpr int kUniversityEntranceExam = 111; // "Selectividad"
+constexpr int kUniversityDegreesShort = 522; // "Grados"
+
+// Main menu (Tform0): doors, speech bubbles and the certificates shortcut.
+constexpr int kQuestionnaireDoorLine1 = 8; // 8, 9, 10: the caption both questionnaire doors share
+constexpr int kQuestionnaireDoorLine2 = 9;
+constexpr int kQuestionnaireDoorLine3 = 10;
+constexpr int kBachilleratoDoorLine4 = 11;
+constexpr int kEsoDoorLine4 = 12;
+constexpr int kCatalogueDoorCaption = 103;
+constexpr int kInitialProgrammesDoorLine1 = 514;
+constexpr int kProfessionsDoorWord1 = 622;
+constexpr int kProfessionsDoorWord2 = 623;
+constexpr int kDegreesDoorHint1 = 306;
+constexpr int kDegreesDoorHint3 = 300;
+constexpr int kCatalogueDoorHint = 224;
+constexpr int kHigherGradeDoorHint1 = 318;
+constexpr int kHigherGradeDoorHint2 = 316;
+constexpr int kHigherGradeDoorHint3 = 317;
+constexpr int kItinerariesDoorHint1 = 179;
+constexpr int kItinerariesDoorHint2 = 180;
+constexpr int kMiddleGradeDoorHint2 = 154;
+constexpr int kMiddleGradeDoorHint3 = 155;
+constexpr int kMiddleGradeDoorHint4 = 156;
+constexpr int kMiddleGradeDoorHint5 = 157;
+constexpr int kMiddleGradeDoorHint6 = 158;
+constexpr int kMiddleGradeDoorHint7 = 159;
+constexpr int kInitialProgrammesDoorHint2 = 584;
+constexpr int kProfessionsDoorHint = 641;
+constexpr int kQuestionnaireDoorsHint1 = 305;
+constexpr int kQualitiesCaption = 301;  // the Bachillerato door's hint; the qualities part
+constexpr int kInterestsCaption = 302;  // the Bachillerato door's hint; the interests part
+constexpr int kEsoDoorHint2First = 509; // 509 + " " + 510
+constexpr int kEsoDoorHint2Second = 510;
+constexpr int kGreeting = 264;         // first speech bubble, before "Velmira."
+constexpr int kSecondBubbleLine1 = 16; // second speech bubble: 16, 265, 266, 267
+constexpr int kSecondBubbleLine2 = 265;
+constexpr int kSecondBubbleLine3 = 266;
+constexpr int kSecondBubbleLine4 = 267;
+constexpr int kCertificatesShortcutLine1 = 587;
+constexpr int kCertificatesShortcutLine2 = 588;
+
+// ESO window (TForm2): menus, questionnaire, results, itineraries diagram.
+constexpr int kQuestionnairesCaption = 52; // botCuestio; heading of the questions column
+constexpr int kAnswerColumnHeading = 37;
+constexpr int kFullQuestionnaireCaption = 76;
+constexpr int kFullQuestionnaireHint = 3;
+constexpr int kMiddleGradeQuestionnaireCaption = 77;
+constexpr int kMiddleGradeQuestionnaireHint = 4;
+constexpr int kShortQuestionnaireCaption = 91;
+constexpr int kShortQuestionnaireHint = 75;
+constexpr int kRankedItinerariesHint = 283;      // LabelAviso over the six ranked itineraries
+constexpr int kMoreInformationCaption = 43;      // botContextual
+constexpr int kResultsCaption = 45;              // BotResCues while the questions are shown
+constexpr int kBackToQuestionsCaption = 328;     // BotResCues while the results are shown
+constexpr int kSaveCaption = 20;                 // grabar
+constexpr int kPrintListCaption = 274;           // BotImpTit
+constexpr int kPrintResultsCaption = 273;        // ImpResul
+constexpr int kQuestionnaireResetQuestion = 329; // a finished questionnaire started again
+constexpr int kResultsOpening = 124;             // line 3 of both result lists
+constexpr int kToContinue = 125;                 // short result line 12
+constexpr int kMarkLabel = 152;                  // + the mark
+constexpr int kRecommendedModalityHeading = 153;
+constexpr int kBestItinerariesHeading = 240;
+constexpr int kSecondRecommendationLeadIn = 123; // + the top interest group's modality
+constexpr int kItineraryElevenNote = 386;        // details of itinerary group 11
+constexpr int kModalityStudiesHeading = 58;      // printed modality sheets
+constexpr int kModalityHeading = 66;
+constexpr int kCourseSubjectsHeading = 73;
+constexpr int kStudiesIntroLine1 = 168; // sheets and more-information degree lists
+constexpr int kStudiesIntroLine2 = 169;
+constexpr int kBranchDegreesHeading = 170;
+constexpr int kHigherGradeTitlesListHeading = 171;
+
+// University window (TForm1): menus, places, centres, the information menu.
+constexpr int kDegreeCatalogueCaption = 440;     // menunuevo1
+constexpr int kUniversitiesByPlaceCaption = 441; // MenuCarUni3
+constexpr int kDoubleDegreesByDegreeCaption = 443;
+constexpr int kDoubleDegreesByRegionCaption = 444;
+constexpr int kOtherStudiesCaption = 445;     // menui6
+constexpr int kInformationCaption = 446;      // Botinfo
+constexpr int kStudiesStructureCaption = 447; // botinfo1
+constexpr int kScholarshipsCaption = 448;     // botinfo3
+constexpr int kOutletsCaption = 413;          // BotSal
+constexpr int kWeightingsCaption = 414;       // BotPonde
+constexpr int kRegionWebCaption = 428;        // BotInternetC
+constexpr int kNextCaption = 451;             // BotAvanza
+constexpr int kChooseRegionHint = 452;
+constexpr int kFirstBranchName = 515;     // branch b is 514 + b
+constexpr int kArrangementByBranch = 449; // ComboAgru: the catalogue's arrangements
+constexpr int kArrangementByGroup = 450;
+constexpr int kArrangementByActivity = 410;
+constexpr int kArrangementByItinerary = 411;
+constexpr int kArrangementAlphabetical = 412;
+constexpr int kQualitiesHelpHeading = 355;
+constexpr int kInterestsHelpHeading = 356;
+// The degree-structure presentation: its labels and sentences.
+constexpr int kStructureDoctorate = 466;
+constexpr int kStructureAccess = 552;
+constexpr int kStructureThesis = 485;
+constexpr int kStructureFinalProject = 550;
+constexpr int kStructureTitle = 502;
+constexpr int kStructureVerticalWord = 671;
+constexpr int kStructureYearsUnit = 664;
+constexpr int kStructureCreditsUnit = 665;
+constexpr int kStructureMasterCredits = 666;
+constexpr int kStructureDegreeCredits = 667;
+constexpr int kStructureMasterYears = 668;
+constexpr int kStructureDoctorateCredits = 669;
+constexpr int kStructureDegreeYears = 670;
+constexpr int kPresentationSentence0 = 539;
+constexpr int kPresentationSentence1 = 540;
+constexpr int kPresentationSentence2 = 541; // followed by 542
+constexpr int kPresentationSentence2End = 542;
+constexpr int kPresentationSentence3 = 543;
+constexpr int kPresentationSentence4 = 544;
+constexpr int kPresentationSentence5 = 545;
+constexpr int kPresentationSentence6 = 546;
+constexpr int kPresentationSentence7 = 547;
+constexpr int kPresentationSentence8 = 548; // followed by 549
+constexpr int kPresentationSentence8End = 549;
+// The first lines of the help panel's messages, read in order from there.
+constexpr int kQuestionnaireOpenedHelp = 349; // six lines
+constexpr int kPartChosenHelp = 357;          // seven lines, under 355 or 356
+constexpr int kPartResultsHelp = 364;         // eight lines
+constexpr int kCombinedResultsHelp = 378;     // seven lines
+constexpr int kCombinedTooEarlyHelp = 415;    // three lines
+constexpr int kResultsSavedHelp = 22;         // seven lines; the ESO window shows them too
+
+// Middle-grade explorer (TForm3): still to be built.
+
+// Initial programmes (TFIniPro): still to be built.
+
+// Professional certificates (TCertifica): still to be built.
+
+// Families catalogue (TFormCat): still to be built.
+
+// University entrance panels (TForm6): still to be built.
+
+// Star map (TForm7): still to be built.
+
+// Professions (Tprofe): its questionnaire, results and report.
+namespace professions_text {
+constexpr int kPrint = kPrintText;
+constexpr int kHigherTitles = 47;
+constexpr int kLeave = 54;
+constexpr int kMiddleTitles = kMiddleGradeShortName;
+constexpr int kResultsHeading = kResultsOpening;
+constexpr int kAskName = kStudentNamePrompt;
+constexpr int kProfessionsOfActivity = 624;
+constexpr int kActivitiesHeading = 625;
+constexpr int kStatementHeader = 626;
+constexpr int kDegrees = 627;
+constexpr int kChooseTwo = 629;
+constexpr int kChooseOne = 630;
+constexpr int kIntroductionHeader = 631;
+constexpr int kIntroductionFirst = 632;
+constexpr int kIntroductionSecond = 633;
+constexpr int kTooManyFirst = 634;
+constexpr int kTooManySecond = 635;
+constexpr int kHowToGoOn = 636;
+constexpr int kCheckChoice = 637;
+constexpr int kAllAnswered = 639;
+constexpr int kActivitiesFirst = 642;
+constexpr int kActivitiesSecond = 643;
+constexpr int kStatementProfessions = 644;
+constexpr int kStudiesOfProfession = 645;
+constexpr int kExplanationFirst = 646;
+constexpr int kExplanationSecond = 647;
+constexpr int kTitle = 648;
+constexpr int kLeaveQuestion = 649;
+constexpr int kStudiesElsewhere = 650;
+} // namespace professions_text
+
+} // namespace velmira
