@@ -4,8 +4,10 @@
 #include "data/settings.h"
 #include "data/themes.h"
 #include "shell/configuration_save.h"
+#include "widgets/window_controls.h"
 
 #include <QFontDialog>
+#include <QFrame>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,9 +19,10 @@ namespace velmira {
 
 namespace {
 
-QFrame *panel(QWidget *window, const QRect &geometry, const QColor &colour)
+QFrame *framedPanel(QWidget *window, const char *name, const QRect &geometry, const QColor &colour)
 {
     auto *frame = new QFrame(window);
+    frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(geometry);
     frame->setFrameShape(QFrame::Box);
     QPalette shades = frame->palette();
@@ -30,12 +33,34 @@ QFrame *panel(QWidget *window, const QRect &geometry, const QColor &colour)
     return frame;
 }
 
-QPushButton *button(QWidget *parent, const QString &caption, const QRect &geometry)
+QPushButton *captioned(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setGeometry(geometry);
-    b->setCursor(Qt::PointingHandCursor);
+    QPushButton *b = button(parent, name, geometry);
+    b->setText(caption);
     return b;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
+{
+    auto *l = new QLabel(caption, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(geometry);
+    l->setWordWrap(true);
+    return l;
+}
+
+QRadioButton *radio(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
+{
+    auto *r = new QRadioButton(caption, parent);
+    r->setObjectName(QString::fromLatin1(name));
+    r->setGeometry(geometry);
+    return r;
+}
+
+void showAbove(QWidget *panel)
+{
+    panel->show();
+    panel->raise();
 }
 
 void setFontColour(QWidget *widget, const QColor &colour)
@@ -88,61 +113,51 @@ ConfigurationPanel::ConfigurationPanel(QWidget *window)
 
 void ConfigurationPanel::createConfigPanel(QWidget *window)
 {
-    PanelConfig = panel(window, QRect(400, 260, 177, 241), Qt::white);
-    auto *Label2 = new QLabel(QStringLiteral("Habrá que Guardar y reiniciar el programa para que "
-                                             "los cambios tengan efecto"),
-                              PanelConfig);
-    Label2->setWordWrap(true);
-    Label2->setGeometry(8, 4, 161, 44);
-    auto *Button1 = button(PanelConfig, QStringLiteral("Cambio de Idioma"), QRect(8, 52, 161, 25));
-    auto *Botdeco = button(PanelConfig, QStringLiteral("Cambio decorado"), QRect(8, 80, 161, 25));
-    auto *Button5 = button(PanelConfig, QStringLiteral("Cambio tipo letra"), QRect(8, 108, 161, 25));
-    auto *Label1 = new QLabel(QStringLiteral("Forzar"), PanelConfig);
-    Label1->setGeometry(8, 140, 50, 20);
-    RUTF = new QRadioButton(QStringLiteral("UTF"), PanelConfig);
-    RUTF->setGeometry(60, 140, 55, 20);
-    RISO = new QRadioButton(QStringLiteral("ISO"), PanelConfig);
-    RISO->setGeometry(115, 140, 55, 20);
-    auto *Button3 = button(PanelConfig, QStringLiteral("Guardar"), QRect(8, 172, 161, 25));
-    auto *Button2 = button(PanelConfig, QStringLiteral("Cerrar"), QRect(8, 204, 161, 25));
-    connect(Button1, &QPushButton::clicked, this, [this] {
-        PanelIdioma->show();
-        PanelIdioma->raise();
-    });
-    connect(Botdeco, &QPushButton::clicked, this, [this] {
-        Paneldecorados->show();
-        Paneldecorados->raise();
-    });
-    connect(Button5, &QPushButton::clicked, this, &ConfigurationPanel::chooseFont);
-    connect(Button3, &QPushButton::clicked, this, [this] {
-        PanelGuardar->show();
-        PanelGuardar->raise();
-    });
-    connect(Button2, &QPushButton::clicked, this, &ConfigurationPanel::hideAll);
+    PanelConfig = framedPanel(window, "PanelConfig", QRect(400, 260, 177, 241), Qt::white);
+    label(PanelConfig, "Label2",
+          QStringLiteral("Habrá que Guardar y reiniciar el programa para que los cambios tengan efecto"),
+          QRect(8, 4, 161, 44));
+    auto *Button1 = captioned(PanelConfig, "Button1", QStringLiteral("Cambio de Idioma"), QRect(8, 52, 161, 25));
+    auto *Botdeco = captioned(PanelConfig, "Botdeco", QStringLiteral("Cambio decorado"), QRect(8, 80, 161, 25));
+    auto *Button5 = captioned(PanelConfig, "Button5", QStringLiteral("Cambio tipo letra"), QRect(8, 108, 161, 25));
+    label(PanelConfig, "Label1", QStringLiteral("Forzar"), QRect(8, 140, 50, 20));
+    RUTF = radio(PanelConfig, "RUTF", QStringLiteral("UTF"), QRect(60, 140, 55, 20));
+    RISO = radio(PanelConfig, "RISO", QStringLiteral("ISO"), QRect(115, 140, 55, 20));
+    auto *Button3 = captioned(PanelConfig, "Button3", QStringLiteral("Guardar"), QRect(8, 172, 161, 25));
+    auto *Button2 = captioned(PanelConfig, "Button2", QStringLiteral("Cerrar"), QRect(8, 204, 161, 25));
+    connect(Button1, &QPushButton::clicked, this, [this] { showAbove(PanelIdioma); });
+    connect(Botdeco, &QPushButton::clicked, this, [this] { showAbove(Paneldecorados); });
+    connect(Button5, &QPushButton::clicked, this, &ConfigurationPanel::Button5Click);
+    connect(Button3, &QPushButton::clicked, this, [this] { showAbove(PanelGuardar); });
+    connect(Button2, &QPushButton::clicked, this, &ConfigurationPanel::close);
 }
 
 void ConfigurationPanel::createLanguagePanel(QWidget *window)
 {
-    PanelIdioma = panel(window, QRect(585, 260, 161, 113), Qt::white);
-    const QStringList names = {QStringLiteral("Castellano"), QStringLiteral("Catalán/Valenciano"),
-                               QStringLiteral("Gallego"), QStringLiteral("Euskera")};
-    for (int value = 0; value < names.size(); ++value) {
-        QPushButton *b = button(PanelIdioma, names[value], QRect(8, 4 + 27 * value, 145, 25));
-        m_languageButtons << b;
-        connect(b, &QPushButton::clicked, this, [this, value] { chooseLanguage(value); });
+    PanelIdioma = framedPanel(window, "PanelIdioma", QRect(585, 260, 161, 113), Qt::white);
+    const char *const names[] = {"BotCas", "BotCat", "BotGal", "BotEus"};
+    const QString captions[] = {QStringLiteral("Castellano"), QStringLiteral("Catalán/Valenciano"),
+                                QStringLiteral("Gallego"), QStringLiteral("Euskera")};
+    for (int value = 0; value < 4; ++value) {
+        m_languageButtons[value] =
+            captioned(PanelIdioma, names[value], captions[value], QRect(8, 4 + 27 * value, 145, 25));
+        connect(m_languageButtons[value], &QPushButton::clicked, this, [this, value] { chooseLanguage(value); });
     }
     setFontColour(m_languageButtons[0], QColor(0, 0, 128));
 }
 
 void ConfigurationPanel::createThemePanel(QWidget *window)
 {
-    Paneldecorados = panel(window, QRect(300, 510, 401, 113), QColor(0, 0, 128));
+    Paneldecorados = framedPanel(window, "Paneldecorados", QRect(300, 510, 401, 113), QColor(0, 0, 128));
+    // The design names of the pictures, left to right.
+    const char *const names[] = {"Image5", "Image7", "Image6", "Image8", "Image2", "Image3", "Image4"};
     for (int i = 0; i < 7; ++i) {
         const char letter = kThemeLetters[i];
         auto *picture = new ClickablePicture(Paneldecorados, [this, letter] {
             setCurrentTheme(QByteArray(1, letter));
             emit themeChosen(letter);
         });
+        picture->setObjectName(QString::fromLatin1(names[i]));
         picture->setGeometry(5 + 56 * i, 4, 49, 105);
         picture->setPixmap(themeThumbnail(letter));
     }
@@ -150,29 +165,27 @@ void ConfigurationPanel::createThemePanel(QWidget *window)
 
 void ConfigurationPanel::createSavePanel(QWidget *window)
 {
-    PanelGuardar = panel(window, QRect(585, 380, 177, 225), Qt::white);
-    auto *Label3 = new QLabel(QStringLiteral("Clave necesaria para grabar configuración"), PanelGuardar);
-    Label3->setWordWrap(true);
-    Label3->setGeometry(8, 4, 161, 44);
+    PanelGuardar = framedPanel(window, "PanelGuardar", QRect(585, 380, 177, 225), Qt::white);
+    label(PanelGuardar, "Label3", QStringLiteral("Clave necesaria para grabar configuración"),
+          QRect(8, 4, 161, 44));
     Edit1 = new QLineEdit(PanelGuardar);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setEchoMode(QLineEdit::Password);
     Edit1->setGeometry(8, 56, 161, 25);
-    LabelClave = new QLabel(QStringLiteral("Clave"), PanelGuardar);
-    LabelClave->setGeometry(8, 88, 161, 25);
-    auto *Button7 = button(PanelGuardar, QStringLiteral("Guardar"), QRect(8, 124, 161, 25));
-    auto *Button6 = button(PanelGuardar, QStringLiteral("Cerrar"), QRect(8, 156, 161, 25));
-    connect(Button7, &QPushButton::clicked, this, &ConfigurationPanel::save);
-    connect(Button6, &QPushButton::clicked, this, &ConfigurationPanel::hideAll);
+    LabelClave = label(PanelGuardar, "LabelClave", QStringLiteral("Clave"), QRect(8, 88, 161, 25));
+    auto *Button7 = captioned(PanelGuardar, "Button7", QStringLiteral("Guardar"), QRect(8, 124, 161, 25));
+    auto *Button6 = captioned(PanelGuardar, "Button6", QStringLiteral("Cerrar"), QRect(8, 156, 161, 25));
+    connect(Button7, &QPushButton::clicked, this, &ConfigurationPanel::Button7Click);
+    connect(Button6, &QPushButton::clicked, this, &ConfigurationPanel::close);
 }
 
-void ConfigurationPanel::LabelConfiClick()
+void ConfigurationPanel::open()
 {
-    PanelConfig->show();
-    PanelConfig->raise();
+    showAbove(PanelConfig);
     (utfMode() ? RUTF : RISO)->setChecked(true);
 }
 
-void ConfigurationPanel::hideAll()
+void ConfigurationPanel::close()
 {
     for (QFrame *frame : {PanelConfig, Paneldecorados, PanelIdioma, PanelGuardar})
         frame->hide();
@@ -181,11 +194,11 @@ void ConfigurationPanel::hideAll()
 void ConfigurationPanel::chooseLanguage(unsigned char value)
 {
     setCurrentLanguage(value);
-    for (int i = 0; i < m_languageButtons.size(); ++i)
+    for (size_t i = 0; i < m_languageButtons.size(); ++i)
         setFontColour(m_languageButtons[i], i == value ? QColor(128, 0, 0) : QColor(Qt::black));
 }
 
-void ConfigurationPanel::chooseFont()
+void ConfigurationPanel::Button5Click()
 {
     bool ok = false;
     const QFont font =
@@ -196,7 +209,7 @@ void ConfigurationPanel::chooseFont()
     emit fontChosen(font.family());
 }
 
-void ConfigurationPanel::save()
+void ConfigurationPanel::Button7Click()
 {
     LabelClave->setText(saveConfiguration(Edit1->text(), RUTF->isChecked()).label);
 }

@@ -1,14 +1,19 @@
 #pragma once
 // The configuration panel of the main menu: language, decoration theme, font
 // and encoding, saved after the password. Its captions are fixed Castilian
-// texts.
+// texts. Its four panels are children of the main menu window, in window
+// coordinates.
 
-#include <QFrame>
+#include <QObject>
 
+#include <array>
+
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QWidget;
 
 namespace velmira {
 
@@ -18,18 +23,10 @@ class ConfigurationPanel : public QObject
 public:
     explicit ConfigurationPanel(QWidget *window);
 
-    QFrame *PanelConfig = nullptr;
-    QFrame *PanelIdioma = nullptr;
-    QFrame *Paneldecorados = nullptr;
-    QFrame *PanelGuardar = nullptr;
-    QRadioButton *RUTF = nullptr;
-    QRadioButton *RISO = nullptr;
-    QLineEdit *Edit1 = nullptr;
-    QLabel *LabelClave = nullptr;
-
-    // LabelConfi: shows the panel with the radio button of the current mode.
-    void LabelConfiClick();
-    void hideAll();
+    // Shows the panel with the radio button of the current mode.
+    void open();
+    // Hides the panel and the three panels it opens.
+    void close();
 
 signals:
     void themeChosen(char letter);
@@ -40,11 +37,20 @@ private:
     void createLanguagePanel(QWidget *window);
     void createThemePanel(QWidget *window);
     void createSavePanel(QWidget *window);
-    void chooseLanguage(unsigned char value);
-    void chooseFont();
-    void save();
 
-    QList<QPushButton *> m_languageButtons;
+    void chooseLanguage(unsigned char value);
+    void Button5Click();
+    void Button7Click();
+
+    QFrame *PanelConfig = nullptr;
+    QRadioButton *RUTF = nullptr;
+    QRadioButton *RISO = nullptr;
+    QFrame *PanelIdioma = nullptr;
+    std::array<QPushButton *, 4> m_languageButtons{}; // BotCas, BotCat, BotGal, BotEus
+    QFrame *Paneldecorados = nullptr;
+    QFrame *PanelGuardar = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QLabel *LabelClave = nullptr;
 };
 
 } // namespace velmira

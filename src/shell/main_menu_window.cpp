@@ -104,10 +104,13 @@ bool Tform0::loadSettings()
 void Tform0::createScene()
 {
     mosaico = new SceneCanvas(this, kScene);
+    mosaico->setObjectName(QStringLiteral("mosaico"));
     connect(mosaico, &SceneCanvas::pointerMoved, this, &Tform0::resetHover);
     Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(40, 480);
     Animate1 = new QLabel(this);
+    Animate1->setObjectName(QStringLiteral("Animate1"));
     Animate1->move(40, 536);
     Animate1->hide();
 }
@@ -160,8 +163,9 @@ void Tform0::ApplyTheme(char letter)
 
 void Tform0::createDoors()
 {
-    const auto door = [this](const QRect &geometry) {
+    const auto door = [this](const char *name, const QRect &geometry) {
         auto *label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(geometry);
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
@@ -170,28 +174,26 @@ void Tform0::createDoors()
         label->installEventFilter(this);
         return label;
     };
-    for (int d = 1; d <= kDoorCount; ++d) {
-        m_doors[d] = door(doorGeometry(d));
-        m_doors[d]->setObjectName(QString::fromLatin1(doorLabelName(d)));
-    }
-    LabelConfi = door(kLabelConfi);
-    LabelConfi->setObjectName(QStringLiteral("LabelConfi"));
+    for (int d = 1; d <= kDoorCount; ++d)
+        m_doors[d] = door(doorLabelName(d), doorGeometry(d));
+    LabelConfi = door("LabelConfi", kLabelConfi);
     LabelConfi->setText(QStringLiteral("Configu-\nración"));
 
     ImageDejar = new QLabel(this);
+    ImageDejar->setObjectName(QStringLiteral("ImageDejar"));
     ImageDejar->setGeometry(784, 312, 112, 60);
     ImageDejar->setPixmap(m_doorFrames.empty() ? QPixmap() : m_doorFrames.back().scaled(112, 60));
     ImageDejar->setCursor(Qt::PointingHandCursor);
     ImageDejar->installEventFilter(this);
     LabelDejar = new QLabel(this);
+    LabelDejar->setObjectName(QStringLiteral("LabelDejar"));
     LabelDejar->setGeometry(784, 312, 112, 60);
     LabelDejar->setAlignment(Qt::AlignCenter);
     LabelDejar->setWordWrap(true);
     LabelDejar->setCursor(Qt::PointingHandCursor);
     LabelDejar->installEventFilter(this);
 
-    BotRetroce = new QPushButton(this);
-    BotRetroce->setGeometry(640, 296, 97, 33);
+    BotRetroce = button(this, "BotRetroce", QRect(640, 296, 97, 33));
     BotRetroce->installEventFilter(this);
     connect(BotRetroce, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -199,23 +201,30 @@ void Tform0::createDoors()
 void Tform0::createBubble()
 {
     Bocadillo1 = new QLabel(this);
+    Bocadillo1->setObjectName(QStringLiteral("Bocadillo1"));
     Bocadillo1->setPixmap(loadPicture(QString::fromLatin1(pictures::kSpeechBubble)));
     Bocadillo1->adjustSize();
     Bocadillo1->move(340, 180);
-    for (QLabel **text : {&LabelBocadillo1, &LabelBocadillo2}) {
-        *text = new QLabel(Bocadillo1);
-        (*text)->setGeometry(Bocadillo1->rect().adjusted(16, 12, -16, -30));
-        (*text)->setAlignment(Qt::AlignCenter);
-        (*text)->setWordWrap(true);
-        (*text)->hide();
-    }
+    const auto text = [this](const char *name) {
+        auto *label = new QLabel(Bocadillo1);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setGeometry(Bocadillo1->rect().adjusted(16, 12, -16, -30));
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(true);
+        label->hide();
+        return label;
+    };
+    LabelBocadillo1 = text("LabelBocadillo1");
+    LabelBocadillo2 = text("LabelBocadillo2");
     Bocadillo1->hide();
 }
 
 void Tform0::createCentreLabels()
 {
     LabelCentro = new QLabel(this);
+    LabelCentro->setObjectName(QStringLiteral("LabelCentro"));
     LabelAno = new QLabel(QStringLiteral("2011/12"), this);
+    LabelAno->setObjectName(QStringLiteral("LabelAno"));
 }
 
 void Tform0::createTimers()
@@ -435,7 +444,7 @@ bool Tform0::eventFilter(QObject *watched, QEvent *event)
         if (TimerPuerta->isActive() || TimerZoom->isActive())
             return true;
         if (label == LabelConfi) {
-            m_configuration->LabelConfiClick();
+            m_configuration->open();
         } else if (label == LabelDejar || label == ImageDejar) {
             openCertificates();
         } else {

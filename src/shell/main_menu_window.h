@@ -29,11 +29,6 @@ class Tform0 : public WindowBase
 public:
     explicit Tform0(QWidget *parent = nullptr);
 
-    // Sets the theme's pictures and colours and redraws the scene.
-    void ApplyTheme(char letter);
-    // Starts the door sequence of a door (1-9).
-    void OpenDoor(int door);
-
 protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -52,6 +47,11 @@ private:
     void createTimers();
     void setCaptions();
     void startWalking();
+
+    // Sets the theme's pictures and colours and redraws the scene.
+    void ApplyTheme(char letter);
+    // Starts the door sequence of a door (1-9).
+    void OpenDoor(int door);
 
     void pilotoTimer();
     void TimerTextoTimer();

@@ -66,6 +66,7 @@ TBienvenida::TBienvenida(QWidget *parent)
 void TBienvenida::createPortrait()
 {
     Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, 24, 52, 120);
     Image1->setScaledContents(true);
     Image1->setPixmap(drawPortrait());
@@ -74,6 +75,7 @@ void TBienvenida::createPortrait()
 void TBienvenida::createTitle()
 {
     Label1 = new QLabel(QStringLiteral("Velmira 2011-12"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(112, 24, 193, 129);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);

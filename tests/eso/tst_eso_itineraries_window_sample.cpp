@@ -14,7 +14,6 @@
 #include "eso/itinerary_diagram.h"
 #include "eso/modality_sheets.h"
 #include "eso/subject_lists.h"
-#include "shell/doors.h"
 #include "shell/main_menu_window.h"
 #include "shell/startup.h"
 #include "widgets/window_controls.h"
@@ -56,7 +55,7 @@ private slots:
         m_program = std::make_unique<StartedInstallation>();
         QVERIFY(m_program->started());
         QCOMPARE(m_program->messages(), QStringList());
-        form0->OpenDoor(DoorItineraries);
+        m_program->clickDoor("LabelIti");
         QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
         QVERIFY(!Form2->PanelMenu2->isVisible());
     }

@@ -12,7 +12,6 @@
 #include "data/text_bytes.h"
 #include "eso/eso_scoring.h"
 #include "eso/eso_window.h"
-#include "shell/doors.h"
 #include "shell/main_menu_window.h"
 #include "shell/startup.h"
 
@@ -69,7 +68,7 @@ private slots:
 
     void theQuestionnaireDoorOpensTheQuestionnaireMenu()
     {
-        form0->OpenDoor(DoorEso);
+        m_program->clickDoor("LabelCuesE");
         QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
         QVERIFY(!form0->isVisible());
         QVERIFY(Form2->PanelMenu2->isVisible());

@@ -1,27 +1,54 @@
-// The main menu as a pupil uses it: a door leads to its module and back,
-// and leaving asks first.
+// The main menu as a pupil and a teacher use it: a door leads to its module
+// and back, leaving asks first, and the configuration panel saves only after
+// the password.
 
-#include "data/messages.h"
+#include "data/encoding.h"
 #include "eso/eso_window.h"
 #include "shell/doors.h"
 #include "shell/main_menu_window.h"
-#include "shell/startup.h"
 #include "support/controls.h"
 #include "support/started_installation.h"
-#include "university/university_window.h"
 #include "widgets/question_window.h"
 
+#include <QFile>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::control;
+using testsupport::typeText;
+
+namespace {
+
+QByteArray fileBytes(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void click(QWidget *window, const char *name)
+{
+    QTest::mouseClick(control<QWidget>(window, name), Qt::LeftButton);
+}
+
+} // namespace
 
 class MainMenuWindowTest : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<StartedInstallation> m_program;
+
+    void typePassword(const QString &password)
+    {
+        auto *field = control<QLineEdit>(form0, "Edit1");
+        field->clear();
+        typeText(field, password);
+    }
 
 private slots:
     void initTestCase()
@@ -40,8 +67,7 @@ private slots:
 
     void doorsShowTheirCaptions()
     {
-        auto *door = form0->findChild<QLabel *>(QStringLiteral("LabelCuesE"));
-        QVERIFY(door);
+        auto *door = control<QLabel>(form0, "LabelCuesE");
         QVERIFY(!door->text().isEmpty());
         QCOMPARE(door->geometry(), doorGeometry(DoorEso));
         QVERIFY(!door->toolTip().isEmpty());
@@ -49,24 +75,75 @@ private slots:
 
     void aDoorLeadsToItsModuleAndBack()
     {
-        form0->OpenDoor(DoorEso);
+        m_program->clickDoor("LabelCuesE");
         QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
         QVERIFY(!form0->isVisible());
         // The module's return brings the main menu back.
-        Form2->BitAcabarLogseClick();
+        click(Form2, "BitAcabarLogse");
         QVERIFY(form0->isVisible());
         QVERIFY(!Form2->isVisible());
-        QVERIFY(form0->findChild<QLabel *>(QStringLiteral("LabelCuesE"))->isVisible());
+        QVERIFY(control<QLabel>(form0, "LabelCuesE")->isVisible());
     }
 
     void escapeAndNoKeepsTheProgramRunning()
     {
-        using testsupport::control;
-        QTimer::singleShot(
-            0, [] { QTest::mouseClick(control<QPushButton>(Form4, "ShadowNo"), Qt::LeftButton); });
+        QTimer::singleShot(0, [] { click(Form4, "ShadowNo"); });
         QTest::keyClick(form0, Qt::Key_Escape);
         QVERIFY(form0->isVisible());
-        QCOMPARE(control<QLabel>(Form4, "LabelNombre")->text().isEmpty(), false);
+        QVERIFY(!control<QLabel>(Form4, "LabelNombre")->text().isEmpty());
+    }
+
+    // A language chosen and a wrong password save nothing; the right one
+    // writes the language into the settings record.
+    void theConfigurationIsSavedOnlyWithThePassword()
+    {
+        const QByteArray before = fileBytes(QStringLiteral("clave12"));
+        QCOMPARE(before.size(), 86);
+        click(form0, "LabelConfi");
+        QVERIFY(control<QFrame>(form0, "PanelConfig")->isVisible());
+        QCOMPARE(control<QRadioButton>(form0, "RUTF")->isChecked(), utfMode());
+        QCOMPARE(control<QRadioButton>(form0, "RISO")->isChecked(), !utfMode());
+
+        click(form0, "Button1");
+        QVERIFY(control<QFrame>(form0, "PanelIdioma")->isVisible());
+        click(form0, "BotGal");
+        click(form0, "Button3");
+        QVERIFY(control<QFrame>(form0, "PanelGuardar")->isVisible());
+
+        typePassword(QStringLiteral("Quibble"));
+        click(form0, "Button7");
+        QCOMPARE(control<QLabel>(form0, "LabelClave")->text(), QStringLiteral("Clave NO válida"));
+        QCOMPARE(fileBytes(QStringLiteral("clave12")), before);
+
+        typePassword(QStringLiteral("quibble"));
+        click(form0, "Button7");
+        QCOMPARE(control<QLabel>(form0, "LabelClave")->text(), QStringLiteral("Config. guardada"));
+        QByteArray expected = before;
+        expected[58] = 2;
+        QCOMPARE(fileBytes(QStringLiteral("clave12")), expected);
+
+        // Back to Castilian, so that the installation stays as it was.
+        click(form0, "BotCas");
+        click(form0, "Button7");
+        QCOMPARE(fileBytes(QStringLiteral("clave12")), before);
+
+        click(form0, "Button6");
+        for (const char *panel : {"PanelConfig", "PanelIdioma", "PanelGuardar"})
+            QVERIFY2(!control<QFrame>(form0, panel)->isVisible(), panel);
+    }
+
+    // The second theme picture applies theme "M" at once: the year label
+    // takes its highlight colour as background.
+    void aThemePictureAppliesItsThemeAtOnce()
+    {
+        click(form0, "LabelConfi");
+        click(form0, "Botdeco");
+        QVERIFY(control<QFrame>(form0, "Paneldecorados")->isVisible());
+        click(form0, "Image7");
+        const QImage year = control<QLabel>(form0, "LabelAno")->grab().toImage();
+        QCOMPARE(year.pixelColor(1, 1), QColor(190, 5, 37));
+        click(form0, "Button2");
+        QVERIFY(!control<QFrame>(form0, "Paneldecorados")->isVisible());
     }
 };
 

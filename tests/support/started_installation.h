@@ -8,11 +8,14 @@
 #include "data/messages.h"
 #include "shell/main_menu_window.h"
 #include "shell/startup.h"
+#include "support/controls.h"
 #include "support/installation_copy.h"
 #include "widgets/message_boxes.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QStringList>
+#include <QtTest>
 
 class StartedInstallation
 {
@@ -40,6 +43,13 @@ public:
     bool started() const { return m_started; }
     const QStringList &messages() const { return m_messages; }
     void clearMessages() { m_messages.clear(); }
+
+    // Clicks a door of the main menu (its design name, "LabelCuesE"); the
+    // module window appears once the door's animation has played.
+    void clickDoor(const char *door) const
+    {
+        QTest::mouseClick(testsupport::control<QLabel>(velmira::form0, door), Qt::LeftButton);
+    }
 
 private:
     InstallationCopy m_copy;

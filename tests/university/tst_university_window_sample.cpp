@@ -12,7 +12,6 @@
 #include "data/language.h"
 #include "data/text_bytes.h"
 #include "data/text_ids.h"
-#include "shell/doors.h"
 #include "university/centre_lists.h"
 #include "university/degree_catalogue.h"
 #include "university/place_lists.h"
@@ -114,7 +113,7 @@ private slots:
     {
         m_program = std::make_unique<StartedInstallation>();
         QVERIFY(m_program->started());
-        form0->OpenDoor(DoorDegrees);
+        m_program->clickDoor("LabelCarreras");
         QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 5000);
         QVERIFY(Form1->PanelMenu->isVisible());
     }
