@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace velmira {
 
 namespace {
@@ -20,15 +22,29 @@ FoundationState &state() { return foundationState(); }
 // Key byte for position i of the centre name; see SETTINGS.md.
 unsigned char nameKey(int i) { return static_cast<unsigned char>(0x5A + 3 * i); }
 
+// The old file is replaced only once every byte of the new one is on disk.
+// write() only fills Qt's buffer and a full disk fails when the buffer is
+// flushed, which commit() does not notice: so flush first. A save file that is
+// not committed is discarded, and the old file stays whole.
 bool saveWhole(const QByteArray &name, const QByteArray &contents, QString *error)
 {
     QSaveFile file(QString::fromLocal8Bit(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+    } else {
+        errno = 0;
+        if (file.write(contents) != contents.size() || !file.flush())
+            // A short write leaves Qt without a reason; the system keeps it.
+            reason = errno != 0 ? qt_error_string(errno) : file.errorString();
+        else if (file.commit())
+            return true;
+        else
+            reason = file.errorString();
     }
-    return true;
+    if (error)
+        *error = reason;
+    return false;
 }
 } // namespace
 

@@ -28,8 +28,11 @@ ConfigurationSaveResult saveConfiguration(const QString &password, bool utfCheck
         changed = true;
         setEncodingSetting(utfChecked ? "UTF" : "ISO");
     }
-    if (changed)
+    if (changed) {
         result.fontFileWritten = WriteFontSettings("fuente");
+        if (!result.fontFileWritten)
+            result.label = QStringLiteral("Clave");
+    }
     return result;
 }
 

@@ -18,7 +18,8 @@ constexpr const char *kConfigurationPassword = "quibble";
 
 // utfChecked is the state of the UTF radio button (RISO is its opposite).
 // A "clave12" that cannot be written is reported in the shared error box and
-// nothing more is saved; "Config. guardada" is shown only once it is written.
+// nothing more is saved; "Config. guardada" is shown only once every file
+// that had to be written is.
 ConfigurationSaveResult saveConfiguration(const QString &password, bool utfChecked);
 
 } // namespace velmira

@@ -15,6 +15,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace velmira;
 
 namespace {
@@ -35,6 +40,40 @@ bool writeAll(const QString &name, const QByteArray &bytes)
 {
     QFile file(name);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Saves the configuration in a child process that may write no file longer
+// than `limit` bytes, as on a full disk: the writes really fail. Returns what
+// the child's panel and message boxes showed, one per line.
+QStringList saveWithFileSizeLimit(rlim_t limit)
+{
+    int channel[2];
+    if (pipe(channel) != 0)
+        return {QStringLiteral("no pipe")};
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit fileSize{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &fileSize);
+        QStringList shown;
+        setMessageHandler([&](const QString &m) { shown << m; });
+        shown.prepend(saveConfiguration(QStringLiteral("quibble"), false).label);
+        const QByteArray report = shown.join(QLatin1Char('\n')).toUtf8();
+        const bool sent = write(channel[1], report.constData(), report.size()) == report.size();
+        _exit(sent ? 0 : 1);
+    }
+    close(channel[1]);
+    QByteArray report;
+    char buffer[512];
+    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, n);
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return {QStringLiteral("child failed")};
+    return QString::fromUtf8(report).split(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -183,6 +222,42 @@ private slots:
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages.first().contains(QStringLiteral("clave12")));
         setMessageHandler({});
+        QDir::setCurrent(previous);
+    }
+
+    // A disk that fills up during the save: the file that cannot be written
+    // whole stays as it was, byte for byte, and the failure is reported.
+    void aFailedWriteKeepsTheSettingsFilesWhole()
+    {
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QByteArray record(86, '\x11');
+        record[62] = 1;
+        record[63] = 'B';
+        const QByteArray fonts("Arial\n-\n");
+        QVERIFY(writeAll(QStringLiteral("clave12"), record));
+        QVERIFY(writeAll(QStringLiteral("fuente"), fonts));
+        QVERIFY(ReadSettingsRecord("clave12"));
+        setCurrentLanguage(3);
+        setFontName(QByteArray(120, 'F'));
+
+        // No room for the record: neither file changes.
+        const QStringList full = saveWithFileSizeLimit(40);
+        QCOMPARE(full.size(), 2);
+        QVERIFY(full[0] != QStringLiteral("Config. guardada"));
+        QVERIFY2(full[1].contains(QStringLiteral("clave12")), qPrintable(full[1]));
+        QCOMPARE(readAll(QStringLiteral("clave12")), record);
+        QCOMPARE(readAll(QStringLiteral("fuente")), fonts);
+
+        // Room for the record but not for the long font name.
+        const QStringList fontsFull = saveWithFileSizeLimit(86);
+        QCOMPARE(fontsFull, QStringList({QStringLiteral("Clave"), QStringLiteral("No puedo grabar")}));
+        QCOMPARE(readAll(QStringLiteral("clave12")).at(58), char(3));
+        QCOMPARE(readAll(QStringLiteral("fuente")), fonts);
+        // No half-written copy is left behind.
+        QCOMPARE(QDir().entryList(QDir::Files),
+                 QStringList({QStringLiteral("clave12"), QStringLiteral("fuente")}));
         QDir::setCurrent(previous);
     }
 };
