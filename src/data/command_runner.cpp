@@ -120,7 +120,10 @@ void OpenInBrowser(TCmdExecComponent &runner, const QByteArray &url)
     QByteArray browser = qgetenv("BROWSER");
     if (browser.isEmpty())
         browser = browserDefault();
-    runner.Command = browser + ' ' + shellQuoted(url);
+    // No argument can hold a NUL byte, and one left in the command would end
+    // it inside its quotes: a damaged address is cut where the NUL stands.
+    const qsizetype nul = url.indexOf('\0');
+    runner.Command = browser + ' ' + shellQuoted(nul < 0 ? url : url.first(nul));
     runner.Execute();
 }
 

@@ -89,6 +89,7 @@ QByteArray percentEncoded(const QByteArray &text);
 
 // Starts $BROWSER (or the browser default) with the address as a single
 // argument and returns at once. BROWSER is used as written, options included.
+// An address holding a NUL byte is cut there.
 void OpenInBrowser(TCmdExecComponent &runner, const QByteArray &url);
 
 // Opens directory + fileName with run-mailcap (found through PATH) and waits

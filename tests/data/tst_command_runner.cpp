@@ -105,15 +105,22 @@ private slots:
     void browserGetsTheAddressAsOneArgument_data()
     {
         QTest::addColumn<QByteArray>("url");
-        QTest::newRow("semicolon") << QByteArray("http://x.es/a;touch PWNED");
-        QTest::newRow("substitution") << QByteArray("http://x.es/$(touch PWNED)");
-        QTest::newRow("backquotes") << QByteArray("http://x.es/`touch PWNED`");
-        QTest::newRow("blanks and quotes") << QByteArray("http://x.es/a b?c='d' '; touch PWNED; '");
+        QTest::addColumn<QByteArray>("received");
+        const auto row = [](const char *name, const QByteArray &url) { QTest::newRow(name) << url << url; };
+        row("semicolon", "http://x.es/a;touch PWNED");
+        row("substitution", "http://x.es/$(touch PWNED)");
+        row("backquotes", "http://x.es/`touch PWNED`");
+        row("blanks and quotes", "http://x.es/a b?c='d' '; touch PWNED; '");
+        // A NUL would end the command inside its quotes (the shell then fails,
+        // as if the browser were missing): the address is cut there.
+        QTest::newRow("NUL") << QByteArray("http://x.es/a\0'; touch PWNED; '", 31)
+                             << QByteArray("http://x.es/a");
     }
 
     void browserGetsTheAddressAsOneArgument()
     {
         QFETCH(QByteArray, url);
+        QFETCH(QByteArray, received);
         QVERIFY(writeFakeProgram("browser"));
         qputenv("BROWSER", "./browser");
         TCmdExecComponent runner;
@@ -121,7 +128,7 @@ private slots:
         OpenInBrowser(runner, url);
         QVERIFY(complete.wait());
         QCOMPARE(runner.ReturnValue(), 0);
-        QCOMPARE(readFile("args"), oneArgument(url));
+        QCOMPARE(readFile("args"), oneArgument(received));
         QVERIFY(!QFile::exists("PWNED"));
     }
 
