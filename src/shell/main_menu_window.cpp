@@ -382,7 +382,7 @@ void Tform0::carryOutDoor(int door)
     switch (door) {
     case DoorDegrees:
         if (Form1)
-            Form1->BotInformacionClick();
+            Form1->openModuleMenu();
         module = Form1;
         break;
     case DoorHigherGrade:

@@ -1,13 +1,15 @@
-// The degree catalogue of the university window: the tree in its five
-// arrangements and the centres of the chosen degree.
-
-#include "university_window.h"
+#include "university_catalogue_page.h"
 
 #include "data/colours.h"
+#include "data/interface_texts.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 #include "university/centre_lists.h"
 #include "university/degree_catalogue.h"
+#include "university/selection_area.h"
 #include "university/star_map_link.h"
+#include "university/university_menu_page.h"
+#include "university/university_window.h"
 #include "widgets/window_controls.h"
 
 #include <QComboBox>
@@ -52,33 +54,84 @@ constexpr int kNodeRole = Qt::UserRole;
 
 } // namespace
 
-void TForm1::createCatalogue()
+UniversityCataloguePage::UniversityCataloguePage(TForm1 *window, UniversityMenuPage &menu,
+                                                 SelectionArea &selection)
+    : QObject(window)
+    , m_window(window)
+    , m_selection(selection)
 {
-    PanelCarSel = panel(this, QRect(10, 110, 400, 650), colour4());
+    menunuevo1 = menu.addEntry("menunuevo1", 0);
+    connect(menunuevo1, &QPushButton::clicked, this, &UniversityCataloguePage::menunuevo1Click);
+
+    PanelCarSel = panel(window, QRect(10, 110, 400, 650), colour4());
+    PanelCarSel->setObjectName(QStringLiteral("PanelCarSel"));
     ComboAgru = new QComboBox(PanelCarSel);
     ComboAgru->setObjectName(QStringLiteral("ComboAgru"));
     ComboAgru->setGeometry(10, 10, 380, 30);
+    ComboAgru->setFont(settingsFont(11));
     Tree = new QTreeWidget(PanelCarSel);
     Tree->setObjectName(QStringLiteral("Tree"));
     Tree->setGeometry(10, 50, 380, 590);
     Tree->setHeaderHidden(true);
-    connect(ComboAgru, &QComboBox::activated, this, &TForm1::ComboAgruChange);
+    Tree->setFont(settingsFont(11));
+    connect(ComboAgru, &QComboBox::activated, this, &UniversityCataloguePage::ComboAgruChange);
     connect(Tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { TreeClick(item); });
     connect(Tree, &QTreeWidget::itemDoubleClicked, this, [this] { TreeDblClick(); });
+    PanelCarSel->hide();
+
+    constexpr int row1 = 614, row2 = 657, width = 184, height = 33;
+    BotUni = selection.addButton("BotUni", QRect(10, row1, width, height));
+    botReq = selection.addButton("botReq", QRect(205, row1, width, height));
+    BotSal = selection.addButton("BotSal", QRect(400, row1, width, height));
+    BotCorte = selection.addButton("BotCorte", QRect(10, row2, width, height));
+    BotPonde = selection.addButton("BotPonde", QRect(205, row2, width, height));
+    BotImprimirN = selection.addButton("BotImprimirN", QRect(400, row2, width, height));
+    connect(BotUni, &QPushButton::clicked, this, &UniversityCataloguePage::BotUniClick);
+    // Requirements, information text, cut-off marks, weightings and printing
+    // open pages that are not part of this window yet.
+    for (QPushButton *later : {botReq, BotSal, BotCorte, BotPonde, BotImprimirN})
+        later->setEnabled(false);
 }
 
-void TForm1::menunuevo1Click()
+void UniversityCataloguePage::setCaptions()
 {
-    leaveModuleMenu();
-    payuda->hide();
+    menunuevo1->setText(uiText(kDegreeCatalogueCaption));
+    ComboAgru->clear();
+    for (int text : {kArrangementByBranch, kArrangementByGroup, kArrangementByActivity,
+                     kArrangementByItinerary, kArrangementAlphabetical})
+        ComboAgru->addItem(uiText(text));
+    BotUni->setText(uiText(kCentresCaption));
+    botReq->setText(uiText(kRequirementsCaption));
+    BotSal->setText(uiText(kOutletsCaption));
+    BotCorte->setText(uiText(kCutOffMarksCaption));
+    BotPonde->setText(uiText(kWeightingsCaption));
+    BotImprimirN->setText(uiText(kPrintText));
+}
+
+void UniversityCataloguePage::close()
+{
+    PanelCarSel->hide();
+    showDetailButtons(false);
+}
+
+void UniversityCataloguePage::showDetailButtons(bool shown)
+{
+    for (QPushButton *b : {BotUni, botReq, BotSal, BotPonde, BotCorte, BotImprimirN})
+        b->setVisible(shown);
+}
+
+void UniversityCataloguePage::menunuevo1Click()
+{
+    m_window->leaveModuleMenu();
+    m_window->hideHelp();
     PanelCarSel->show();
-    m_views.university = true;
-    m_views.byDegree = true;
+    m_window->views().university = true;
+    m_window->views().byDegree = true;
     ComboAgru->setCurrentIndex(0);
     ComboAgruChange(0);
 }
 
-void TForm1::ComboAgruChange(int index)
+void UniversityCataloguePage::ComboAgruChange(int index)
 {
     if (index < 0)
         return;
@@ -97,7 +150,7 @@ void TForm1::ComboAgruChange(int index)
     }
 }
 
-void TForm1::TreeClick(QTreeWidgetItem *item)
+void UniversityCataloguePage::TreeClick(QTreeWidgetItem *item)
 {
     m_pendingDegreeSet = false;
     if (item) {
@@ -110,25 +163,25 @@ void TForm1::TreeClick(QTreeWidgetItem *item)
     TreeDblClick();
 }
 
-void TForm1::TreeDblClick()
+void UniversityCataloguePage::TreeDblClick()
 {
     QTreeWidgetItem *item = Tree->currentItem();
     if (!item)
         return;
     const int degree = m_nodes[item->data(0, kNodeRole).toInt()].degree;
     if (degree == 0) {
-        ListSel->clear();
+        m_selection.clearLines();
         hideStarMap();
-        PanelSelTit->clear();
+        m_selection.clearTitle();
         showDetailButtons(false);
         return;
     }
     showDetailButtons(true);
-    setSelectionTitle(degreeName(degree));
+    m_selection.setTitle(degreeName(degree));
     BotUniClick();
 }
 
-void TForm1::BotUniClick()
+void UniversityCataloguePage::BotUniClick()
 {
     int degree = m_pendingDegree;
     if (!m_pendingDegreeSet) {
@@ -139,21 +192,14 @@ void TForm1::BotUniClick()
         return;
     m_currentDegree = degree;
     const DegreeCentreList list = centreListOfDegree(degree);
-    fillSelectionList(list.lines, true);
-    ListSel->unsetCursor();
-    m_selectionLineNumbers.assign(list.lines.size(), 0);
+    m_selection.showLines(list.lines, true);
+    m_selection.setPointingHand(false);
     showStarMap(list.regionHasCentres);
 }
 
-// A degree chosen outside the tree: the catalogue opens on it, its centres
-// listed and its node chosen when the first arrangement shows it.
-void TForm1::openCatalogueOn(int degree)
+void UniversityCataloguePage::openOn(int degree)
 {
     m_pendingDegree = degree;
-    BotRetrocederClick();
-    // The catalogue takes the place of the map and its lists.
-    PanelEstrellas->hide();
-    ListComunidad->hide();
     menunuevo1Click();
     m_pendingDegreeSet = true;
     for (size_t i = 0; i < m_nodes.size(); ++i)
@@ -163,7 +209,7 @@ void TForm1::openCatalogueOn(int degree)
             break;
         }
     showDetailButtons(true);
-    setSelectionTitle(degreeName(degree));
+    m_selection.setTitle(degreeName(degree));
     BotUniClick();
 }
 

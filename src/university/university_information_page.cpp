@@ -1,7 +1,4 @@
-// The information menu of the university window: the presentation of the
-// structure of university studies and the two pages of the product's site.
-
-#include "university_window.h"
+#include "university_information_page.h"
 
 #include "data/colours.h"
 #include "data/command_runner.h"
@@ -9,7 +6,8 @@
 #include "data/settings.h"
 #include "data/text_bytes.h"
 #include "data/text_ids.h"
-#include "university/degree_presentation.h"
+#include "university/university_menu_page.h"
+#include "university/university_window.h"
 #include "university/web_addresses.h"
 #include "widgets/window_controls.h"
 
@@ -48,6 +46,9 @@ const QRect kCovers[kCoverPanels] = {
     {650, 80, 180, 380},  // doctorate
 };
 
+const char *const kCoverNames[kCoverPanels] = {"PanelMueve1", "panelmueve2", "Panelmueve3", "Panelmueve4",
+                                               "Panelmueve5", "Panelmueve6", "Panelmueve7"};
+
 QString spacedOut(const QString &text)
 {
     QString spaced;
@@ -56,11 +57,51 @@ QString spacedOut(const QString &text)
     return spaced;
 }
 
+constexpr int kInformationRow = 5;
+
 } // namespace
 
-void TForm1::createPresentation()
+UniversityInformationPage::UniversityInformationPage(TForm1 *window, UniversityMenuPage &menu)
+    : QObject(window)
+    , m_window(window)
 {
-    PanelGradosT = panel(this, QRect(0, 0, 1024, 768), colour6());
+    constexpr int step = 43, height = 33;
+    Panelmenu2 =
+        panel(window, QRect(menu.subMenuPosition(kInformationRow), QSize(300, 10 + 3 * step)), colour3());
+    Panelmenu2->setObjectName(QStringLiteral("Panelmenu2"));
+    botinfo1 = button(Panelmenu2, "botinfo1", QRect(10, 10, 280, height));
+    botinfo2 = button(Panelmenu2, "botinfo2", QRect(10, 10 + step, 280, height));
+    botinfo3 = button(Panelmenu2, "botinfo3", QRect(10, 10 + 2 * step, 280, height));
+    for (QPushButton *entry : {botinfo1, botinfo2, botinfo3})
+        entry->setFont(settingsFont(12));
+    connect(botinfo1, &QPushButton::clicked, this, &UniversityInformationPage::botinfo1Click);
+    connect(botinfo2, &QPushButton::clicked, this, &UniversityInformationPage::botinfo2Click);
+    connect(botinfo3, &QPushButton::clicked, this, &UniversityInformationPage::botinfo3Click);
+    Panelmenu2->hide();
+    Botinfo = menu.addEntry("Botinfo", kInformationRow, Panelmenu2);
+    createPresentation();
+}
+
+void UniversityInformationPage::setCaptions()
+{
+    Botinfo->setText(uiText(kInformationCaption));
+    botinfo1->setText(uiText(kStudiesStructureCaption));
+    botinfo2->setText(uiText(kUniversityEntranceExam));
+    botinfo3->setText(uiText(kScholarshipsCaption));
+    BotAvanza->setText(uiText(kNextCaption));
+    BotAcabarG->setText(uiText(kExitCaption));
+}
+
+void UniversityInformationPage::close()
+{
+    Panelmenu2->hide();
+    PanelGradosT->hide();
+}
+
+void UniversityInformationPage::createPresentation()
+{
+    PanelGradosT = panel(m_window, QRect(0, 0, 1024, 768), colour6());
+    PanelGradosT->setObjectName(QStringLiteral("PanelGradosT"));
     PanelGrado = panel(PanelGradosT, QRect(62, 40, 900, 480), Qt::white);
     for (const Block &block : kBlocks)
         panel(PanelGrado, block.area, block.colour);
@@ -88,7 +129,7 @@ void TForm1::createPresentation()
     PanelGrado->findChild<QLabel *>(QStringLiteral("LabelG0"))->setFont(settingsFont(18));
     for (int p = 0; p < kCoverPanels; ++p) {
         PanelMueve[p] = panel(PanelGrado, kCovers[p], kCover);
-        PanelMueve[p]->setObjectName(QStringLiteral("PanelMueve%1").arg(p + 1));
+        PanelMueve[p]->setObjectName(QString::fromLatin1(kCoverNames[p]));
     }
 
     LabelGTexto = new QLabel(PanelGradosT);
@@ -97,19 +138,23 @@ void TForm1::createPresentation()
     LabelGTexto->setFont(settingsFont(14));
     BotAvanza = button(PanelGradosT, "BotAvanza", QRect(62, 620, 200, 33));
     BotAcabarG = button(PanelGradosT, "BotAcabarG", QRect(280, 620, 200, 33));
-    connect(BotAvanza, &QPushButton::clicked, this, &TForm1::BotAvanzaClick);
-    connect(BotAcabarG, &QPushButton::clicked, this, &TForm1::BotAcabarGClick);
+    for (QPushButton *b : {BotAvanza, BotAcabarG})
+        b->setFont(settingsFont(12));
+    connect(BotAvanza, &QPushButton::clicked, this, &UniversityInformationPage::BotAvanzaClick);
+    connect(BotAcabarG, &QPushButton::clicked, this, &UniversityInformationPage::BotAcabarGClick);
 
     Timergrado = new QTimer(this);
+    Timergrado->setObjectName(QStringLiteral("Timergrado"));
     Timergrado->setInterval(kTickMs);
-    connect(Timergrado, &QTimer::timeout, this, &TForm1::TimergradoTimer);
+    connect(Timergrado, &QTimer::timeout, this, &UniversityInformationPage::TimergradoTimer);
     Timerfrase = new QTimer(this);
+    Timerfrase->setObjectName(QStringLiteral("Timerfrase"));
     Timerfrase->setInterval(kTickMs);
-    connect(Timerfrase, &QTimer::timeout, this, &TForm1::TimerfraseTimer);
+    connect(Timerfrase, &QTimer::timeout, this, &UniversityInformationPage::TimerfraseTimer);
     PanelGradosT->hide();
 }
 
-void TForm1::botinfo1Click()
+void UniversityInformationPage::botinfo1Click()
 {
     PanelGradosT->show();
     PanelGradosT->raise();
@@ -141,19 +186,19 @@ void TForm1::botinfo1Click()
     Timergrado->start();
 }
 
-void TForm1::setPresentationTick(int milliseconds)
+void UniversityInformationPage::setPresentationTick(int milliseconds)
 {
     Timergrado->setInterval(milliseconds);
     Timerfrase->setInterval(milliseconds);
 }
 
-void TForm1::BotAvanzaClick()
+void UniversityInformationPage::BotAvanzaClick()
 {
     Timergrado->start();
     ++m_presentationStep;
 }
 
-void TForm1::BotAcabarGClick()
+void UniversityInformationPage::BotAcabarGClick()
 {
     Timergrado->stop();
     Timerfrase->stop();
@@ -161,7 +206,7 @@ void TForm1::BotAcabarGClick()
     BotAvanza->setEnabled(true);
 }
 
-void TForm1::TimergradoTimer()
+void UniversityInformationPage::TimergradoTimer()
 {
     if (m_presentationStep > kLastPresentationStep) {
         Timergrado->stop();
@@ -189,7 +234,7 @@ void TForm1::TimergradoTimer()
     Timerfrase->start();
 }
 
-void TForm1::TimerfraseTimer()
+void UniversityInformationPage::TimerfraseTimer()
 {
     LabelGTexto->resize(LabelGTexto->width() + kSentenceGrowth, LabelGTexto->height());
     if (LabelGTexto->width() > kSentenceFullWidth)
@@ -207,7 +252,7 @@ QByteArray productPage(const char *page)
 
 } // namespace
 
-void TForm1::botinfo2Click() { openWebPage(productPage("Selectividad")); }
-void TForm1::botinfo3Click() { openWebPage(productPage("BecasUniversitarias")); }
+void UniversityInformationPage::botinfo2Click() { m_window->openWebPage(productPage("Selectividad")); }
+void UniversityInformationPage::botinfo3Click() { m_window->openWebPage(productPage("BecasUniversitarias")); }
 
 } // namespace velmira

@@ -1,8 +1,4 @@
-// Starting from a place in the university window: the map of regions, the
-// centres of a region and the degrees of a centre, double degrees by degree
-// and by region, other studies, and the web pages of centres and regions.
-
-#include "university_window.h"
+#include "university_places_page.h"
 
 #include "data/colours.h"
 #include "data/command_runner.h"
@@ -15,15 +11,19 @@
 #include "university/centre_lists.h"
 #include "university/degree_catalogue.h"
 #include "university/place_lists.h"
+#include "university/selection_area.h"
+#include "university/university_catalogue_page.h"
 #include "university/university_help.h"
+#include "university/university_menu_page.h"
+#include "university/university_window.h"
 #include "university/web_addresses.h"
 #include "widgets/theme_assets.h"
 #include "widgets/window_controls.h"
 
-#include <QInputDialog>
-#include <QLineEdit>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace velmira {
@@ -34,14 +34,29 @@ const QSize kMapSize(281, 196);
 
 } // namespace
 
-void TForm1::createPlaces()
+UniversityPlacesPage::UniversityPlacesPage(TForm1 *window, UniversityMenuPage &menu, SelectionArea &selection,
+                                           UniversityCataloguePage &catalogue)
+    : QObject(window)
+    , m_window(window)
+    , m_selection(selection)
+    , m_catalogue(catalogue)
 {
-    PanelEstrellas = panel(this, QRect(10, 110, 400, 330), colour4());
-    auto *hint = new QLabel(PanelEstrellas);
-    hint->setObjectName(QStringLiteral("LabelMapa"));
-    hint->setGeometry(10, 8, 380, 30);
-    hint->setAlignment(Qt::AlignCenter);
-    hint->setText(uiText(kChooseRegionHint));
+    MenuCarUni3 = menu.addEntry("MenuCarUni3", 1);
+    MenucarUniDoble = menu.addEntry("MenucarUniDoble", 2);
+    MenuCarUniDoble2 = menu.addEntry("MenuCarUniDoble2", 3);
+    menui6 = menu.addEntry("menui6", 4);
+    connect(MenuCarUni3, &QPushButton::clicked, this, &UniversityPlacesPage::MenuCarUni3Click);
+    connect(MenucarUniDoble, &QPushButton::clicked, this, &UniversityPlacesPage::MenucarUniDobleClick);
+    connect(MenuCarUniDoble2, &QPushButton::clicked, this, &UniversityPlacesPage::MenuCarUniDoble2Click);
+    connect(menui6, &QPushButton::clicked, this, &UniversityPlacesPage::menui6Click);
+
+    PanelEstrellas = panel(window, QRect(10, 110, 400, 330), colour4());
+    PanelEstrellas->setObjectName(QStringLiteral("PanelEstrellas"));
+    LabelMapa = new QLabel(PanelEstrellas);
+    LabelMapa->setObjectName(QStringLiteral("LabelMapa"));
+    LabelMapa->setGeometry(10, 8, 380, 30);
+    LabelMapa->setAlignment(Qt::AlignCenter);
+    LabelMapa->setFont(settingsFont(14));
     mapa = new QLabel(PanelEstrellas);
     mapa->setObjectName(QStringLiteral("mapa"));
     mapa->setGeometry((400 - kMapSize.width()) / 2, 44, kMapSize.width(), kMapSize.height());
@@ -50,40 +65,108 @@ void TForm1::createPlaces()
     mapa->setCursor(Qt::PointingHandCursor);
     mapa->installEventFilter(this);
     BotInternetC = button(PanelEstrellas, "BotInternetC", QRect(60, 260, 280, 33));
-    connect(BotInternetC, &QPushButton::clicked, this, &TForm1::BotInternetCMouseUp);
+    BotInternetC->setFont(settingsFont(12));
+    connect(BotInternetC, &QPushButton::clicked, this, &UniversityPlacesPage::BotInternetCMouseUp);
+    PanelEstrellas->hide();
 
     // The region under the pointer, on a small yellow panel.
-    PanelMapa = new QLabel(this);
+    PanelMapa = new QLabel(window);
     PanelMapa->setObjectName(QStringLiteral("PanelMapa"));
     PanelMapa->setAutoFillBackground(true);
     QPalette yellow = PanelMapa->palette();
     yellow.setColor(QPalette::Window, QColor(255, 255, 0));
     PanelMapa->setPalette(yellow);
     PanelMapa->setMargin(3);
+    PanelMapa->setFont(settingsFont(10));
     PanelMapa->hide();
 
-    ListComunidad = new QListWidget(this);
+    ListComunidad = new QListWidget(window);
     ListComunidad->setObjectName(QStringLiteral("ListComunidad"));
     ListComunidad->setGeometry(10, 110, 400, 650);
     ListComunidad->setCursor(Qt::PointingHandCursor);
+    ListComunidad->setFont(settingsFont(11));
     connect(ListComunidad, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { ListComunidadClick(ListComunidad->row(item)); });
+    ListComunidad->hide();
+
+    BotIntUni = selection.addButton("BotIntUni", QRect(10, 614, 379, 33));
+    connect(BotIntUni, &QPushButton::clicked, this, &UniversityPlacesPage::BotIntUniClick);
+
+    CmdExecComponent2 = new TCmdExecComponent(this);
 }
 
-void TForm1::MenuCarUni3Click()
+void UniversityPlacesPage::setCaptions()
 {
-    m_pendingDegreeSet = false;
-    m_views.university = true;
-    m_views.byDegree = false;
-    m_views.doubleDegrees = false;
-    leaveModuleMenu();
+    MenuCarUni3->setText(uiText(kUniversitiesByPlaceCaption));
+    MenucarUniDoble->setText(uiText(kDoubleDegreesByDegreeCaption));
+    MenuCarUniDoble2->setText(uiText(kDoubleDegreesByRegionCaption));
+    menui6->setText(uiText(kOtherStudiesCaption));
+    LabelMapa->setText(uiText(kChooseRegionHint));
+    BotInternetC->setText(uiText(kRegionWebCaption));
+    BotIntUni->setText(QStringLiteral("Más información en Internet"));
+}
+
+bool UniversityPlacesPage::mapShown() const { return PanelEstrellas->isVisible(); }
+
+bool UniversityPlacesPage::centreListShown() const { return ListComunidad->isVisible(); }
+
+void UniversityPlacesPage::backToMap()
+{
+    ListComunidad->hide();
     PanelEstrellas->show();
-    ListSel->setCursor(Qt::PointingHandCursor);
 }
 
-void TForm1::mapaMouseMove(const QPoint &at)
+void UniversityPlacesPage::hideMap() { PanelEstrellas->hide(); }
+
+void UniversityPlacesPage::close()
 {
-    const QPoint onWindow = mapa->mapTo(this, at);
+    for (QWidget *w : std::initializer_list<QWidget *>{PanelEstrellas, PanelMapa, ListComunidad, BotIntUni})
+        w->hide();
+}
+
+void UniversityPlacesPage::hideCentreButton() { BotIntUni->hide(); }
+
+void UniversityPlacesPage::fillCentreList(const std::vector<QByteArray> &lines)
+{
+    ListComunidad->clear();
+    for (const QByteArray &line : lines)
+        ListComunidad->addItem(displayText(trimTrailingBlanks(line)));
+}
+
+void UniversityPlacesPage::showCentreList()
+{
+    ListComunidad->show();
+    ListComunidad->raise();
+}
+
+bool UniversityPlacesPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == mapa) {
+        if (event->type() == QEvent::MouseMove)
+            mapaMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
+        else if (event->type() == QEvent::MouseButtonPress)
+            mapaClick();
+        else if (event->type() == QEvent::Leave)
+            PanelMapa->hide();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void UniversityPlacesPage::MenuCarUni3Click()
+{
+    m_catalogue.forgetPendingDegree();
+    SelectionViews &views = m_window->views();
+    views.university = true;
+    views.byDegree = false;
+    views.doubleDegrees = false;
+    m_window->leaveModuleMenu();
+    PanelEstrellas->show();
+    m_selection.setPointingHand(true);
+}
+
+void UniversityPlacesPage::mapaMouseMove(const QPoint &at)
+{
+    const QPoint onWindow = mapa->mapTo(m_window, at);
     m_hoveredRegion = hoveredRegion(at.x(), at.y(), m_hoveredRegion);
     if (m_hoveredRegion == 0)
         return;
@@ -94,51 +177,50 @@ void TForm1::mapaMouseMove(const QPoint &at)
     PanelMapa->raise();
 }
 
-void TForm1::mapaClick()
+void UniversityPlacesPage::mapaClick()
 {
     PanelMapa->hide();
     const int region = clickedRegion(m_hoveredRegion);
     if (region == 0)
         return;
     m_currentRegion = region;
-    if (m_views.university)
+    if (m_window->views().university)
         showCentresOfRegion(region);
-    else if (m_views.doubleDegrees)
+    else if (m_window->views().doubleDegrees)
         showDoubleGroupsOfRegion(region);
 }
 
-void TForm1::showCentresOfRegion(int region)
+void UniversityPlacesPage::showCentresOfRegion(int region)
 {
     const NumberedLines centres = centresOfRegion(region);
     fillCentreList(centres.lines);
     m_centreLineNumbers = centres.numbers;
-    ListComunidad->show();
-    ListComunidad->raise();
+    showCentreList();
     PanelEstrellas->hide();
 }
 
-void TForm1::showDoubleGroupsOfRegion(int region)
+void UniversityPlacesPage::showDoubleGroupsOfRegion(int region)
 {
     const NumberedLines groups = doubleDegreeGroupsOfRegion(region);
     if (groups.numbers.front() == 0) {
         ListComunidad->hide();
-        fillSelectionList(groups.lines, false);
-        ListSel->show();
+        m_selection.showLines(groups.lines, false);
+        m_selection.showList();
         return;
     }
     fillCentreList(groups.lines);
     m_centreLineNumbers = groups.numbers;
-    ListComunidad->show();
-    ListComunidad->raise();
+    showCentreList();
     PanelEstrellas->hide();
 }
 
-void TForm1::ListComunidadClick(int row)
+void UniversityPlacesPage::ListComunidadClick(int row)
 {
     if (row < 0 || row >= static_cast<int>(m_centreLineNumbers.size()))
         return;
     const int number = m_centreLineNumbers[row];
-    if (m_views.otherStudies) {
+    const SelectionViews &views = m_window->views();
+    if (views.otherStudies) {
         const QByteArray line = content().otros.at(row + 1);
         const OtherStudyClick click = classifyOtherStudyClick(row, line);
         if (click.openSportsDocument
@@ -146,121 +228,90 @@ void TForm1::ListComunidadClick(int row)
             showMessage(
                 QStringLiteral("¡Lo siento! No puedo abrir el PDF. Los encontrarás en la carpeta \"PDF\""));
         if (click.action == OtherStudyAction::DirectoryPage) {
-            openWebPage(web::kStudiesDirectory + otherStudiesDirectoryPath(click.directoryPage));
+            m_window->openWebPage(web::kStudiesDirectory + otherStudiesDirectoryPath(click.directoryPage));
         } else if (click.action == OtherStudyAction::ShowEntry) {
-            setSelectionTitle(line);
+            m_selection.setTitle(line);
             m_currentOtherStudy = row + 1;
-            BotImprimir->show();
-            fillSelectionList(otherStudyLines(m_currentOtherStudy), false);
+            m_selection.showPrintButton(true);
+            m_selection.showLines(otherStudyLines(m_currentOtherStudy), false);
         }
         return;
     }
     // A line with nothing behind it (the empty-result line) does nothing.
     if (number == 0)
         return;
-    if (m_views.doubleDegrees) {
-        if (m_views.byDegree) {
-            fillSelectionList(doubleDegreesOfDegree(number), false);
-            setSelectionTitle(interfaceText(kDoubleDegreesCaption));
+    if (views.doubleDegrees) {
+        if (views.byDegree) {
+            m_selection.showLines(doubleDegreesOfDegree(number), false);
+            m_selection.setTitle(interfaceText(kDoubleDegreesCaption));
         } else {
-            fillSelectionList(doubleDegreeMemberLines(number), false);
-            setSelectionTitle(content().dobles.names.at(number));
+            m_selection.showLines(doubleDegreeMemberLines(number), false);
+            m_selection.setTitle(content().dobles.names.at(number));
         }
-        ListSel->show();
+        m_selection.showList();
         return;
     }
-    if (!m_views.university || m_views.byDegree)
+    if (!views.university || views.byDegree)
         return;
-    const NumberedLines degrees = degreeListOfCentre(number);
     BotIntUni->show();
     m_currentCentre = number;
-    fillSelectionList(degrees.lines, true);
-    m_selectionLineNumbers = degrees.numbers;
-    setSelectionTitle(content().lugar.names.at(number));
-    BotImprimir->show();
+    m_selection.showLines(degreeListOfCentre(number), true);
+    m_selection.setTitle(content().lugar.names.at(number));
+    m_selection.showPrintButton(true);
 }
 
-void TForm1::ListSelDblClick(int row)
-{
-    if (row < 0)
-        return;
-    if (m_views.university && !m_views.byDegree) {
-        if (row < static_cast<int>(m_selectionLineNumbers.size()) && m_selectionLineNumbers[row] != 0)
-            openCatalogueOn(m_selectionLineNumbers[row]);
-        return;
-    }
-    const QByteArray line = storedText(ListSel->item(row)->text()).trimmed();
-    if (line.startsWith("http"))
-        openWebPage(line);
-}
-
-void TForm1::BotIntUniClick()
+void UniversityPlacesPage::BotIntUniClick()
 {
     if (m_currentCentre > 0)
-        openWebPage("http://www." + content().lugar.second.at(m_currentCentre).trimmed());
+        m_window->openWebPage("http://www." + content().lugar.second.at(m_currentCentre).trimmed());
 }
 
-void TForm1::BotInternetCMouseUp()
+void UniversityPlacesPage::BotInternetCMouseUp()
 {
     if (m_currentRegion > 0)
-        openWebPage("http://" + content().comuint.at(m_currentRegion).trimmed());
+        m_window->openWebPage("http://" + content().comuint.at(m_currentRegion).trimmed());
 }
 
-void TForm1::MenucarUniDobleClick()
+void UniversityPlacesPage::MenucarUniDobleClick()
 {
-    m_views.doubleDegrees = true;
-    m_views.byDegree = true;
-    m_views.university = false;
-    leaveModuleMenu();
+    SelectionViews &views = m_window->views();
+    views.doubleDegrees = true;
+    views.byDegree = true;
+    views.university = false;
+    m_window->leaveModuleMenu();
     const NumberedLines degrees = degreesWithDoubles();
     fillCentreList(degrees.lines);
     m_centreLineNumbers = degrees.numbers;
     ListComunidad->show();
-    ListSel->clear();
-    PanelSelTit->setText(uiText(kDoubleDegreesCaption));
+    m_selection.clearLines();
+    m_selection.setTitle(interfaceText(kDoubleDegreesCaption));
 }
 
-void TForm1::MenuCarUniDoble2Click()
+void UniversityPlacesPage::MenuCarUniDoble2Click()
 {
-    m_views.doubleDegrees = true;
-    m_views.byDegree = false;
-    m_views.university = false;
-    leaveModuleMenu();
+    SelectionViews &views = m_window->views();
+    views.doubleDegrees = true;
+    views.byDegree = false;
+    views.university = false;
+    m_window->leaveModuleMenu();
     PanelEstrellas->show();
-    ListSel->clear();
-    PanelSelTit->setText(uiText(kDoubleDegreesCaption));
-    showHelp(HelpDoubleDegreesByRegion);
+    m_selection.clearLines();
+    m_selection.setTitle(interfaceText(kDoubleDegreesCaption));
+    m_window->showHelp(HelpDoubleDegreesByRegion);
 }
 
-void TForm1::menui6Click()
+void UniversityPlacesPage::menui6Click()
 {
-    m_views.otherStudies = true;
-    m_views.university = false;
-    leaveModuleMenu();
+    SelectionViews &views = m_window->views();
+    views.otherStudies = true;
+    views.university = false;
+    m_window->leaveModuleMenu();
     const std::vector<QByteArray> studies = otherStudies();
     fillCentreList(studies);
     m_centreLineNumbers.assign(studies.size(), 0);
     ListComunidad->show();
-    ListSel->clear();
-    PanelSelTit->clear();
-}
-
-void TForm1::openWebPage(const QByteArray &url) { OpenInBrowser(*CmdExecComponent1, url); }
-
-// A browser that could not run: the pupil names another, tried from the
-// next link on.
-void TForm1::CmdExecComponent1Complete()
-{
-    if (CmdExecComponent1->ReturnValue() == 0)
-        return;
-    const QString prompt = QStringLiteral("Introduce Otro Nombre de Navegador\n"
-                                          "mozilla\nopera\nkonqueror\nnetscape\n\n"
-                                          "Y vuelve a pinchar...");
-    bool accepted = false;
-    const QString browser = QInputDialog::getText(this, QStringLiteral("Navegador Web incorrecto"), prompt,
-                                                  QLineEdit::Normal, QStringLiteral("firefox"), &accepted);
-    // Like the input box it stands for, a cancelled box answers its proposal.
-    setBrowserDefault((accepted ? browser : QStringLiteral("firefox")).toLower().toLocal8Bit());
+    m_selection.clearLines();
+    m_selection.clearTitle();
 }
 
 } // namespace velmira

@@ -4,6 +4,7 @@
 // centre and back to one of its degrees in the catalogue; and the web links,
 // run through a stand-in browser.
 
+#include "support/controls.h"
 #include "support/started_installation.h"
 
 #include "data/command_runner.h"
@@ -27,6 +28,7 @@
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::control;
 
 namespace {
 
@@ -59,6 +61,13 @@ QPoint pointOfRegion(int region)
             if (hoveredRegion(x, y, 0) == region)
                 return {x, y};
     return {-1, -1};
+}
+
+// The information entry opens its menu beside it when the pointer comes on it.
+void openInformationMenu()
+{
+    QTest::mouseMove(control<QPushButton>(Form1, "Botinfo"));
+    QTRY_VERIFY(control<QWidget>(Form1, "Panelmenu2")->isVisible());
 }
 
 int firstRegionWithCentres()
@@ -115,7 +124,7 @@ private slots:
         QVERIFY(m_program->started());
         m_program->clickDoor("LabelCarreras");
         QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 5000);
-        QVERIFY(Form1->PanelMenu->isVisible());
+        QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
     }
 
     void cleanupTestCase()
@@ -126,109 +135,122 @@ private slots:
 
     void catalogueByBranchesListsTheCentresOfADegree()
     {
-        QTest::mouseClick(Form1->menunuevo1, Qt::LeftButton);
-        QVERIFY(Form1->Tree->isVisible());
+        QTest::mouseClick(control<QPushButton>(Form1, "menunuevo1"), Qt::LeftButton);
+        auto *tree = control<QTreeWidget>(Form1, "Tree");
+        auto *arrangements = control<QComboBox>(Form1, "ComboAgru");
+        auto *list = control<QListWidget>(Form1, "ListSel");
+        auto *title = control<QLabel>(Form1, "PanelSelTit");
+        QVERIFY(tree->isVisible());
         // Another arrangement, then back to the branches from the keyboard.
-        QTest::keyClick(Form1->ComboAgru, Qt::Key_Down);
-        QCOMPARE(Form1->ComboAgru->currentIndex(), 1);
-        QTest::keyClick(Form1->ComboAgru, Qt::Key_Up);
-        QCOMPARE(Form1->ComboAgru->currentIndex(), 0);
-        QCOMPARE(Form1->Tree->topLevelItemCount(), 5);
-        QCOMPARE(Form1->Tree->topLevelItem(1)->text(0), displayText(trimTrailingBlanks(interfaceText(516))));
+        QTest::keyClick(arrangements, Qt::Key_Down);
+        QCOMPARE(arrangements->currentIndex(), 1);
+        QTest::keyClick(arrangements, Qt::Key_Up);
+        QCOMPARE(arrangements->currentIndex(), 0);
+        QCOMPARE(tree->topLevelItemCount(), 5);
+        QCOMPARE(tree->topLevelItem(1)->text(0), displayText(trimTrailingBlanks(interfaceText(516))));
 
-        QTreeWidgetItem *heading = Form1->Tree->topLevelItem(1);
-        heading->setExpanded(true);
+        // The second branch, opened from the keyboard.
+        QTreeWidgetItem *heading = tree->topLevelItem(1);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(heading).center());
+        QTest::keyClick(tree, Qt::Key_Right);
+        QVERIFY(heading->isExpanded());
         QTreeWidgetItem *degreeItem = heading->child(0);
-        QTest::mouseClick(Form1->Tree->viewport(), Qt::LeftButton, {},
-                          Form1->Tree->visualItemRect(degreeItem).center());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(degreeItem).center());
         const int degree = Form1->currentDegree();
         QVERIFY(degree > 0);
         QCOMPARE(degreeField(degree, DegreeField::Branch), 2);
-        QCOMPARE(Form1->PanelSelTit->text(), displayText(degreeName(degree).trimmed()));
-        QVERIFY(Form1->BotUni->isVisible() && Form1->BotCorte->isVisible());
-        const QStringList lines = shownLines(Form1->ListSel);
+        QCOMPARE(title->text(), displayText(degreeName(degree).trimmed()));
+        QVERIFY(control<QPushButton>(Form1, "BotUni")->isVisible()
+                && control<QPushButton>(Form1, "BotCorte")->isVisible());
+        const QStringList lines = shownLines(list);
         QCOMPARE(lines, displayed(centreListOfDegree(degree).lines));
         QVERIFY(lines.size() > 3);
         QVERIFY(lines[0].startsWith(QStringLiteral("-                 ")));
         QVERIFY(lines[2].startsWith(QStringLiteral("- ")));
 
         // A heading clears the list and the title and hides the details.
-        QTest::mouseClick(Form1->Tree->viewport(), Qt::LeftButton, {},
-                          Form1->Tree->visualItemRect(heading).center());
-        QCOMPARE(Form1->ListSel->count(), 0);
-        QVERIFY(Form1->PanelSelTit->text().isEmpty());
-        QVERIFY(!Form1->BotUni->isVisible());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(heading).center());
+        QCOMPARE(list->count(), 0);
+        QVERIFY(title->text().isEmpty());
+        QVERIFY(!control<QPushButton>(Form1, "BotUni")->isVisible());
 
-        QTest::mouseClick(Form1->BotRetroceder, Qt::LeftButton);
-        QVERIFY(Form1->PanelMenu->isVisible());
-        QVERIFY(!Form1->PanelSel->isVisible() && !Form1->PanelCarSel->isVisible());
+        QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
+        QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
+        QVERIFY(!control<QWidget>(Form1, "PanelSel")->isVisible()
+                && !control<QWidget>(Form1, "PanelCarSel")->isVisible());
     }
 
     void fromARegionToACentreToADegree()
     {
-        QTest::mouseClick(Form1->MenuCarUni3, Qt::LeftButton);
-        QVERIFY(Form1->PanelEstrellas->isVisible());
+        auto *map = control<QLabel>(Form1, "mapa");
+        auto *centreList = control<QListWidget>(Form1, "ListComunidad");
+        auto *list = control<QListWidget>(Form1, "ListSel");
+        auto *title = control<QLabel>(Form1, "PanelSelTit");
+        auto *mapPanel = control<QWidget>(Form1, "PanelEstrellas");
+        QTest::mouseClick(control<QPushButton>(Form1, "MenuCarUni3"), Qt::LeftButton);
+        QVERIFY(mapPanel->isVisible());
         const int region = firstRegionWithCentres();
         const QPoint onMap = pointOfRegion(region);
-        QTest::mouseMove(Form1->mapa, onMap);
-        QTRY_VERIFY(Form1->PanelMapa->isVisible());
-        QTest::mouseClick(Form1->mapa, Qt::LeftButton, {}, onMap);
+        QTest::mouseMove(map, onMap);
+        QTRY_VERIFY(control<QLabel>(Form1, "PanelMapa")->isVisible());
+        QTest::mouseClick(map, Qt::LeftButton, {}, onMap);
         QCOMPARE(Form1->currentRegion(), region);
-        QVERIFY(Form1->ListComunidad->isVisible());
-        QVERIFY(!Form1->PanelEstrellas->isVisible());
+        QVERIFY(centreList->isVisible());
+        QVERIFY(!mapPanel->isVisible());
         const NumberedLines centres = centresOfRegion(region);
-        QCOMPARE(Form1->ListComunidad->count(), int(centres.lines.size()));
+        QCOMPARE(centreList->count(), int(centres.lines.size()));
 
-        clickRow(Form1->ListComunidad, 0);
+        clickRow(centreList, 0);
         const NumberedLines degrees = degreeListOfCentre(centres.numbers[0]);
-        QCOMPARE(shownLines(Form1->ListSel), displayed(degrees.lines));
-        QCOMPARE(Form1->PanelSelTit->text(),
-                 displayText(content().lugar.names.at(centres.numbers[0]).trimmed()));
-        QVERIFY(Form1->BotIntUni->isVisible());
+        QCOMPARE(shownLines(list), displayed(degrees.lines));
+        QCOMPARE(title->text(), displayText(content().lugar.names.at(centres.numbers[0]).trimmed()));
+        QVERIFY(control<QPushButton>(Form1, "BotIntUni")->isVisible());
 
         const auto line =
             std::find_if(degrees.numbers.begin(), degrees.numbers.end(), [](int d) { return d > 0; });
         QVERIFY(line != degrees.numbers.end());
         const int row = int(line - degrees.numbers.begin());
         // A double click is a press and a release, then the double click.
-        const QPoint onLine = Form1->ListSel->visualItemRect(Form1->ListSel->item(row)).center();
-        QTest::mouseClick(Form1->ListSel->viewport(), Qt::LeftButton, {}, onLine);
-        QTest::mouseDClick(Form1->ListSel->viewport(), Qt::LeftButton, {}, onLine);
+        const QPoint onLine = list->visualItemRect(list->item(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onLine);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onLine);
         QCOMPARE(Form1->currentDegree(), *line);
-        QVERIFY(Form1->PanelCarSel->isVisible());
-        QVERIFY(!Form1->PanelEstrellas->isVisible() && !Form1->ListComunidad->isVisible());
-        QCOMPARE(Form1->PanelSelTit->text(), displayText(degreeName(*line).trimmed()));
-        QCOMPARE(shownLines(Form1->ListSel), displayed(centreListOfDegree(*line).lines));
-        QTreeWidgetItem *chosen = Form1->Tree->currentItem();
+        QVERIFY(control<QWidget>(Form1, "PanelCarSel")->isVisible());
+        QVERIFY(!mapPanel->isVisible() && !centreList->isVisible());
+        QCOMPARE(title->text(), displayText(degreeName(*line).trimmed()));
+        QCOMPARE(shownLines(list), displayed(centreListOfDegree(*line).lines));
+        QTreeWidgetItem *chosen = control<QTreeWidget>(Form1, "Tree")->currentItem();
         QVERIFY(chosen);
         QCOMPARE(chosen->text(0), displayText(trimTrailingBlanks(degreeName(*line))));
 
-        QTest::mouseClick(Form1->BotRetroceder, Qt::LeftButton);
-        QVERIFY(Form1->PanelMenu->isVisible());
+        QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
+        QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
     }
 
     // A centre's web address is one argument to the browser, whatever it holds.
     void webLinksReachTheBrowserAsOneArgument()
     {
+        auto *map = control<QLabel>(Form1, "mapa");
+        auto *centreList = control<QListWidget>(Form1, "ListComunidad");
         FakeBrowser browser;
-        QTest::mouseClick(Form1->MenuCarUni3, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(Form1, "MenuCarUni3"), Qt::LeftButton);
         const int region = firstRegionWithCentres();
         const QPoint onMap = pointOfRegion(region);
-        QTest::mouseMove(Form1->mapa, onMap);
-        QTest::mouseClick(Form1->mapa, Qt::LeftButton, {}, onMap);
+        QTest::mouseMove(map, onMap);
+        QTest::mouseClick(map, Qt::LeftButton, {}, onMap);
         const int centre = centresOfRegion(region).numbers[0];
         QVERIFY(centre > 0);
         const QByteArray hostile = "ejemplo.es/a;touch pwned;$(touch pwned2) `touch pwned3` 'q'";
         content().lugar.second.set(centre, hostile);
-        clickRow(Form1->ListComunidad, 0);
-        QTest::mouseClick(Form1->BotIntUni, Qt::LeftButton);
+        clickRow(centreList, 0);
+        QTest::mouseClick(control<QPushButton>(Form1, "BotIntUni"), Qt::LeftButton);
         QTRY_COMPARE(browser.arguments(), QStringList{QString::fromLatin1("http://www." + hostile)});
         QVERIFY(!QFile::exists(browser.dir() + QStringLiteral("/pwned")));
         QVERIFY(!QFile::exists(QStringLiteral("pwned")) && !QFile::exists(QStringLiteral("pwned2"))
                 && !QFile::exists(QStringLiteral("pwned3")));
-        QTest::mouseClick(Form1->BotRetroceder, Qt::LeftButton);
-        QTest::mouseClick(Form1->BotRetroceder, Qt::LeftButton);
-        QVERIFY(Form1->PanelMenu->isVisible());
+        QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
+        QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
     }
 
     // A browser that fails makes the window ask for another one, which the
@@ -249,8 +271,8 @@ private slots:
             }
         });
         answerer.start();
-        QTest::mouseClick(Form1->Botinfo, Qt::LeftButton);
-        Form1->botinfo2Click();
+        openInformationMenu();
+        QTest::mouseClick(control<QPushButton>(Form1, "botinfo2"), Qt::LeftButton);
         QTRY_COMPARE(asked, 1);
         QCOMPARE(browserDefault(), QByteArray("konqueror"));
         qunsetenv("BROWSER");
@@ -260,6 +282,7 @@ private slots:
     // pupil is told where the documents are. Its entry then lists its lines.
     void otherStudiesOpenTheSportsDocument()
     {
+        auto *studies = control<QListWidget>(Form1, "ListComunidad");
         QTemporaryDir bin;
         const QByteArray path = qgetenv("PATH");
         const QString viewer = bin.filePath(QStringLiteral("run-mailcap"));
@@ -270,49 +293,54 @@ private slots:
         script.setPermissions(script.permissions() | QFile::ExeOwner);
         qputenv("PATH", bin.path().toLocal8Bit());
 
-        QTest::mouseClick(Form1->menui6, Qt::LeftButton);
-        QCOMPARE(shownLines(Form1->ListComunidad), displayed([] {
+        QTest::mouseClick(control<QPushButton>(Form1, "menui6"), Qt::LeftButton);
+        QCOMPARE(shownLines(studies), displayed([] {
                      std::vector<QByteArray> trimmed;
                      for (const QByteArray &line : otherStudies())
                          trimmed.push_back(trimTrailingBlanks(line));
                      return trimmed;
                  }()));
-        clickRow(Form1->ListComunidad, 2);
+        clickRow(studies, 2);
         QFile opened(bin.filePath(QStringLiteral("opened")));
         QVERIFY(opened.open(QIODevice::ReadOnly));
         QCOMPARE(opened.readAll(), programDirectory() + "pdf/DeportesCentros.pdf\n");
         QCOMPARE(m_program->messages(), QStringList());
-        QCOMPARE(Form1->ListSel->count(), int(otherStudyLines(3).size()));
+        QCOMPARE(control<QListWidget>(Form1, "ListSel")->count(), int(otherStudyLines(3).size()));
 
         QFile::remove(viewer);
-        clickRow(Form1->ListComunidad, 2);
+        clickRow(studies, 2);
         qputenv("PATH", path);
         QCOMPARE(m_program->messages(),
                  QStringList{QStringLiteral(
                      "¡Lo siento! No puedo abrir el PDF. Los encontrarás en la carpeta \"PDF\"")});
         m_program->clearMessages();
-        QTest::mouseClick(Form1->BotRetroceder, Qt::LeftButton);
-        QVERIFY(Form1->PanelMenu->isVisible());
-        QVERIFY(!Form1->ListComunidad->isVisible());
+        QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
+        QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
+        QVERIFY(!studies->isVisible());
     }
 
     void presentationShowsItsStepsAndEnds()
     {
+        auto *steps = control<QTimer>(Form1, "Timergrado");
+        auto *next = control<QPushButton>(Form1, "BotAvanza");
+        auto *presentation = control<QWidget>(Form1, "PanelGradosT");
         Form1->setPresentationTick(0);
-        Form1->botinfo1Click();
-        QVERIFY(Form1->PanelGradosT->isVisible());
-        QTRY_VERIFY(!Form1->Timergrado->isActive());
-        QCOMPARE(Form1->LabelGTexto->text(), uiText(kPresentationSentence0));
+        openInformationMenu();
+        QTest::mouseClick(control<QPushButton>(Form1, "botinfo1"), Qt::LeftButton);
+        QVERIFY(presentation->isVisible());
+        QTRY_VERIFY(!steps->isActive());
+        QCOMPARE(control<QLabel>(Form1, "LabelGTexto")->text(), uiText(kPresentationSentence0));
         for (int step = 1; step <= 9; ++step) {
-            QTest::mouseClick(Form1->BotAvanza, Qt::LeftButton);
-            QTRY_VERIFY_WITH_TIMEOUT(!Form1->Timergrado->isActive(), 10000);
+            QTest::mouseClick(next, Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(!steps->isActive(), 10000);
         }
-        QVERIFY(!Form1->BotAvanza->isEnabled());
-        for (QWidget *cover : Form1->PanelMueve)
-            QVERIFY(cover->width() <= 1);
-        QTest::mouseClick(Form1->BotAcabarG, Qt::LeftButton);
-        QVERIFY(!Form1->PanelGradosT->isVisible());
-        QVERIFY(Form1->BotAvanza->isEnabled());
+        QVERIFY(!next->isEnabled());
+        for (const char *cover : {"PanelMueve1", "panelmueve2", "Panelmueve3", "Panelmueve4", "Panelmueve5",
+                                  "Panelmueve6", "Panelmueve7"})
+            QVERIFY(control<QWidget>(Form1, cover)->width() <= 1);
+        QTest::mouseClick(control<QPushButton>(Form1, "BotAcabarG"), Qt::LeftButton);
+        QVERIFY(!presentation->isVisible());
+        QVERIFY(next->isEnabled());
     }
 };
 
