@@ -5,6 +5,7 @@
 #include "foundation_state.h"
 #include "map_geometry.h"
 #include "messages.h"
+#include "pictures.h"
 #include "settings.h"
 
 namespace velmira {
@@ -18,7 +19,9 @@ void initialiseDataFoundation()
     foundationState().emptyPicture = QImage();
     clearStartupAbort();
     setPictureMissing(false);
-    if (!foundationState().girlPicture.load(QStringLiteral("chica.bmp"))) {
+    try {
+        foundationState().girlPicture = readPicture(QStringLiteral("chica.bmp"));
+    } catch (const FileError &) {
         showMessage(QStringLiteral("Faltan ficheros. Vuelva a instalar Velmira"));
         setPictureMissing(true);
     }

@@ -1,6 +1,8 @@
 #include "configuration_panel.h"
 
 #include "data/encoding.h"
+#include "data/messages.h"
+#include "data/pictures.h"
 #include "data/settings.h"
 #include "data/themes.h"
 #include "shell/configuration_save.h"
@@ -8,7 +10,6 @@
 
 #include <QFontDialog>
 #include <QFrame>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -77,8 +78,11 @@ QPixmap themeThumbnail(char letter)
     ThemeState theme;
     theme.apply(letter);
     const QString name = theme.pictures().animated ? QStringLiteral("fuente.gif") : theme.pictures().picture;
-    QImageReader reader(name);
-    return QPixmap::fromImage(reader.read());
+    try {
+        return loadPicture(name);
+    } catch (const FileError &) {
+        return {}; // the theme reports it when it is chosen
+    }
 }
 
 // A picture that reports clicks, for the theme choice.
@@ -117,9 +121,12 @@ void ConfigurationPanel::createConfigPanel(QWidget *window)
     label(PanelConfig, "Label2",
           QStringLiteral("Habrá que Guardar y reiniciar el programa para que los cambios tengan efecto"),
           QRect(8, 4, 161, 44));
-    auto *Button1 = captioned(PanelConfig, "Button1", QStringLiteral("Cambio de Idioma"), QRect(8, 52, 161, 25));
-    auto *Botdeco = captioned(PanelConfig, "Botdeco", QStringLiteral("Cambio decorado"), QRect(8, 80, 161, 25));
-    auto *Button5 = captioned(PanelConfig, "Button5", QStringLiteral("Cambio tipo letra"), QRect(8, 108, 161, 25));
+    auto *Button1 =
+        captioned(PanelConfig, "Button1", QStringLiteral("Cambio de Idioma"), QRect(8, 52, 161, 25));
+    auto *Botdeco =
+        captioned(PanelConfig, "Botdeco", QStringLiteral("Cambio decorado"), QRect(8, 80, 161, 25));
+    auto *Button5 =
+        captioned(PanelConfig, "Button5", QStringLiteral("Cambio tipo letra"), QRect(8, 108, 161, 25));
     label(PanelConfig, "Label1", QStringLiteral("Forzar"), QRect(8, 140, 50, 20));
     RUTF = radio(PanelConfig, "RUTF", QStringLiteral("UTF"), QRect(60, 140, 55, 20));
     RISO = radio(PanelConfig, "RISO", QStringLiteral("ISO"), QRect(115, 140, 55, 20));
@@ -141,7 +148,8 @@ void ConfigurationPanel::createLanguagePanel(QWidget *window)
     for (int value = 0; value < 4; ++value) {
         m_languageButtons[value] =
             captioned(PanelIdioma, names[value], captions[value], QRect(8, 4 + 27 * value, 145, 25));
-        connect(m_languageButtons[value], &QPushButton::clicked, this, [this, value] { chooseLanguage(value); });
+        connect(m_languageButtons[value], &QPushButton::clicked, this,
+                [this, value] { chooseLanguage(value); });
     }
     setFontColour(m_languageButtons[0], QColor(0, 0, 128));
 }

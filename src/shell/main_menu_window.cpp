@@ -72,7 +72,11 @@ Tform0::Tform0(QWidget *parent)
     if (!loadSettings())
         return;
     createScene();
-    if (!load([this] { loadThemePictures(); }))
+    // A picture that cannot be loaded stops the creation here, after the
+    // error box: the remaining pictures, controls and texts are not set.
+    if (!load([this] { loadFigurePictures(); }))
+        return;
+    if (!ApplyTheme(currentTheme().isEmpty() ? '\0' : currentTheme()[0]))
         return;
     createDoors();
     createBubble();
@@ -86,7 +90,7 @@ Tform0::Tform0(QWidget *parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     applyCommonLook();
-    ApplyTheme(currentTheme().isEmpty() ? '\0' : currentTheme()[0]);
+    applyThemeColours();
     startWalking();
 }
 
@@ -115,23 +119,26 @@ void Tform0::createScene()
     Animate1->hide();
 }
 
-// The figures of the animations and the icon list the module windows use;
-// the theme's own pictures come with ApplyTheme.
-void Tform0::loadThemePictures()
+// The figures of the animations, the speech bubble and the icon list the
+// module windows use; the theme's own pictures come with ApplyTheme.
+void Tform0::loadFigurePictures()
 {
     loadIconList();
     m_figureFrames =
         loadStrip(QString::fromLatin1(pictures::kWalkingFigureStrip), pictures::kWalkingFigureFrames);
     m_doorFrames = loadStrip(QString::fromLatin1(pictures::kDoorStrip), pictures::kDoorFrames);
+    m_bubble = loadPicture(QString::fromLatin1(pictures::kSpeechBubble));
 }
 
-void Tform0::ApplyTheme(char letter)
+bool Tform0::ApplyTheme(char letter)
 {
     // A letter of no theme keeps the pictures and colours already in use.
     m_theme.apply(letter);
     const ThemePictures &names = m_theme.pictures();
-    load([&] {
+    const bool loaded = load([&] {
         if (names.animated) {
+            // QMovie would show nothing, silently, for a missing animation.
+            readPicture(QStringLiteral("fuente.gif"));
             Image1->hide();
             if (!m_fountain)
                 m_fountain = new QMovie(QStringLiteral("fuente.gif"), QByteArray(), this);
@@ -152,12 +159,18 @@ void Tform0::ApplyTheme(char letter)
         loadThemeAssets(names);
         mosaico->tile(themeAssets().tile);
     });
+    applyThemeColours();
+    return loaded;
+}
+
+void Tform0::applyThemeColours()
+{
+    if (!LabelCentro)
+        return; // still being created
     const ThemeColours &colours = m_theme.colours();
-    if (LabelCentro) {
-        for (QLabel *label : {LabelCentro, LabelAno})
-            label->setStyleSheet(styleFor(colours.highlight, colours.font));
-        LabelDejar->setStyleSheet(QStringLiteral("color: %1;").arg(colours.font.name()));
-    }
+    for (QLabel *label : {LabelCentro, LabelAno})
+        label->setStyleSheet(styleFor(colours.highlight, colours.font));
+    LabelDejar->setStyleSheet(QStringLiteral("color: %1;").arg(colours.font.name()));
     resetHover();
 }
 
@@ -202,7 +215,7 @@ void Tform0::createBubble()
 {
     Bocadillo1 = new QLabel(this);
     Bocadillo1->setObjectName(QStringLiteral("Bocadillo1"));
-    Bocadillo1->setPixmap(loadPicture(QString::fromLatin1(pictures::kSpeechBubble)));
+    Bocadillo1->setPixmap(m_bubble);
     Bocadillo1->adjustSize();
     Bocadillo1->move(340, 180);
     const auto text = [this](const char *name) {

@@ -38,7 +38,7 @@ protected:
 
 private:
     bool loadSettings();
-    void loadThemePictures();
+    void loadFigurePictures();
     void loadInterfaceTexts();
     void createScene();
     void createDoors();
@@ -48,8 +48,10 @@ private:
     void setCaptions();
     void startWalking();
 
-    // Sets the theme's pictures and colours and redraws the scene.
-    void ApplyTheme(char letter);
+    // Sets the theme's pictures and colours and redraws the scene; false
+    // when a picture could not be loaded (after the error box).
+    bool ApplyTheme(char letter);
+    void applyThemeColours();
     // Starts the door sequence of a door (1-9).
     void OpenDoor(int door);
 
@@ -86,6 +88,7 @@ private:
     ThemeState m_theme;
     std::vector<QPixmap> m_figureFrames;
     std::vector<QPixmap> m_doorFrames;
+    QPixmap m_bubble;
 
     // Animation state.
     int m_chosenDoor = 0;

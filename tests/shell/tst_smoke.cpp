@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <cerrno>
+
 class SmokeTest : public QObject
 {
     Q_OBJECT
@@ -91,6 +93,56 @@ private slots:
         const Run run = smoke(installation);
         QCOMPARE(run.messages, messages);
         QCOMPARE(run.exitCode, exitCode);
+    }
+
+    // A picture the main menu cannot load is named with the real cause in
+    // the error box, its creation stops there, and the program does not
+    // crash. The image library's own words appear only inside the message.
+    void unusablePicturesAreReportedWithTheirCause_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<char>("theme");
+        QTest::addColumn<QString>("reason");
+        const auto row = [](const char *name, const char *picture, const char *damage, char theme,
+                            const QString &reason) {
+            QTest::newRow(name) << QString::fromLatin1(picture) << QString::fromLatin1(damage) << theme
+                                << reason;
+        };
+        row("missing speech bubble", "bocadillo.png", "remove", 'C', qt_error_string(ENOENT));
+        row("map that is a directory", "mapa", "directory", 'C', QStringLiteral("directory"));
+        row("figure strip linked to itself", "figura.png", "loop", 'C', qt_error_string(ELOOP));
+        row("cut door strip", "puerta.png", "cut", 'C', QStringLiteral("Read Error"));
+        row("theme B without its animation", "fuente.gif", "remove", 'B', qt_error_string(ENOENT));
+    }
+
+    void unusablePicturesAreReportedWithTheirCause()
+    {
+        QFETCH(QString, picture);
+        QFETCH(QString, damage);
+        QFETCH(char, theme);
+        QFETCH(QString, reason);
+        InstallationCopy installation;
+        QVERIFY(installation.patchByte(QStringLiteral("clave12"), 63, theme));
+        const QString path = installation.file(picture);
+        if (damage == QLatin1String("cut")) {
+            QFile file(path);
+            QVERIFY(file.resize(300));
+        } else {
+            QVERIFY(installation.remove(picture));
+            if (damage == QLatin1String("directory"))
+                QVERIFY(QDir().mkdir(path));
+            else if (damage == QLatin1String("loop"))
+                QVERIFY(QFile::link(picture, path));
+        }
+        const Run run = smoke(installation);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.messages.size(), 1);
+        const QString message = run.messages.first();
+        QVERIFY2(
+            message.startsWith(QStringLiteral("Error de entrada/salida en el fichero \"%1\": ").arg(picture)),
+            qPrintable(message));
+        QVERIFY2(message.contains(reason), qPrintable(message));
     }
 
     void filesWithoutMessageShowTheErrorBoxAndStartUpGoesOn_data()

@@ -2,12 +2,13 @@
 
 #include "data/file_access.h"
 #include "data/load_notes.h"
+#include "data/messages.h"
 #include "data/picture_names.h"
+#include "data/pictures.h"
 #include "data/themes.h"
 
 #include <QDir>
 #include <QFile>
-#include <QImageReader>
 #include <QSet>
 
 namespace velmira {
@@ -26,13 +27,12 @@ int pictureWidth(const QString &name)
         note(name, why);
         return -1;
     }
-    QImageReader reader(name);
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        note(name, QStringLiteral("not a picture the program can show: ") + reader.errorString());
+    try {
+        return readPicture(name).width();
+    } catch (const FileError &error) {
+        note(name, QStringLiteral("not a picture the program can show: ") + error.reason());
         return -1;
     }
-    return image.width();
 }
 
 void checkStrip(const char *name, int frames, int frameWidth)
