@@ -124,6 +124,8 @@ void UniversityCataloguePage::menunuevo1Click()
 {
     m_window->leaveModuleMenu();
     m_window->hideHelp();
+    // The catalogue prints with its own button, under the degree's details.
+    m_selection.showPrintButton(false);
     PanelCarSel->show();
     m_window->views().university = true;
     m_window->views().byDegree = true;

@@ -33,6 +33,8 @@ bool universityHelpLines(int step, HelpLines &lines)
     case HelpCombinedResults: fill(shown, 0, kCombinedResultsHelp, 7); break;
     case HelpCombinedTooEarly: fill(shown, 0, kCombinedTooEarlyHelp, 3); break;
     case HelpAfterSaving: fill(shown, 0, kResultsSavedHelp, 7); break;
+    // The map's own hint, not whatever another view left on the panel.
+    case HelpDoubleDegreesByRegion: shown[0] = interfaceText(kChooseRegionHint); break;
     default: return false;
     }
     lines = shown;

@@ -19,7 +19,8 @@ enum UniversityHelpStep {
     HelpDoubleDegreesByRegion = 31,
 };
 
-// The lines of step n; false for a step that shows the lines left from before.
+// The lines of step n; false for a step that shows the lines left from before
+// (an itinerary clicked, results printed).
 bool universityHelpLines(int step, HelpLines &lines);
 
 } // namespace velmira

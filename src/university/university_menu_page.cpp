@@ -41,8 +41,11 @@ QPushButton *UniversityMenuPage::addEntry(const char *name, int row, QWidget *su
     entry->setFont(settingsFont(12));
     entry->installEventFilter(this);
     m_entries[row] = entry;
-    if (subMenu)
+    if (subMenu) {
         m_subMenus[entry] = subMenu;
+        for (QPushButton *subEntry : subMenu->findChildren<QPushButton *>())
+            subEntry->installEventFilter(this);
+    }
     // The return stays below the last entry, and Tab walks the rows in order.
     const int rows = m_entries.rbegin()->first + 1;
     BotSalirUni->setGeometry(entryGeometry(rows));
@@ -79,12 +82,18 @@ void UniversityMenuPage::BotSalirUniClick()
     m_window->returnToMainMenu();
 }
 
-// An entry under the pointer opens its own sub-menu and closes the others.
+// The button under the pointer is highlighted and its neighbours in the same
+// menu take their usual colours again; an entry of the module menu also opens
+// its own sub-menu and closes the others.
 bool UniversityMenuPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Enter)
-        for (const auto &[entry, subMenu] : m_subMenus)
-            subMenu->setVisible(entry == watched);
+    if (event->type() == QEvent::Enter) {
+        if (auto *hovered = qobject_cast<QPushButton *>(watched))
+            highlightInItsMenu(hovered);
+        if (watched->parent() == PanelMenu)
+            for (const auto &[entry, subMenu] : m_subMenus)
+                subMenu->setVisible(entry == watched);
+    }
     return QObject::eventFilter(watched, event);
 }
 

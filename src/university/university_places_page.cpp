@@ -160,6 +160,8 @@ void UniversityPlacesPage::MenuCarUni3Click()
     views.byDegree = false;
     views.doubleDegrees = false;
     m_window->leaveModuleMenu();
+    m_selection.clearTitle();
+    m_selection.clearLines();
     PanelEstrellas->show();
     m_selection.setPointingHand(true);
 }
@@ -180,10 +182,12 @@ void UniversityPlacesPage::mapaMouseMove(const QPoint &at)
 void UniversityPlacesPage::mapaClick()
 {
     PanelMapa->hide();
+    // The region's own web page is the one hovered; the islands' areas list
+    // the centres of the region they stand for.
+    m_currentRegion = m_hoveredRegion;
     const int region = clickedRegion(m_hoveredRegion);
     if (region == 0)
         return;
-    m_currentRegion = region;
     if (m_window->views().university)
         showCentresOfRegion(region);
     else if (m_window->views().doubleDegrees)

@@ -38,7 +38,8 @@ public:
     // The map, the list and the centre's web button hidden.
     void close();
     void hideCentreButton();
-    // The region last clicked on the map; 0 before any.
+    // The region last clicked on the map, as hovered (Ceuta and Melilla
+    // keep their own numbers); 0 before any.
     int currentRegion() const { return m_currentRegion; }
 
 protected:

@@ -84,6 +84,13 @@ void TForm1::openModuleMenu()
     m_menu->open();
 }
 
+// The help of a view goes with it.
+void TForm1::backToMenu()
+{
+    hideHelp();
+    m_menu->open();
+}
+
 void TForm1::leaveModuleMenu()
 {
     m_menu->close();
@@ -155,7 +162,7 @@ void TForm1::runBackStep(BackStep step)
         m_catalogue->close();
         m_selection->close();
         m_selection->clearLines();
-        m_menu->open();
+        backToMenu();
         hideStarMap();
         m_views.university = false;
         break;
@@ -168,16 +175,16 @@ void TForm1::runBackStep(BackStep step)
     case BackStep::LeaveDoubleDegrees:
         m_views.doubleDegrees = false;
         m_places->close();
-        m_menu->open();
+        backToMenu();
         break;
     case BackStep::LeaveOtherStudies:
         m_views.otherStudies = false;
         m_places->close();
-        m_menu->open();
+        backToMenu();
         break;
     case BackStep::LeaveMap:
         m_places->hideMap();
-        m_menu->open();
+        backToMenu();
         break;
     }
 }

@@ -55,6 +55,7 @@ private:
     void createRunner();
     void setCaptions();
     void runBackStep(BackStep step);
+    void backToMenu();
     void CmdExecComponent1Complete();
 
     QLabel *Labelano = nullptr;

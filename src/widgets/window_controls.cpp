@@ -1,5 +1,6 @@
 #include "window_controls.h"
 
+#include "data/colours.h"
 #include "data/interface_texts.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
@@ -34,6 +35,12 @@ QString buttonStyle(const QColor &background)
 {
     return QStringLiteral("* { background-color: %1; color: black; } *:disabled { color: gray; }")
         .arg(background.name());
+}
+
+void highlightInItsMenu(QPushButton *hovered)
+{
+    for (QPushButton *b : hovered->parentWidget()->findChildren<QPushButton *>(Qt::FindDirectChildrenOnly))
+        b->setStyleSheet(b == hovered ? buttonStyle(colour4()) : buttonStyle());
 }
 
 QFont settingsFont(int points)

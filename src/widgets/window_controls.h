@@ -22,6 +22,10 @@ QPushButton *button(QWidget *parent, const char *name, const QRect &geometry);
 // a highlighted button takes another background.
 QString buttonStyle(const QColor &background = QColor(255, 255, 0));
 
+// A menu's hover feedback: the button under the pointer is highlighted, the
+// other buttons of its panel take the usual look again.
+void highlightInItsMenu(QPushButton *hovered);
+
 // The settings font at the given size (the base size is 0).
 QFont settingsFont(int points);
 

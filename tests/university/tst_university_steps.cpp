@@ -90,11 +90,13 @@ private slots:
         QCOMPARE(lines, (HelpLines{"T356", "T357", "T358", "T359", "T360", "T361", "T362", "T363"}));
         QVERIFY(universityHelpLines(HelpCombinedTooEarly, lines));
         QCOMPARE(lines, (HelpLines{"T415", "T416", "T417", "", "", "", "", ""}));
-        for (int kept :
-             {int(HelpItineraryClicked), int(HelpResultsPrinted), int(HelpDoubleDegreesByRegion), 0, 40}) {
+        for (int kept : {int(HelpItineraryClicked), int(HelpResultsPrinted), 0, 40}) {
             QVERIFY(!universityHelpLines(kept, lines));
             QCOMPARE(lines[0], QByteArray("T415"));
         }
+        // The double degrees by region show the map's hint alone.
+        QVERIFY(universityHelpLines(HelpDoubleDegreesByRegion, lines));
+        QCOMPARE(lines, (HelpLines{"T452", "", "", "", "", "", "", ""}));
     }
 
     void presentationUncoversItsPanelsInTurn()

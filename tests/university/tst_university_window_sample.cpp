@@ -222,9 +222,98 @@ private slots:
         QTreeWidgetItem *chosen = control<QTreeWidget>(Form1, "Tree")->currentItem();
         QVERIFY(chosen);
         QCOMPARE(chosen->text(0), displayText(trimTrailingBlanks(degreeName(*line))));
+        // The catalogue's buttons alone, none over another: the centre's web
+        // button and the list's print button went with the centre.
+        QVERIFY(!control<QPushButton>(Form1, "BotIntUni")->isVisible());
+        QVERIFY(!control<QPushButton>(Form1, "BotImprimir")->isVisible());
+        QVERIFY(control<QPushButton>(Form1, "BotImprimirN")->isVisible());
+        const QList<QPushButton *> buttons = control<QWidget>(Form1, "PanelSel")->findChildren<QPushButton *>();
+        for (QPushButton *a : buttons)
+            for (QPushButton *b : buttons)
+                QVERIFY2(a == b || !a->isVisible() || !b->isVisible() || !a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + QLatin1Char('/') + b->objectName()));
 
         QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
         QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
+    }
+
+    // Ceuta and Melilla list the centres of the region they stand for, and
+    // the region's web button opens their own page.
+    void theIslandsAreasListRegionOneButOpenTheirOwnPage()
+    {
+        auto *map = control<QLabel>(Form1, "mapa");
+        auto *centreList = control<QListWidget>(Form1, "ListComunidad");
+        FakeBrowser browser;
+        QTest::mouseClick(control<QPushButton>(Form1, "MenuCarUni3"), Qt::LeftButton);
+        for (int region : {18, 19}) {
+            const QPoint onMap = pointOfRegion(region);
+            QVERIFY(onMap.x() >= 0);
+            QTest::mouseMove(map, onMap);
+            QTest::mouseClick(map, Qt::LeftButton, {}, onMap);
+            QVERIFY(centreList->isVisible());
+            QCOMPARE(shownLines(centreList).size(), int(centresOfRegion(1).lines.size()));
+            QCOMPARE(centreList->item(0)->text(),
+                     displayText(trimTrailingBlanks(centresOfRegion(1).lines.front())));
+            QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(Form1, "BotInternetC"), Qt::LeftButton);
+            QTRY_COMPARE(browser.arguments(),
+                         QStringList{QString::fromLatin1("http://" + content().comuint.at(region).trimmed())});
+            QFile::remove(browser.argumentsFile());
+        }
+        QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
+        QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
+    }
+
+    // Each view shows only its own title and help: the places do not keep
+    // the last degree's name, and the map's help leaves with the map.
+    void viewsDoNotKeepWhatTheLastOneShowed()
+    {
+        auto *title = control<QLabel>(Form1, "PanelSelTit");
+        auto *help = control<QWidget>(Form1, "payuda");
+        QTest::mouseClick(control<QPushButton>(Form1, "menunuevo1"), Qt::LeftButton);
+        auto *tree = control<QTreeWidget>(Form1, "Tree");
+        QTreeWidgetItem *degreeItem = tree->topLevelItem(0)->child(0);
+        tree->expandItem(tree->topLevelItem(0));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(degreeItem).center());
+        QVERIFY(!title->text().isEmpty());
+        QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(Form1, "MenuCarUni3"), Qt::LeftButton);
+        QVERIFY(title->text().isEmpty());
+        QCOMPARE(control<QListWidget>(Form1, "ListSel")->count(), 0);
+        QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
+
+        QTest::mouseClick(control<QPushButton>(Form1, "MenuCarUniDoble2"), Qt::LeftButton);
+        QVERIFY(help->isVisible());
+        QTRY_COMPARE(control<QLabel>(Form1, "LabelAyu1")->text(), uiText(kChooseRegionHint));
+        QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
+        QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
+        QVERIFY(!help->isVisible());
+    }
+
+    // The menu button under the pointer stands out, in the module menu and in
+    // the information menu beside it.
+    void menuButtonsAreHighlightedUnderThePointer()
+    {
+        // The usual yellow has hardly any blue; the highlight is a pale green.
+        const auto highlighted = [](QPushButton *button) {
+            return button->grab().toImage().pixelColor(3, button->height() / 2).blue() > 150;
+        };
+        auto *catalogue = control<QPushButton>(Form1, "menunuevo1");
+        auto *places = control<QPushButton>(Form1, "MenuCarUni3");
+        QTest::mouseMove(catalogue);
+        QVERIFY(highlighted(catalogue));
+        QTest::mouseMove(places);
+        QVERIFY(highlighted(places));
+        QVERIFY(!highlighted(catalogue));
+        openInformationMenu();
+        auto *first = control<QPushButton>(Form1, "botinfo1");
+        auto *second = control<QPushButton>(Form1, "botinfo2");
+        QTest::mouseMove(first);
+        QVERIFY(highlighted(first));
+        QTest::mouseMove(second);
+        QVERIFY(control<QWidget>(Form1, "Panelmenu2")->isVisible());
+        QVERIFY(highlighted(second));
+        QVERIFY(!highlighted(first));
     }
 
     // A centre's web address is one argument to the browser, whatever it holds.
