@@ -3,6 +3,9 @@
 #include "data/interface_texts.h"
 #include "data/text_ids.h"
 
+#include <algorithm>
+#include <array>
+
 namespace velmira {
 
 namespace text = professions_text;
@@ -62,6 +65,12 @@ QByteArray popupText(LongStatementRound::Shown shown, const QByteArray &statemen
     case LongStatementRound::Shown::Nothing: break;
     }
     return {};
+}
+
+int longStatementIcon(int item)
+{
+    static constexpr std::array<int, 15> kIcons = {2, 20, 9, 17, 16, 14, 1, 18, 15, 3, 0, 5, 11, 13, 12};
+    return kIcons[static_cast<size_t>(std::max(item, 0)) % kIcons.size()];
 }
 
 } // namespace velmira

@@ -39,4 +39,8 @@ bool acceptsLongChoice(int chosen);
 QByteArray popupHeading(LongStatementRound::Shown shown);
 QByteArray popupText(LongStatementRound::Shown shown, const QByteArray &statement, int chosen);
 
+// The icon of `ImageListIconos` beside long statement `item` (from 0). There
+// are icons for fifteen statements; later ones take them again in turn.
+int longStatementIcon(int item);
+
 } // namespace velmira

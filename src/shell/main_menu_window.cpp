@@ -413,7 +413,11 @@ void Tform0::carryOutDoor(int door)
         break;
     case DoorMiddleGrade: module = Form3; break;
     case DoorInitial: module = FIniPro; break;
-    case DoorProfessions: module = profe; break;
+    case DoorProfessions:
+        if (profe)
+            profe->BotCuestioClick();
+        module = profe;
+        break;
     default: break;
     }
     if (!module)

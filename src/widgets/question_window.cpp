@@ -87,9 +87,11 @@ int TForm4::ask(QWidget *focus)
     return result == kYes ? kYes : kNo;
 }
 
-bool TForm4::askYesNo(const QString &question)
+bool TForm4::askYesNo(const QString &question, const QString &secondLine)
 {
     LabelNombre->setText(question);
+    LabelNombre2->setText(secondLine);
+    LabelNombre2->setVisible(!secondLine.isEmpty());
     EditNombre->hide();
     return ask(ShadowSi) == kYes;
 }

@@ -20,8 +20,9 @@ class TForm4 : public QDialog
 public:
     explicit TForm4(QWidget *parent = nullptr);
 
-    // Asks the question; true after "Si", false after "No" or closing.
-    bool askYesNo(const QString &question);
+    // Asks the question, with a second line under it when one is given;
+    // true after "Si", false after "No" or closing.
+    bool askYesNo(const QString &question, const QString &secondLine = {});
     // Asks for a name under the prompt, in an empty field; the text typed
     // after "Si", nothing after "No" or closing.
     std::optional<QString> askName(const QString &prompt);

@@ -78,6 +78,13 @@ private slots:
         QCOMPARE(popupText(Shown::Closing, {}, 0), QByteArray("T637 T636"));
     }
 
+    void statementsBeyondFifteenTakeTheIconsAgain()
+    {
+        QCOMPARE(longStatementIcon(14), 12);
+        QCOMPARE(longStatementIcon(15), longStatementIcon(0));
+        QCOMPARE(longStatementIcon(19), longStatementIcon(4));
+    }
+
     void chosenStatementsGiveTheirCodesOnce()
     {
         const ProfessionsData data =
