@@ -2,7 +2,7 @@
 // part by part on clicks, its subject boxes printing a modality sheet or
 // opening their lists.
 
-#include "gui_test_support.h"
+#include "support/dialog_answerer.h"
 #include "support/started_installation.h"
 
 #include "data/content_tables.h"
@@ -102,7 +102,7 @@ private slots:
         QTemporaryDir out;
         const QString pdf = out.filePath(QStringLiteral("hoja.pdf"));
         qputenv("VELMIRA_PRINT_PDF", pdf.toLocal8Bit());
-        esotest::DialogAnswerer answerer;
+        testsupport::DialogAnswerer answerer;
         QTest::mouseClick(Form2->subjectBoxButtons[5], Qt::LeftButton);
         qunsetenv("VELMIRA_PRINT_PDF");
 
@@ -116,7 +116,7 @@ private slots:
         const auto layout =
             layoutReport(reportRequest(work().print1, int(sheet.size()), false, kSheetFontSize), page.width(),
                          page.height());
-        QCOMPARE(esotest::pdfPageCount(pdf), int(layout.pages.size()));
+        QCOMPARE(testsupport::pdfPageCount(pdf), int(layout.pages.size()));
     }
 
     void theNextBoxClickOnlyCloses()

@@ -2,7 +2,7 @@
 // installation: the main menu's questionnaire door, the full questionnaire
 // answered by clicks on the grid, the results, printing and saving.
 
-#include "gui_test_support.h"
+#include "support/dialog_answerer.h"
 #include "support/started_installation.h"
 
 #include "data/content_tables.h"
@@ -151,7 +151,7 @@ private slots:
         QTemporaryDir out;
         const QString pdf = out.filePath(QStringLiteral("resultado.pdf"));
         qputenv("VELMIRA_PRINT_PDF", pdf.toLocal8Bit());
-        esotest::DialogAnswerer answerer;
+        testsupport::DialogAnswerer answerer;
         answerer.name = QStringLiteral("Lucía Pérez");
         QTest::mouseClick(Form2->ImpResul, Qt::LeftButton);
         qunsetenv("VELMIRA_PRINT_PDF");
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(heading, QStringLiteral("Lucía Pérez  -  4º de ESO"));
         QVERIFY(QFile::exists(pdf));
         const int count = Form2->resultList().count() + 1;
-        QCOMPARE(esotest::pdfPageCount(pdf), expectedPages(count));
+        QCOMPARE(testsupport::pdfPageCount(pdf), expectedPages(count));
         QCOMPARE(work().print1.at(0), Form2->questionnaire().studentName.text());
     }
 
@@ -170,7 +170,7 @@ private slots:
     {
         QTemporaryDir out;
         const QString path = out.filePath(QStringLiteral("resultado.TXT"));
-        esotest::DialogAnswerer answerer;
+        testsupport::DialogAnswerer answerer;
         answerer.saveAs = path;
         QTest::mouseClick(Form2->grabar, Qt::LeftButton);
 
@@ -190,7 +190,7 @@ private slots:
         QFile blocker(out.filePath(QStringLiteral("no-es-carpeta")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        esotest::DialogAnswerer answerer;
+        testsupport::DialogAnswerer answerer;
         answerer.saveAs = blocker.fileName() + QStringLiteral("/resultado.TXT");
         m_program->clearMessages();
         QTest::mouseClick(Form2->grabar, Qt::LeftButton);

@@ -1,6 +1,6 @@
 #pragma once
-// What the ESO window tests share: answering the modal windows a pupil would
-// answer (the name question, the print question, the save dialog) and
+// What the window tests share: answering the modal windows a pupil would
+// answer (the question window, the print question, the save dialog) and
 // counting the pages of a printed PDF.
 
 #include "support/controls.h"
@@ -18,7 +18,7 @@
 #include <QTimer>
 #include <QtTest>
 
-namespace esotest {
+namespace testsupport {
 
 // Watches for modal windows while a handler runs and answers each the way it
 // was told; counts what it answered so that a test can check it was asked.
@@ -32,6 +32,7 @@ public:
     int printQuestionsAnswered = 0;
     int saveDialogsAnswered = 0;
     QString lastQuestion;
+    QString lastSecondLine; // empty when the question had none
     QString proposedFileName;
 
     DialogAnswerer()
@@ -48,11 +49,12 @@ private:
         if (!modal)
             return;
         if (modal == velmira::Form4 && velmira::Form4->isVisible()) {
-            using testsupport::control;
             ++questionsAnswered;
             lastQuestion = control<QLabel>(modal, "LabelNombre")->text();
+            const auto *secondLine = control<QLabel>(modal, "LabelNombre2");
+            lastSecondLine = secondLine->isVisible() ? secondLine->text() : QString();
             if (auto *field = control<QLineEdit>(modal, "EditNombre"); field->isVisible())
-                testsupport::typeText(field, name);
+                typeText(field, name);
             QTest::mouseClick(control<QPushButton>(modal, answerYes ? "ShadowSi" : "ShadowNo"),
                               Qt::LeftButton);
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
@@ -94,4 +96,4 @@ inline int pdfPageCount(const QString &path)
     return static_cast<int>(text.count(page));
 }
 
-} // namespace esotest
+} // namespace testsupport
