@@ -15,6 +15,7 @@
 #include "widgets/question_window.h"
 #include "widgets/report_printer.h"
 #include "widgets/theme_assets.h"
+#include "widgets/window_controls.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -31,13 +32,6 @@ namespace {
 
 const QColor kMaroon(128, 0, 0);
 constexpr int kListLeft = 300;
-
-void fillList(QListWidget *list, const std::vector<QByteArray> &lines)
-{
-    list->clear();
-    for (const QByteArray &line : lines)
-        list->addItem(displayText(line));
-}
 
 } // namespace
 

@@ -58,18 +58,6 @@ public:
     }
 };
 
-QLabel *popupLabel(QWidget *parent, const QRect &geometry, int points, bool bold)
-{
-    auto *label = new QLabel(parent);
-    label->setGeometry(geometry);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont font = settingsFont(points);
-    font.setBold(bold);
-    label->setFont(font);
-    return label;
-}
-
 } // namespace
 
 LongStatementsPage::LongStatementsPage(QWidget *window)
@@ -98,10 +86,8 @@ void LongStatementsPage::createPopup(QWidget *window)
     PanelFrase->setStyleSheet(
         QStringLiteral("#PanelFrase { background-color: %1; border: 2px solid rgb(128, 64, 0); }")
             .arg(colour6().name()));
-    LabelFrase0 = popupLabel(PanelFrase, QRect(20, 14, 520, 30), 14, true);
-    LabelFrase0->setObjectName(QStringLiteral("LabelFrase0"));
-    LabelFrase = popupLabel(PanelFrase, QRect(20, 54, 520, 130), 13, false);
-    LabelFrase->setObjectName(QStringLiteral("LabelFrase"));
+    LabelFrase0 = textLabel(PanelFrase, "LabelFrase0", QRect(20, 14, 520, 30), 14, true);
+    LabelFrase = textLabel(PanelFrase, "LabelFrase", QRect(20, 54, 520, 130), 13);
     BotSi = button(PanelFrase, "BotSi", QRect(150, 196, 110, 36));
     BotNo = button(PanelFrase, "BotNo", QRect(300, 196, 110, 36));
     for (QPushButton *b : {BotSi, BotNo}) {

@@ -33,19 +33,6 @@ constexpr int kProfessionListMaxHeight = 280;
 constexpr int kStudentNameCapacity = 45;
 constexpr int kReportFontSize = 9;
 
-QLabel *resultLabel(QWidget *parent, const char *name, const QRect &geometry, int points, bool bold)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont font = settingsFont(points);
-    font.setBold(bold);
-    label->setFont(font);
-    return label;
-}
-
 QListWidget *resultList(QWidget *parent, const char *name, const QRect &geometry)
 {
     auto *list = new QListWidget(parent);
@@ -53,13 +40,6 @@ QListWidget *resultList(QWidget *parent, const char *name, const QRect &geometry
     list->setGeometry(geometry);
     list->setFont(settingsFont(11));
     return list;
-}
-
-void fillList(QListWidget *list, const std::vector<QByteArray> &lines)
-{
-    list->clear();
-    for (const QByteArray &line : lines)
-        list->addItem(displayText(line));
 }
 
 // A list as high as its rows, up to a limit.
@@ -93,14 +73,14 @@ void ProfessionsResultsPage::createPanel(QWidget *window)
 {
     PanelResul = panel(window, kPanelArea, colour6());
     PanelResul->setObjectName(QStringLiteral("PanelResul"));
-    LabelTit1 = resultLabel(PanelResul, "LabelTit1", QRect(kSlideStart, 8, 900, 30), 13, true);
+    LabelTit1 = textLabel(PanelResul, "LabelTit1", QRect(kSlideStart, 8, 900, 30), 13, true);
     LabelTit1->setWordWrap(false);
     ListResulProf = resultList(PanelResul, "ListResulProf", QRect(20, 44, 440, kProfessionListMaxHeight));
-    LabelTitExpli = resultLabel(PanelResul, "LabelTitExpli", QRect(20, 332, 440, 48), 10, false);
-    LabelActi = resultLabel(PanelResul, "LabelActi", QRect(kSlideStart, 388, 440, 60), 11, true);
+    LabelTitExpli = textLabel(PanelResul, "LabelTitExpli", QRect(20, 332, 440, 48), 10);
+    LabelActi = textLabel(PanelResul, "LabelActi", QRect(kSlideStart, 388, 440, 60), 11, true);
     ListResulAct = resultList(PanelResul, "ListResulAct", QRect(20, 452, 440, 90));
-    Labeltit2 = resultLabel(PanelResul, "Labeltit2", QRect(kColumnLeft, 44, 484, 24), 11, true);
-    LabelTit3 = resultLabel(PanelResul, "LabelTit3", QRect(kColumnLeft, 70, 484, 24), 11, false);
+    Labeltit2 = textLabel(PanelResul, "Labeltit2", QRect(kColumnLeft, 44, 484, 24), 11, true);
+    LabelTit3 = textLabel(PanelResul, "LabelTit3", QRect(kColumnLeft, 70, 484, 24), 11);
     LabelTit3->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
 
     BotImp = button(window, "BotImp", QRect(764, 680, 130, 44));

@@ -40,12 +40,8 @@ Tprofe::Tprofe(QWidget *parent)
 
 void Tprofe::createTitle()
 {
-    LabelTitulo = new QLabel(uiText(text::kTitle), this);
-    LabelTitulo->setObjectName(QStringLiteral("LabelTitulo"));
-    LabelTitulo->setGeometry(40, 12, 820, 40);
-    QFont font = settingsFont(18);
-    font.setBold(true);
-    LabelTitulo->setFont(font);
+    LabelTitulo = textLabel(this, "LabelTitulo", QRect(40, 12, 820, 40), 18, true);
+    LabelTitulo->setText(uiText(text::kTitle));
 }
 
 void Tprofe::createPages()

@@ -30,12 +30,9 @@ ShortStatementsPage::ShortStatementsPage(QWidget *window)
 {
     PanelSelTit0 = panel(window, kTitleArea, colour6());
     PanelSelTit0->setObjectName(QStringLiteral("PanelSelTit0"));
-    LabelTit0 = new QLabel(PanelSelTit0);
-    LabelTit0->setObjectName(QStringLiteral("LabelTit0"));
-    QFont bold = settingsFont(15);
-    bold.setBold(true);
-    LabelTit0->setFont(bold);
-    LabelTit0->setGeometry(0, 0, kTitleArea.width() - 2 * kTitleStop, kTitleArea.height());
+    LabelTit0 = textLabel(PanelSelTit0, "LabelTit0",
+                          QRect(0, 0, kTitleArea.width() - 2 * kTitleStop, kTitleArea.height()), 15, true);
+    LabelTit0->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     ListSel = new QListWidget(window);
     ListSel->setObjectName(QStringLiteral("ListSel"));

@@ -7,6 +7,7 @@
 #include "data/text_ids.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPalette>
 #include <QPushButton>
 
@@ -29,6 +30,26 @@ QPushButton *button(QWidget *parent, const char *name, const QRect &geometry)
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(geometry);
     return widget;
+}
+
+QLabel *textLabel(QWidget *parent, const char *name, const QRect &geometry, int points, bool bold)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont font = settingsFont(points);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+void fillList(QListWidget *list, const std::vector<QByteArray> &lines)
+{
+    list->clear();
+    for (const QByteArray &line : lines)
+        list->addItem(displayText(line));
 }
 
 QString buttonStyle(const QColor &background)

@@ -4,9 +4,13 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QWidget;
 
@@ -17,6 +21,13 @@ QWidget *panel(QWidget *parent, const QRect &geometry, const QColor &colour);
 
 // A button known by its control name.
 QPushButton *button(QWidget *parent, const char *name, const QRect &geometry);
+
+// A label known by its control name, in the settings font at the given size;
+// its text starts at the top left and wraps.
+QLabel *textLabel(QWidget *parent, const char *name, const QRect &geometry, int points, bool bold = false);
+
+// The list's rows made of the lines (stored bytes), replacing what it held.
+void fillList(QListWidget *list, const std::vector<QByteArray> &lines);
 
 // The look of a button: yellow with black text, grey text while disabled;
 // a highlighted button takes another background.
