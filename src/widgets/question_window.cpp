@@ -12,7 +12,16 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace velmira {
+
+namespace {
+constexpr int kDesignWidth = 382;
+constexpr int kDesignHeight = 144;
+constexpr int kTextLeft = 40;
+constexpr int kTextRightMargin = 12;
+} // namespace
 
 TForm4 *Form4 = nullptr;
 
@@ -21,7 +30,7 @@ TForm4::TForm4(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Velmira"));
     setModal(true);
-    setFixedSize(382, 144);
+    setFixedSize(kDesignWidth, kDesignHeight);
     QPalette shades = palette();
     shades.setColor(QPalette::Window, colour6());
     setPalette(shades);
@@ -82,9 +91,22 @@ void TForm4::placeOnScreen()
 
 int TForm4::ask(QWidget *focus)
 {
+    fitToTexts();
     focus->setFocus();
     const int result = exec();
     return result == kYes ? kYes : kNo;
+}
+
+void TForm4::fitToTexts()
+{
+    int text = LabelNombre->sizeHint().width();
+    if (!LabelNombre2->isHidden())
+        text = std::max(text, LabelNombre2->sizeHint().width());
+    const int width = std::max(kDesignWidth, 2 * kTextLeft + text);
+    setFixedSize(width, kDesignHeight);
+    for (QLabel *label : {LabelNombre, LabelNombre2})
+        label->resize(width - kTextLeft - kTextRightMargin, label->height());
+    placeOnScreen();
 }
 
 bool TForm4::askYesNo(const QString &question, const QString &secondLine)

@@ -41,6 +41,8 @@ private:
     void placeOnScreen();
     // Shows the window modally with the focus on the control; kYes or kNo.
     int ask(QWidget *focus);
+    // Wider than designed when a text needs it, so that every text shows whole.
+    void fitToTexts();
 
     QLabel *LabelNombre = nullptr;
     QLabel *LabelNombre2 = nullptr;

@@ -103,6 +103,42 @@ private slots:
         QCOMPARE(startedWith, QString());
     }
 
+    // A question longer than the window was designed for widens it, with its
+    // second line, so that both show whole; a short one keeps the design.
+    void longTextsWidenTheWindow()
+    {
+        const QString question =
+            QStringLiteral("¿Quieres salir del cuestionario de orientación profesional?");
+        const QString second =
+            QStringLiteral("Puedes ver estos estudios y muchos otros en las puertas del menú.");
+        int width = 0;
+        bool wholeTexts = false;
+        QString shownSecond;
+        whenAsked([&] {
+            width = m_window->width();
+            const auto *first = control<QLabel>(m_window, "LabelNombre");
+            const auto *under = control<QLabel>(m_window, "LabelNombre2");
+            wholeTexts = first->width() >= first->sizeHint().width()
+                && under->width() >= under->sizeHint().width() && under->geometry().right() < width;
+            shownSecond = under->isVisible() ? under->text() : QString();
+            QTest::mouseClick(control<QPushButton>(m_window, "ShadowNo"), Qt::LeftButton);
+        });
+        QVERIFY(!m_window->askYesNo(question, second));
+        QVERIFY(width > 382);
+        QVERIFY(wholeTexts);
+        QCOMPARE(shownSecond, second);
+
+        whenAsked([&] {
+            width = m_window->width();
+            shownSecond =
+                control<QLabel>(m_window, "LabelNombre2")->isVisible() ? QStringLiteral("shown") : QString();
+            QTest::mouseClick(control<QPushButton>(m_window, "ShadowNo"), Qt::LeftButton);
+        });
+        QVERIFY(!m_window->askYesNo(QStringLiteral("¿Salir?")));
+        QCOMPARE(width, 382);
+        QVERIFY(shownSecond.isEmpty());
+    }
+
     void leavingTheProgramAsksTextFortyNine()
     {
         interfaceTextTable().set(49, "Salir del programa");
