@@ -3,6 +3,7 @@
 #include "encoding.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace velmira {
 
@@ -48,6 +49,47 @@ QByteArray padTo(QByteArrayView text, int width)
     QByteArray out = text.first(std::min<qsizetype>(text.size(), width)).toByteArray();
     if (out.size() < width)
         out.append(QByteArray(width - out.size(), ' '));
+    return out;
+}
+
+namespace {
+
+bool continuesSequence(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+// The bytes of the first n characters, and how many characters they hold.
+std::pair<qsizetype, int> firstCharacters(QByteArrayView text, int n)
+{
+    if (n <= 0)
+        return {0, 0};
+    if (!utfMode()) {
+        const qsizetype bytes = std::min<qsizetype>(text.size(), n);
+        return {bytes, static_cast<int>(bytes)};
+    }
+    int characters = 0;
+    qsizetype end = 0;
+    while (end < text.size()) {
+        if (!continuesSequence(text[end]) && characters == n)
+            break;
+        if (!continuesSequence(text[end]))
+            ++characters;
+        ++end;
+    }
+    return {end, characters};
+}
+
+} // namespace
+
+QByteArray leftCharacters(QByteArrayView text, int n)
+{
+    return text.first(firstCharacters(text, n).first).toByteArray();
+}
+
+QByteArray padToCharacters(QByteArrayView text, int n)
+{
+    const auto [bytes, characters] = firstCharacters(text, n);
+    QByteArray out = text.first(bytes).toByteArray();
+    if (characters < n)
+        out.append(QByteArray(n - characters, ' '));
     return out;
 }
 

@@ -23,6 +23,13 @@ QByteArray repeatChar(int n, char c);
 // Appends blanks and keeps the first width bytes.
 QByteArray padTo(QByteArrayView text, int width);
 
+// The first n characters of the text, and the same padded with blanks to n
+// characters: for columns that must stay aligned on screen and in reports.
+// A character is one byte, or in UTF mode one UTF-8 sequence (a letter with
+// an accent is two bytes but one column).
+QByteArray leftCharacters(QByteArrayView text, int n);
+QByteArray padToCharacters(QByteArrayView text, int n);
+
 // Characters first..last of a line, counted from 1; shorter when the line ends first.
 QByteArray columns(QByteArrayView line, int first, int last);
 

@@ -210,6 +210,22 @@ void TestTextEncoding::textHelpers()
     QCOMPARE(padTo("", 3), QByteArray("   "));
     QCOMPARE(padTo("abc", 0), QByteArray());
 
+    // Columns padded by characters: in UTF mode an accented letter is two
+    // bytes but one column, so a name with accents gets as many columns as
+    // one without; a cut never splits a letter.
+    const QByteArray accented = latin1ToUtf8("Educaci\xF3n F\xEDsica");
+    setUtfMode(true);
+    QCOMPARE(padToCharacters(accented, 20), accented + "    ");
+    QCOMPARE(padToCharacters(accented, 9), latin1ToUtf8("Educaci\xF3n"));
+    QCOMPARE(leftCharacters(accented, 8), latin1ToUtf8("Educaci\xF3"));
+    QCOMPARE(leftCharacters(accented, 40), accented);
+    QCOMPARE(padToCharacters("abc", 0), QByteArray());
+    QCOMPARE(padToCharacters(latin1ToUtf8("1\xBA"), 3), latin1ToUtf8("1\xBA "));
+    setUtfMode(false);
+    QCOMPARE(padToCharacters("Educaci\xF3n", 9), QByteArray("Educaci\xF3n"));
+    QCOMPARE(padToCharacters("Educaci\xF3n", 12), QByteArray("Educaci\xF3n   "));
+    QCOMPARE(leftCharacters("Educaci\xF3n", 4), QByteArray("Educ"));
+
     const QByteArray line("0123456789");
     QCOMPARE(columns(line, 1, 2), QByteArray("01"));
     QCOMPARE(columns(line, 3, 5), QByteArray("234"));
