@@ -1,12 +1,12 @@
-// The itineraries page of the ESO window: the diagram drawn part by part, the
-// subject boxes over it, their lists and the printed modality sheets.
-
-#include "eso_window.h"
+#include "eso_itineraries_page.h"
 
 #include "data/content_tables.h"
+#include "data/interface_texts.h"
 #include "data/print_state.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
+#include "eso/eso_window.h"
 #include "eso/itineraries_canvas.h"
 #include "eso/modality_sheets.h"
 #include "explorers/certificates_window.h"
@@ -14,8 +14,6 @@
 #include "explorers/middle_grade_window.h"
 #include "widgets/report_printer.h"
 
-#include <QKeyEvent>
-#include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -32,44 +30,55 @@ QRect boxArea(const GridBox &box)
 
 } // namespace
 
-void TForm2::createDiagramControls()
+EsoItinerariesPage::EsoItinerariesPage(TForm2 *window)
+    : QObject(window)
+    , m_window(window)
 {
     for (int box = 0; box < static_cast<int>(subjectBoxes().size()); ++box) {
-        auto *button = new QPushButton(this);
+        auto *button = new QPushButton(window);
         button->setObjectName(box == 0 ? QStringLiteral("b1") : QStringLiteral("BitBtn%1").arg(box));
         button->setGeometry(boxArea(subjectBoxes()[box].area));
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, box] { b48Click(box); });
-        subjectBoxButtons.push_back(button);
+        m_subjectBoxes.push_back(button);
     }
-    List_Sel = new QListWidget(this);
+    List_Sel = new QListWidget(window);
     List_Sel->setObjectName(QStringLiteral("List_Sel"));
     List_Sel->hide();
-    botContextual = new QPushButton(this);
+    botContextual = new QPushButton(window);
     botContextual->setObjectName(QStringLiteral("botContextual"));
     botContextual->hide();
-    connect(botContextual, &QPushButton::clicked, this, &TForm2::botContextualMouseUp);
-    BotCerrarV = new QPushButton(this);
+    connect(botContextual, &QPushButton::clicked, this, &EsoItinerariesPage::botContextualMouseUp);
+    BotCerrarV = new QPushButton(window);
     BotCerrarV->setObjectName(QStringLiteral("BotCerrarV"));
     BotCerrarV->resize(63, 23);
     BotCerrarV->hide();
-    connect(BotCerrarV, &QPushButton::clicked, this, &TForm2::BotCerrarVMouseUp);
+    connect(BotCerrarV, &QPushButton::clicked, this, &EsoItinerariesPage::BotCerrarVMouseUp);
+    TimerParpadeo = new QTimer(this);
+    TimerParpadeo->setInterval(200);
+    connect(TimerParpadeo, &QTimer::timeout, this, &EsoItinerariesPage::TimerParpadeoTimer);
 }
 
-// The boxes are invisible: the diagram shows through them.
-void TForm2::styleSubjectBoxes()
+void EsoItinerariesPage::styleSubjectBoxes()
 {
-    for (QPushButton *button : subjectBoxButtons) {
+    for (QPushButton *button : m_subjectBoxes) {
         button->setFlat(true);
         button->setStyleSheet(QStringLiteral("background: transparent; border: none;"));
     }
 }
 
-void TForm2::paintEvent(QPaintEvent *)
+void EsoItinerariesPage::setCaptions()
+{
+    botContextual->setText(uiText(kMoreInformationCaption));
+    BotCerrarV->setText(uiText(kCloseCaption));
+    for (size_t box = 0; box < m_subjectBoxes.size(); ++box)
+        m_subjectBoxes[box]->setToolTip(displayText(subjectBoxHint(static_cast<int>(box))));
+}
+
+void EsoItinerariesPage::paint(QPainter &painter) const
 {
     if (!m_drawing.itineraryActive())
         return;
-    QPainter painter(this);
     if (m_drawing.repaintsWholeDiagram()) {
         paintDiagram(painter, wholeDiagramPaint());
         return;
@@ -78,93 +87,70 @@ void TForm2::paintEvent(QPaintEvent *)
         paintDiagram(painter, partPaint(part));
 }
 
-// A click on the window advances the drawing, or closes the subject list.
-void TForm2::mousePressEvent(QMouseEvent *)
+void EsoItinerariesPage::open()
 {
-    if (m_drawing.drawingActive()) {
-        advanceDiagram();
-        return;
-    }
-    BotCerrarVMouseUp();
-}
-
-void TForm2::keyPressEvent(QKeyEvent *event)
-{
-    if (m_drawing.drawingActive()) {
-        advanceDiagram();
-        return;
-    }
-    if (event->key() == Qt::Key_Escape) {
-        BotCerrarVMouseUp();
-        ListCar->hide();
-    }
-}
-
-void TForm2::BotItinerariosClick()
-{
-    for (QLabel *decoration : {TilArr, tilDer})
-        if (decoration)
-            decoration->hide();
-    PanelMenu2->hide();
-    botCuestio->hide();
-    m_questionnaireActive = false;
+    m_window->narrowMenuToDiagram(!m_drawing.drawingActive() && !m_drawing.itineraryActive());
+    m_window->setQuestionnaireActive(false);
     m_boxClicks.resetCount();
-    if (!m_drawing.drawingActive() && !m_drawing.itineraryActive()) {
-        PanelItiner->setGeometry(0, 0, PanelMenu->x() + PanelMenu->width() + 20, height());
-        PanelItiner->show();
-        PanelItiner->lower();
-    }
     applyAdvance(m_drawing.start());
 }
 
-void TForm2::advanceDiagram() { applyAdvance(m_drawing.advance()); }
+bool EsoItinerariesPage::advance()
+{
+    if (!m_drawing.drawingActive())
+        return false;
+    applyAdvance(m_drawing.advance());
+    return true;
+}
 
-void TForm2::applyAdvance(const ItineraryDrawing::Advance &advance)
+void EsoItinerariesPage::applyAdvance(const ItineraryDrawing::Advance &advance)
 {
     for (int message : advance.helpMessages)
-        showHelp(message);
+        m_window->showHelp(message);
     if (advance.drawnPart >= 0)
-        update();
+        m_window->update();
     if (advance.boxesPlaced) {
         placeSubjectBoxes();
-        botCuestio->hide();
-        BotItinerarios->show();
-        update();
+        m_window->offerDiagramAgain();
+        m_window->update();
     }
 }
 
-void TForm2::placeSubjectBoxes()
+void EsoItinerariesPage::placeSubjectBoxes()
 {
-    for (QPushButton *button : subjectBoxButtons) {
+    for (QPushButton *button : m_subjectBoxes) {
         button->show();
         button->raise();
     }
 }
 
-// Going back: the diagram is forgotten and the menu comes back as designed.
-void TForm2::resetItineraryView()
+void EsoItinerariesPage::hideSubjectBoxes()
 {
-    m_drawing.reset();
-    m_questionnaireActive = false;
-    BotCerrarVMouseUp();
-    BotItinerarios->setEnabled(true);
-    payuda->move(m_helpPosition);
-    PanelItiner->show();
-    PanelItiner->lower();
-    for (QLabel *decoration : {TilArr, tilDer})
-        if (decoration) {
-            decoration->show();
-            decoration->lower();
-        }
-    PanelMenu->show();
-    botCuestio->show();
-    BotItinerarios->show();
-    for (QPushButton *button : subjectBoxButtons)
+    for (QPushButton *button : m_subjectBoxes)
         button->hide();
-    update();
 }
 
-void TForm2::b48Click(int box)
+void EsoItinerariesPage::close()
+{
+    m_drawing.reset();
+    m_window->setQuestionnaireActive(false);
+    BotCerrarVMouseUp();
+    m_window->restoreMenuAfterDiagram();
+    hideSubjectBoxes();
+    m_window->update();
+}
+
+void EsoItinerariesPage::putAway()
+{
+    if (!m_drawing.itineraryActive())
+        return;
+    m_drawing.reset();
+    BotCerrarVMouseUp();
+    hideSubjectBoxes();
+    m_window->update();
+}
+
+void EsoItinerariesPage::b48Click(int box)
 {
     if (!m_drawing.itineraryActive())
         return;
@@ -186,7 +172,8 @@ void TForm2::b48Click(int box)
     }
 }
 
-void TForm2::showSubjectList(int box, const std::vector<QByteArray> &lines, int height, bool informationList)
+void EsoItinerariesPage::showSubjectList(int box, const std::vector<QByteArray> &lines, int height,
+                                         bool informationList)
 {
     List_Sel->clear();
     QFont font(QString::fromLatin1(fontName()));
@@ -216,7 +203,7 @@ void TForm2::showSubjectList(int box, const std::vector<QByteArray> &lines, int 
     TimerParpadeo->start();
 }
 
-void TForm2::botContextualMouseUp()
+void EsoItinerariesPage::botContextualMouseUp()
 {
     const int box = m_boxClicks.lastBox();
     switch (moreInformationAction(box)) {
@@ -225,19 +212,21 @@ void TForm2::botContextualMouseUp()
         hideSubjectList();
         showSubjectList(box, moreInformationLines(loadedListSources(), box), kDegreeListHeight, false);
         break;
-    case MoreInformation::CertificatesWindow: openExplorer(Certifica); break;
-    case MoreInformation::InitialProgrammesWindow: openExplorer(FIniPro); break;
-    case MoreInformation::MiddleGradeExplorer: openExplorer(Form3); break;
+    case MoreInformation::CertificatesWindow: m_window->openExplorer(Certifica); break;
+    case MoreInformation::InitialProgrammesWindow: m_window->openExplorer(FIniPro); break;
+    case MoreInformation::MiddleGradeExplorer: m_window->openExplorer(Form3); break;
     }
 }
 
-void TForm2::BotCerrarVMouseUp()
+void EsoItinerariesPage::closeSubjectList() { BotCerrarVMouseUp(); }
+
+void EsoItinerariesPage::BotCerrarVMouseUp()
 {
     m_boxClicks.close();
     hideSubjectList();
 }
 
-void TForm2::hideSubjectList()
+void EsoItinerariesPage::hideSubjectList()
 {
     List_Sel->hide();
     botContextual->hide();
@@ -245,7 +234,19 @@ void TForm2::hideSubjectList()
     TimerParpadeo->stop();
 }
 
-void TForm2::printSheet(int sheet)
+// The more-information link blinks for eight ticks, then keeps its caption.
+void EsoItinerariesPage::TimerParpadeoTimer()
+{
+    ++m_blinkTicks;
+    const bool last = m_blinkTicks >= 8;
+    botContextual->setText(last || m_blinkTicks % 2 == 1 ? uiText(kMoreInformationCaption) : QString());
+    if (last) {
+        TimerParpadeo->stop();
+        m_blinkTicks = 0;
+    }
+}
+
+void EsoItinerariesPage::printSheet(int sheet)
 {
     LineTable &buffer = work().print1;
     const int count = fillSheetPrintBuffer(buffer, modalitySheetLines(loadedListSources(), sheet));

@@ -1,19 +1,17 @@
-// The questionnaire page of the ESO window: the grid of questions answered by
-// clicks, the short and the full questionnaire, and their end.
-
-#include "eso_window.h"
+#include "eso_questionnaire_page.h"
 
 #include "data/eso_tables.h"
 #include "data/interface_texts.h"
 #include "data/text_bytes.h"
 #include "data/text_ids.h"
-#include "explorers/middle_grade_window.h"
+#include "eso/eso_questions.h"
+#include "eso/eso_results_page.h"
+#include "eso/eso_window.h"
 #include "widgets/question_window.h"
+#include "widgets/window_controls.h"
 
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -27,9 +25,14 @@ int questionCount() { return esoData().cuestion.count(); }
 
 } // namespace
 
-void TForm2::createQuestionnairePage()
+EsoQuestionnairePage::EsoQuestionnairePage(TForm2 *window, EsoQuestionnaire &answers, EsoResultsPage *results)
+    : QObject(window)
+    , m_window(window)
+    , m_answers(answers)
+    , m_results(results)
 {
-    PanelCuestio = new QWidget(this);
+    PanelCuestio = new QWidget(window);
+    PanelCuestio->setObjectName(QStringLiteral("PanelCuestio"));
     PanelCuestio->setGeometry(kPageLeft, 40, 482, 640);
     Gcuestio = new QTableWidget(0, 3, PanelCuestio);
     Gcuestio->setObjectName(QStringLiteral("Gcuestio"));
@@ -46,79 +49,76 @@ void TForm2::createQuestionnairePage()
     connect(Gcuestio, &QTableWidget::cellPressed, this, [this](int row, int) { GcuestioMouseDown(row); });
     PanelCuestio->hide();
 
-    BotResCues = new QPushButton(this);
-    BotResCues->setObjectName(QStringLiteral("BotResCues"));
-    BotResCues->setGeometry(kPageLeft, 700, 190, 33);
-    AcabarCues = new QPushButton(this);
-    AcabarCues->setObjectName(QStringLiteral("AcabarCues"));
-    AcabarCues->setGeometry(kPageLeft + 200, 700, 150, 33);
-    BotContinuar = new QPushButton(this);
-    BotContinuar->setObjectName(QStringLiteral("BotContinuar"));
-    BotContinuar->resize(150, 33);
+    BotResCues = button(window, "BotResCues", QRect(kPageLeft, 700, 190, 33));
+    AcabarCues = button(window, "AcabarCues", QRect(kPageLeft + 200, 700, 150, 33));
+    BotContinuar = button(window, "BotContinuar", QRect(0, 0, 150, 33));
     for (QPushButton *widget : {BotResCues, AcabarCues, BotContinuar})
         widget->hide();
-    connect(BotResCues, &QPushButton::clicked, this, &TForm2::BotResCuesClick);
-    connect(AcabarCues, &QPushButton::clicked, this, &TForm2::acabarCuesClick);
-    connect(BotContinuar, &QPushButton::clicked, this, &TForm2::BotContinuarClick);
+    connect(BotResCues, &QPushButton::clicked, this, &EsoQuestionnairePage::BotResCuesClick);
+    connect(AcabarCues, &QPushButton::clicked, this, &EsoQuestionnairePage::acabarCuesClick);
+    connect(BotContinuar, &QPushButton::clicked, this, &EsoQuestionnairePage::BotContinuarClick);
 }
 
-void TForm2::BotCuestio1Click()
+void EsoQuestionnairePage::setFonts()
 {
-    beginQuestionnaire();
-    m_questionnaire.beginFull(questionCount());
-    startQuestionnaire();
+    PanelCuestio->setFont(settingsFont(14));
+    Gcuestio->setFont(settingsFont(11));
 }
 
-void TForm2::BotCuestio3Click()
+// Enter on the grid answers the current row as a click does.
+bool EsoQuestionnairePage::eventFilter(QObject *watched, QEvent *event)
 {
-    beginQuestionnaire();
-    m_questionnaire.beginShort();
-    startQuestionnaire();
+    if (watched == Gcuestio && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            GcuestioMouseDown(Gcuestio->currentRow());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void EsoQuestionnairePage::openFull()
+{
+    begin();
+    m_answers.beginFull(questionCount());
+    start();
+}
+
+void EsoQuestionnairePage::openShort()
+{
+    begin();
+    m_answers.beginShort();
+    start();
 }
 
 // What both questionnaire buttons do before the questionnaire starts.
-void TForm2::beginQuestionnaire()
+void EsoQuestionnairePage::begin()
 {
-    for (QWidget *widget :
-         {static_cast<QWidget *>(Labelano), static_cast<QWidget *>(Labelano2),
-          static_cast<QWidget *>(BotItinerarios), PanelMenu2, static_cast<QWidget *>(BitAcabarLogse)})
-        widget->hide();
-    botCuestio->setEnabled(false);
-    PanelItiner->show();
-    PanelItiner->lower();
-    if (m_drawing.itineraryActive()) {
-        m_drawing.reset();
-        BotCerrarVMouseUp();
-        for (QPushButton *button : subjectBoxButtons)
-            button->hide();
-        update();
-    }
-    m_questionnaireActive = true;
+    m_window->narrowMenuToQuestionnaire();
+    m_window->setQuestionnaireActive(true);
 }
 
-void TForm2::startQuestionnaire()
+void EsoQuestionnairePage::start()
 {
     for (QWidget *widget : {PanelCuestio, static_cast<QWidget *>(Gcuestio),
                             static_cast<QWidget *>(BotResCues), static_cast<QWidget *>(AcabarCues)})
         widget->show();
     BotResCues->setText(uiText(kResultsCaption));
     AcabarCues->setText(uiText(kExitCaption));
-    grabar->setText(uiText(kSaveCaption));
-    BotCerrar->setText(uiText(kCloseCaption));
-    BotImpTit->setText(uiText(kPrintListCaption));
     BotContinuar->hide();
 
-    if (m_questionnaire.asksFreshStart()) {
+    if (m_answers.asksFreshStart()) {
         if (Form4->askYesNo(uiText(kQuestionnaireResetQuestion)))
-            m_questionnaire.startFresh();
+            m_answers.startFresh();
         else
-            m_questionnaire.keepAnswers(questionCount());
+            m_answers.keepAnswers(questionCount());
     }
-    showHelp(m_questionnaire.pass ? 30 : 31);
+    m_window->showHelp(m_answers.pass ? 30 : 31);
 
-    const GridRows rows = m_questionnaire.startGrid(questionCount());
+    const GridRows rows = m_answers.startGrid(questionCount());
     const int previousRows = Gcuestio->rowCount();
-    Gcuestio->setRowCount(m_questionnaire.shownCount);
+    Gcuestio->setRowCount(m_answers.shownCount);
     // Rows added back after a shorter grid show the questions they held.
     for (int row = previousRows; row < Gcuestio->rowCount(); ++row)
         showGridRow(row + 1, QByteArray(), QByteArray());
@@ -127,23 +127,23 @@ void TForm2::startQuestionnaire()
         return;
     Gcuestio->setFocus();
     writeGridHeader();
-    m_questionnaire.fillRows(esoData().cuestion, rows);
+    m_answers.fillRows(esoData().cuestion, rows);
     for (int question = rows.first; question <= rows.last; ++question)
         showGridRow(question, QByteArray(), QByteArray());
     if (QTableWidgetItem *top = Gcuestio->item(rows.topRow - 1, 0))
         Gcuestio->scrollToItem(top, QAbstractItemView::PositionAtTop);
 }
 
-void TForm2::writeGridHeader()
+void EsoQuestionnairePage::writeGridHeader()
 {
     Gcuestio->setHorizontalHeaderLabels(
         {uiText(kQuestionnairesCaption), uiText(kAnswerColumnHeading), QStringLiteral("Not")});
 }
 
-void TForm2::showGridRow(int question, const QByteArray &label, const QByteArray &stars)
+void EsoQuestionnairePage::showGridRow(int question, const QByteArray &label, const QByteArray &stars)
 {
     const int row = question - 1;
-    const QString cells[] = {displayText(m_questionnaire.sheet.text(question)), displayText(label),
+    const QString cells[] = {displayText(m_answers.sheet.text(question)), displayText(label),
                              displayText(stars)};
     for (int column = 0; column < 3; ++column) {
         QTableWidgetItem *item = Gcuestio->item(row, column);
@@ -155,61 +155,58 @@ void TForm2::showGridRow(int question, const QByteArray &label, const QByteArray
     }
 }
 
-void TForm2::GcuestioMouseDown(int row)
+void EsoQuestionnairePage::GcuestioMouseDown(int row)
 {
     if (row < 0 || row >= Gcuestio->rowCount())
         return;
     const int question = row + 1;
-    const AnswerCells cells = m_questionnaire.sheet.advance(question);
+    const AnswerCells cells = m_answers.sheet.advance(question);
     showGridRow(question, cells.label, cells.stars);
 }
 
-void TForm2::BotContinuarClick()
+void EsoQuestionnairePage::BotResCuesClick()
 {
-    BotContinuar->hide();
-    if (!m_questionnaire.pass) {
-        acabarCuesClick();
-        handOffToMiddleGrade();
+    if (m_answers.resultsShown) {
+        m_results->close();
+        PanelCuestio->show();
+        Gcuestio->show();
+        BotResCues->setText(uiText(kResultsCaption));
+        m_answers.resultsShown = false;
         return;
     }
-    m_questionnaire.continueAfterPass(questionCount());
-    startQuestionnaire();
+    m_answers.resultsShown = true;
+    PanelCuestio->hide();
+    BotResCues->setText(uiText(kBackToQuestionsCaption));
+    m_results->open();
+    if (m_answers.shortMode) {
+        BotContinuar->move(AcabarCues->geometry().right() + 1 + 10, AcabarCues->y() - 4);
+        BotContinuar->show();
+    }
+    Gcuestio->hide();
 }
 
-void TForm2::acabarCuesClick()
+void EsoQuestionnairePage::BotContinuarClick()
 {
-    botCuestio->show();
-    botCuestio->setEnabled(true);
-    BitAcabarLogse->show();
-    // The rest of the menu comes back too, so the pupil can go on from here.
-    BotItinerarios->show();
-    Labelano->show();
-    Labelano2->show();
     BotContinuar->hide();
-    PanelCar->hide();
-    PanelMenu2->show();
-    PanelMenu->show();
-    for (QWidget *widget : {PanelCuestio, static_cast<QWidget *>(ListresCues), PanelAbajoRes,
-                            static_cast<QWidget *>(BotResCues), static_cast<QWidget *>(AcabarCues),
-                            static_cast<QWidget *>(ImpResul), static_cast<QWidget *>(grabar)})
+    if (!m_answers.pass) {
+        acabarCuesClick();
+        m_window->handOffToMiddleGrade();
+        return;
+    }
+    m_answers.continueAfterPass(questionCount());
+    start();
+}
+
+void EsoQuestionnairePage::acabarCuesClick()
+{
+    m_window->restoreMenuAfterQuestionnaire();
+    BotContinuar->hide();
+    m_results->close();
+    for (QWidget *widget :
+         {PanelCuestio, static_cast<QWidget *>(BotResCues), static_cast<QWidget *>(AcabarCues)})
         widget->hide();
-    m_questionnaireActive = false;
-    m_questionnaire.end();
-}
-
-void TForm2::BotCuestio2Click()
-{
-    m_questionnaire.studentName.clear();
-    hide();
-    handOffToMiddleGrade();
-}
-
-void TForm2::handOffToMiddleGrade() { openExplorer(Form3); }
-
-void TForm2::openExplorer(WindowBase *explorer)
-{
-    if (explorer)
-        explorer->openFrom(this);
+    m_window->setQuestionnaireActive(false);
+    m_answers.end();
 }
 
 } // namespace velmira

@@ -3,9 +3,13 @@
 #include "data/colours.h"
 #include "data/eso_tables.h"
 #include "data/interface_texts.h"
-#include "data/settings.h"
-#include "data/text_bytes.h"
 #include "data/text_ids.h"
+#include "eso/eso_help_messages.h"
+#include "eso/eso_itineraries_page.h"
+#include "eso/eso_questionnaire_page.h"
+#include "eso/eso_results_page.h"
+#include "explorers/middle_grade_window.h"
+#include "widgets/help_panel_widget.h"
 #include "widgets/question_window.h"
 #include "widgets/theme_assets.h"
 #include "widgets/window_controls.h"
@@ -13,13 +17,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
-#include <QListWidget>
-#include <QTableWidget>
-#include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
-#include <QTimer>
+
+#include <array>
 
 namespace velmira {
 
@@ -40,13 +42,9 @@ TForm2::TForm2(QWidget *parent)
     move(0, 0);
     createMenus();
     createHelpPanel();
-    createDiagramControls();
-    createQuestionnairePage();
-    createResultsPage();
-    createDetailsPanel();
-    createTimers();
+    createPages();
     applyCommonLook();
-    styleSubjectBoxes();
+    m_itineraries->styleSubjectBoxes();
     setFonts();
     if (!load(loadEsoData) || !load([this] { payuda->loadGuide(); }))
         return;
@@ -57,25 +55,27 @@ TForm2::TForm2(QWidget *parent)
 void TForm2::createMenus()
 {
     PanelItiner = panel(this, QRect(0, 0, kMenuLeft + kMenuWidth + 20, 768), colour4());
+    PanelItiner->setObjectName(QStringLiteral("PanelItiner"));
     Labelano = new QLabel(this);
+    Labelano->setObjectName(QStringLiteral("Labelano"));
     Labelano->setGeometry(kMenuLeft, 10, kMenuWidth, 24);
     Labelano2 = new QLabel(this);
+    Labelano2->setObjectName(QStringLiteral("Labelano2"));
     Labelano2->setGeometry(kMenuLeft, 36, kMenuWidth, 64);
     Labelano2->setWordWrap(true);
 
     PanelMenu = panel(this, QRect(kMenuLeft, 110, kMenuWidth, 139), colour3());
+    PanelMenu->setObjectName(QStringLiteral("PanelMenu"));
     PanelMenu->installEventFilter(this);
     const int inner = kMenuWidth - 20;
     botCuestio = button(PanelMenu, "botCuestio", QRect(10, 10, inner, kButtonHeight));
     BotItinerarios = button(PanelMenu, "BotItinerarios", QRect(10, 53, inner, kButtonHeight));
     BitAcabarLogse = button(PanelMenu, "BitAcabarLogse", QRect(10, 96, inner, kButtonHeight));
-    botCuestio->installEventFilter(this);
-    BotItinerarios->installEventFilter(this);
-    BitAcabarLogse->installEventFilter(this);
     connect(BotItinerarios, &QPushButton::clicked, this, &TForm2::BotItinerariosClick);
     connect(BitAcabarLogse, &QPushButton::clicked, this, &TForm2::BitAcabarLogseClick);
 
     PanelMenu2 = panel(this, QRect(kMenuLeft + kMenuWidth + 10, 110, 280, 139), colour3());
+    PanelMenu2->setObjectName(QStringLiteral("PanelMenu2"));
     BotCuestio1 = button(PanelMenu2, "BotCuestio1", QRect(10, 10, 260, kButtonHeight));
     BotCuestio3 = button(PanelMenu2, "BotCuestio3", QRect(10, 53, 260, kButtonHeight));
     BotCuestio2 = button(PanelMenu2, "BotCuestio2", QRect(10, 96, 260, kButtonHeight));
@@ -83,7 +83,8 @@ void TForm2::createMenus()
     connect(BotCuestio1, &QPushButton::clicked, this, &TForm2::BotCuestio1Click);
     connect(BotCuestio2, &QPushButton::clicked, this, &TForm2::BotCuestio2Click);
     connect(BotCuestio3, &QPushButton::clicked, this, &TForm2::BotCuestio3Click);
-    for (QPushButton *entry : {BotCuestio1, BotCuestio2, BotCuestio3})
+    for (QPushButton *entry :
+         {botCuestio, BotItinerarios, BitAcabarLogse, BotCuestio1, BotCuestio2, BotCuestio3})
         entry->installEventFilter(this);
 }
 
@@ -94,29 +95,24 @@ void TForm2::createHelpPanel()
     payuda->installEventFilter(this);
 }
 
-void TForm2::createTimers()
+void TForm2::createPages()
 {
-    TimerParpadeo = new QTimer(this);
-    TimerParpadeo->setInterval(200);
-    connect(TimerParpadeo, &QTimer::timeout, this, &TForm2::TimerParpadeoTimer);
+    m_itineraries = new EsoItinerariesPage(this);
+    m_results = new EsoResultsPage(this, m_answers);
+    m_questionnaire = new EsoQuestionnairePage(this, m_answers, m_results);
 }
 
 void TForm2::setFonts()
 {
-    for (QWidget *widget : {PanelMenu, PanelMenu2, PanelCuestio, PanelAbajoRes, PanelCar})
+    for (QWidget *widget : {PanelMenu, PanelMenu2})
         widget->setFont(settingsFont(14));
+    m_questionnaire->setFonts();
+    m_results->setFonts();
     for (QPushButton *widget : findChildren<QPushButton *>()) {
         widget->setFont(settingsFont(12));
         widget->resize(widget->width(), kButtonHeight);
     }
-    for (QWidget *widget : {static_cast<QWidget *>(Gcuestio), static_cast<QWidget *>(ListCar)})
-        widget->setFont(settingsFont(11));
-    QFont courier(QStringLiteral("courier"));
-    courier.setStyleHint(QFont::TypeWriter);
-    courier.setPointSize(12);
-    ListresCues->setFont(courier);
     Labelano->setFont(settingsFont(14));
-    LabelAviso->setFont(settingsFont(12));
 }
 
 // The theme's top and right frames, as the main menu loaded them, laid along
@@ -128,12 +124,14 @@ void TForm2::loadDecorations()
     const int left = PanelItiner->width();
     if (!assets.topFrame.isNull()) {
         TilArr = new QLabel(this);
+        TilArr->setObjectName(QStringLiteral("TilArr"));
         TilArr->setGeometry(left, 0, width() - left, assets.topFrame.height());
         TilArr->setPixmap(assets.topFrame.scaled(TilArr->size()));
         TilArr->lower();
     }
     if (!assets.rightFrame.isNull()) {
         tilDer = new QLabel(this);
+        tilDer->setObjectName(QStringLiteral("tilDer"));
         tilDer->setGeometry(width() - assets.rightFrame.width(), 0, assets.rightFrame.width(), height());
         tilDer->setPixmap(assets.rightFrame.scaled(tilDer->size()));
         tilDer->lower();
@@ -153,14 +151,16 @@ void TForm2::setCaptions()
     BotCuestio2->setToolTip(uiText(kMiddleGradeQuestionnaireHint));
     BotCuestio3->setText(uiText(kShortQuestionnaireCaption));
     BotCuestio3->setToolTip(uiText(kShortQuestionnaireHint));
-    LabelAviso->setText(uiText(kRankedItinerariesHint));
-    botContextual->setText(uiText(kMoreInformationCaption));
-    BotCerrarV->setText(uiText(kCloseCaption));
-    for (size_t box = 0; box < subjectBoxButtons.size(); ++box)
-        subjectBoxButtons[box]->setToolTip(displayText(subjectBoxHint(static_cast<int>(box))));
+    m_itineraries->setCaptions();
+    m_results->setCaptions();
 }
 
-// The menus show the questionnaire menu while the pointer is on its entry.
+const EsoResultList &TForm2::resultList() const { return m_results->list(); }
+
+const ItineraryDrawing &TForm2::drawing() const { return m_itineraries->drawing(); }
+
+// The menus show the questionnaire menu while the pointer is on its entry;
+// a click on the menu or the help panel advances the diagram.
 bool TForm2::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Enter) {
@@ -171,16 +171,7 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
             PanelMenu2->hide();
     }
     if (event->type() == QEvent::MouseButtonPress && (watched == PanelMenu || watched == payuda))
-        advanceDiagram();
-    if (watched == Gcuestio && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            GcuestioMouseDown(Gcuestio->currentRow());
-            return true;
-        }
-    }
-    if (ListresCues && watched == ListresCues->viewport() && event->type() == QEvent::MouseMove)
-        ListresCuesMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint().y());
+        m_itineraries->advance();
     return WindowBase::eventFilter(watched, event);
 }
 
@@ -193,6 +184,29 @@ void TForm2::highlightMenuButton(QObject *button)
         return;
     for (QPushButton *b : menu)
         b->setStyleSheet(b == button ? buttonStyle(colour4()) : buttonStyle());
+}
+
+void TForm2::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    m_itineraries->paint(painter);
+}
+
+// A click on the window advances the drawing, or closes the subject list.
+void TForm2::mousePressEvent(QMouseEvent *)
+{
+    if (!m_itineraries->advance())
+        m_itineraries->closeSubjectList();
+}
+
+void TForm2::keyPressEvent(QKeyEvent *event)
+{
+    if (m_itineraries->advance())
+        return;
+    if (event->key() == Qt::Key_Escape) {
+        m_itineraries->closeSubjectList();
+        m_results->hideDetailsList();
+    }
 }
 
 void TForm2::openItinerariesPage()
@@ -209,9 +223,38 @@ void TForm2::openQuestionnairePage()
 
 void TForm2::BitAcabarLogseClick()
 {
-    if (m_drawing.itineraryActive())
-        resetItineraryView();
+    if (m_itineraries->drawing().itineraryActive())
+        m_itineraries->close();
     returnToMainMenu();
+}
+
+void TForm2::BotItinerariosClick() { m_itineraries->open(); }
+
+void TForm2::BotCuestio1Click()
+{
+    m_itineraries->putAway();
+    m_questionnaire->openFull();
+}
+
+void TForm2::BotCuestio3Click()
+{
+    m_itineraries->putAway();
+    m_questionnaire->openShort();
+}
+
+void TForm2::BotCuestio2Click()
+{
+    m_answers.studentName.clear();
+    hide();
+    handOffToMiddleGrade();
+}
+
+void TForm2::handOffToMiddleGrade() { openExplorer(Form3); }
+
+void TForm2::openExplorer(WindowBase *explorer)
+{
+    if (explorer)
+        explorer->openFrom(this);
 }
 
 // Closing the window asks whether to leave the program.
@@ -231,16 +274,64 @@ void TForm2::showHelp(int message)
     payuda->showLines(helpMessageLines(message, lines) ? &lines : nullptr);
 }
 
-// The more-information link blinks for eight ticks, then keeps its caption.
-void TForm2::TimerParpadeoTimer()
+void TForm2::narrowMenuToQuestionnaire()
 {
-    ++m_blinkTicks;
-    const bool last = m_blinkTicks >= 8;
-    botContextual->setText(last || m_blinkTicks % 2 == 1 ? uiText(kMoreInformationCaption) : QString());
-    if (last) {
-        TimerParpadeo->stop();
-        m_blinkTicks = 0;
+    for (QWidget *widget :
+         {static_cast<QWidget *>(Labelano), static_cast<QWidget *>(Labelano2),
+          static_cast<QWidget *>(BotItinerarios), PanelMenu2, static_cast<QWidget *>(BitAcabarLogse)})
+        widget->hide();
+    botCuestio->setEnabled(false);
+    PanelItiner->show();
+    PanelItiner->lower();
+}
+
+// The rest of the menu comes back too, so the pupil can go on from here.
+void TForm2::restoreMenuAfterQuestionnaire()
+{
+    botCuestio->show();
+    botCuestio->setEnabled(true);
+    for (QWidget *widget :
+         {static_cast<QWidget *>(BitAcabarLogse), static_cast<QWidget *>(BotItinerarios),
+          static_cast<QWidget *>(Labelano), static_cast<QWidget *>(Labelano2), PanelMenu2, PanelMenu})
+        widget->show();
+}
+
+void TForm2::hideMenu() { PanelMenu->hide(); }
+
+void TForm2::narrowMenuToDiagram(bool dockMenuPanel)
+{
+    for (QLabel *decoration : {TilArr, tilDer})
+        if (decoration)
+            decoration->hide();
+    PanelMenu2->hide();
+    botCuestio->hide();
+    if (dockMenuPanel) {
+        PanelItiner->setGeometry(0, 0, PanelMenu->x() + PanelMenu->width() + 20, height());
+        PanelItiner->show();
+        PanelItiner->lower();
     }
+}
+
+void TForm2::offerDiagramAgain()
+{
+    botCuestio->hide();
+    BotItinerarios->show();
+}
+
+void TForm2::restoreMenuAfterDiagram()
+{
+    BotItinerarios->setEnabled(true);
+    payuda->move(m_helpPosition);
+    PanelItiner->show();
+    PanelItiner->lower();
+    for (QLabel *decoration : {TilArr, tilDer})
+        if (decoration) {
+            decoration->show();
+            decoration->lower();
+        }
+    PanelMenu->show();
+    botCuestio->show();
+    BotItinerarios->show();
 }
 
 } // namespace velmira

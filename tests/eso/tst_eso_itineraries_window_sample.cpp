@@ -18,14 +18,25 @@
 #include "shell/startup.h"
 #include "widgets/window_controls.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::control;
 
 namespace {
+
+template <typename Control> Control *eso(const char *name) { return control<Control>(Form2, name); }
+
+// The invisible button over subject box 0..51.
+QPushButton *subjectBox(int box)
+{
+    const QByteArray name = box == 0 ? QByteArray("b1") : "BitBtn" + QByteArray::number(box);
+    return eso<QPushButton>(name.constData());
+}
 
 // A point of the first red line of a drawing part, and its colour.
 DiagramPaint firstLineOf(int part)
@@ -57,7 +68,7 @@ private slots:
         QCOMPARE(m_program->messages(), QStringList());
         m_program->clickDoor("LabelIti");
         QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
-        QVERIFY(!Form2->PanelMenu2->isVisible());
+        QVERIFY(!eso<QWidget>("PanelMenu2")->isVisible());
     }
 
     // No message may have been shown at any point.
@@ -73,26 +84,25 @@ private slots:
         QCOMPARE(line.kind, DiagramPaint::Kind::Line);
         const QPoint onLine = (line.from + line.to) / 2;
 
-        QTest::mouseClick(Form2->BotItinerarios, Qt::LeftButton);
+        QTest::mouseClick(eso<QPushButton>("BotItinerarios"), Qt::LeftButton);
         QCOMPARE(Form2->drawing().step(), 0);
         QVERIFY(pixelAt(Form2, onLine) != line.colour);
-        QVERIFY(Form2->payuda->isVisible());
+        QVERIFY(eso<QWidget>("payuda")->isVisible());
 
         for (int part = 1; part <= kLastDiagramPart; ++part) {
             clickWindow();
             QCOMPARE(Form2->drawing().step(), part);
             QVERIFY(Form2->drawing().drawingActive());
-            QVERIFY(!Form2->subjectBoxButtons[5]->isVisible());
+            QVERIFY(!subjectBox(5)->isVisible());
         }
         QCOMPARE(pixelAt(Form2, onLine), line.colour);
 
         clickWindow();
         QVERIFY(!Form2->drawing().drawingActive());
         QVERIFY(Form2->drawing().repaintsWholeDiagram());
-        for (QPushButton *box : Form2->subjectBoxButtons)
-            QVERIFY(box->isVisible());
-        QCOMPARE(int(Form2->subjectBoxButtons.size()), kSubjectBoxes);
-        QVERIFY(!Form2->subjectBoxButtons[3]->toolTip().isEmpty());
+        for (int box = 0; box < kSubjectBoxes; ++box)
+            QVERIFY(subjectBox(box)->isVisible());
+        QVERIFY(!subjectBox(3)->toolTip().isEmpty());
         // Repainted whole: the stages stay once drawing has ended.
         QCOMPARE(pixelAt(Form2, onLine), line.colour);
     }
@@ -103,11 +113,11 @@ private slots:
         const QString pdf = out.filePath(QStringLiteral("hoja.pdf"));
         qputenv("VELMIRA_PRINT_PDF", pdf.toLocal8Bit());
         testsupport::DialogAnswerer answerer;
-        QTest::mouseClick(Form2->subjectBoxButtons[5], Qt::LeftButton);
+        QTest::mouseClick(subjectBox(5), Qt::LeftButton);
         qunsetenv("VELMIRA_PRINT_PDF");
 
         QCOMPARE(answerer.printQuestionsAnswered, 1);
-        QVERIFY(!Form2->List_Sel->isVisible());
+        QVERIFY(!eso<QListWidget>("List_Sel")->isVisible());
         const auto sheet = modalitySheetLines(loadedListSources(), 1);
         QVERIFY(!sheet.empty());
         QPrinter printer;
@@ -121,44 +131,44 @@ private slots:
 
     void theNextBoxClickOnlyCloses()
     {
-        QTest::mouseClick(Form2->subjectBoxButtons[3], Qt::LeftButton);
-        QVERIFY(!Form2->List_Sel->isVisible());
+        QTest::mouseClick(subjectBox(3), Qt::LeftButton);
+        QVERIFY(!eso<QListWidget>("List_Sel")->isVisible());
     }
 
     void boxThreeShowsItsListWithTheMoreInformationLink()
     {
-        QTest::mouseClick(Form2->subjectBoxButtons[3], Qt::LeftButton);
-        QListWidget *list = Form2->List_Sel;
+        QTest::mouseClick(subjectBox(3), Qt::LeftButton);
+        auto *list = eso<QListWidget>("List_Sel");
         QVERIFY(list->isVisible());
         QCOMPARE(list->width(), kListWidth);
         QCOMPARE(list->height(), 300);
         const auto lines = subjectListLines(loadedListSources(), 3);
         QCOMPARE(list->count(), int(lines.size()));
         QCOMPARE(list->item(0)->text(), displayText(lines.front()));
-        QVERIFY(Form2->botContextual->isVisible());
-        QCOMPARE(Form2->botContextual->y(), list->geometry().bottom() + 1);
-        QVERIFY(Form2->BotCerrarV->isVisible());
+        QVERIFY(eso<QPushButton>("botContextual")->isVisible());
+        QCOMPARE(eso<QPushButton>("botContextual")->y(), list->geometry().bottom() + 1);
+        QVERIFY(eso<QPushButton>("BotCerrarV")->isVisible());
     }
 
     void theLinkShowsTheDegreesOfTheBox()
     {
-        QTest::mouseClick(Form2->botContextual, Qt::LeftButton);
-        QListWidget *list = Form2->List_Sel;
+        QTest::mouseClick(eso<QPushButton>("botContextual"), Qt::LeftButton);
+        auto *list = eso<QListWidget>("List_Sel");
         QVERIFY(list->isVisible());
         QCOMPARE(list->height(), kDegreeListHeight);
         QCOMPARE(list->item(0)->text(), QStringLiteral("-") + uiText(65));
-        QVERIFY(!Form2->botContextual->isVisible());
-        QTest::mouseClick(Form2->BotCerrarV, Qt::LeftButton);
+        QVERIFY(!eso<QPushButton>("botContextual")->isVisible());
+        QTest::mouseClick(eso<QPushButton>("BotCerrarV"), Qt::LeftButton);
         QVERIFY(!list->isVisible());
     }
 
     void goingBackForgetsTheDiagram()
     {
-        QTest::mouseClick(Form2->BitAcabarLogse, Qt::LeftButton);
+        QTest::mouseClick(eso<QPushButton>("BitAcabarLogse"), Qt::LeftButton);
         QVERIFY(!Form2->isVisible());
         QVERIFY(form0->isVisible());
         QCOMPARE(Form2->drawing().step(), -1);
-        QVERIFY(!Form2->subjectBoxButtons[3]->isVisibleTo(Form2));
+        QVERIFY(!subjectBox(3)->isVisibleTo(Form2));
     }
 
     void theCentreNameSizeFollowsItsLength()

@@ -10,11 +10,13 @@
 #include "data/messages.h"
 #include "data/report_layout.h"
 #include "data/text_bytes.h"
+#include "eso/eso_results.h"
 #include "eso/eso_scoring.h"
 #include "eso/eso_window.h"
 #include "shell/main_menu_window.h"
 #include "shell/startup.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -22,8 +24,11 @@
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::control;
 
 namespace {
+
+template <typename Control> Control *eso(const char *name) { return control<Control>(Form2, name); }
 
 // Clicks on the grid row of a question, scrolled into view first.
 void clickRow(QTableWidget *grid, int question)
@@ -71,21 +76,22 @@ private slots:
         m_program->clickDoor("LabelCuesE");
         QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
         QVERIFY(!form0->isVisible());
-        QVERIFY(Form2->PanelMenu2->isVisible());
+        QVERIFY(eso<QWidget>("PanelMenu2")->isVisible());
         QCOMPARE(Form2->size(), QSize(1024, 768));
     }
 
     void theFullQuestionnaireFillsTheGrid()
     {
-        QTest::mouseClick(Form2->BotCuestio1, Qt::LeftButton);
+        QTest::mouseClick(eso<QPushButton>("BotCuestio1"), Qt::LeftButton);
         const int count = esoData().cuestion.count();
         QVERIFY(count > kEsoShortLength);
-        QCOMPARE(Form2->Gcuestio->rowCount(), count);
-        QVERIFY(Form2->Gcuestio->isVisible());
-        QVERIFY(!Form2->PanelMenu2->isVisible());
-        QCOMPARE(Form2->Gcuestio->horizontalHeaderItem(2)->text(), QStringLiteral("Not"));
-        QCOMPARE(Form2->Gcuestio->item(0, 0)->text(), displayText(Form2->questionnaire().sheet.text(1)));
-        QVERIFY(Form2->Gcuestio->item(0, 1)->text().isEmpty());
+        auto *grid = eso<QTableWidget>("Gcuestio");
+        QCOMPARE(grid->rowCount(), count);
+        QVERIFY(grid->isVisible());
+        QVERIFY(!eso<QWidget>("PanelMenu2")->isVisible());
+        QCOMPARE(grid->horizontalHeaderItem(2)->text(), QStringLiteral("Not"));
+        QCOMPARE(grid->item(0, 0)->text(), displayText(Form2->questionnaire().sheet.text(1)));
+        QVERIFY(grid->item(0, 1)->text().isEmpty());
         m_expected.beginFull(count);
         m_expected.fillRows(esoData().cuestion, m_expected.startGrid(count));
     }
@@ -95,7 +101,7 @@ private slots:
         const int count = esoData().cuestion.count();
         for (int question = 1; question <= count; ++question) {
             for (int click = 0; click < clicksFor(question); ++click) {
-                clickRow(Form2->Gcuestio, question);
+                clickRow(eso<QTableWidget>("Gcuestio"), question);
                 m_expected.sheet.advance(question);
             }
         }
@@ -103,15 +109,20 @@ private slots:
             QCOMPARE(Form2->questionnaire().sheet.answer(question), m_expected.sheet.answer(question));
         // The label of the answer shows beside a question that was clicked.
         const int clicked = 3;
-        QVERIFY(!Form2->Gcuestio->item(clicked - 1, 1)->text().isEmpty());
+        QVERIFY(!eso<QTableWidget>("Gcuestio")->item(clicked - 1, 1)->text().isEmpty());
     }
 
     void enterAnswersLikeAClick()
     {
         const int question = 4; // never clicked: four clicks come round again
-        Form2->Gcuestio->setCurrentCell(question - 1, 0);
+        auto *grid = eso<QTableWidget>("Gcuestio");
+        // To the first question, then down to the fourth, by keyboard.
+        QTest::keyClick(grid, Qt::Key_Home, Qt::ControlModifier);
+        for (int row = 1; row < question; ++row)
+            QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(grid->currentRow(), question - 1);
         const int before = Form2->questionnaire().sheet.answer(question);
-        QTest::keyClick(Form2->Gcuestio, Qt::Key_Return);
+        QTest::keyClick(grid, Qt::Key_Return);
         m_expected.sheet.advance(question);
         QCOMPARE(Form2->questionnaire().sheet.answer(question), m_expected.sheet.answer(question));
         if (Form2->questionnaire().sheet.scale(question) >= 2
@@ -121,29 +132,30 @@ private slots:
 
     void theResultsButtonShowsTheScoredList()
     {
-        QTest::mouseClick(Form2->BotResCues, Qt::LeftButton);
+        QTest::mouseClick(eso<QPushButton>("BotResCues"), Qt::LeftButton);
         const EsoResultList expected =
             fullResultList(scoreFullQuestionnaire(m_expected, content().datgrub.third, esoData()), esoData());
         QCOMPARE(Form2->resultList().lines, expected.lines);
         QVERIFY(Form2->resultList().count() >= kMinimumFullResultLines);
-        QCOMPARE(Form2->ListresCues->count(), expected.count());
-        QVERIFY(Form2->ListresCues->isVisible());
-        QVERIFY(!Form2->Gcuestio->isVisible());
-        QVERIFY(Form2->ImpResul->isVisible());
-        QVERIFY(Form2->grabar->isVisible());
-        QCOMPARE(Form2->ListresCues->visualItemRect(Form2->ListresCues->item(0)).height(), 20);
+        auto *list = eso<QListWidget>("ListresCues");
+        QCOMPARE(list->count(), expected.count());
+        QVERIFY(list->isVisible());
+        QVERIFY(!eso<QTableWidget>("Gcuestio")->isVisible());
+        QVERIFY(eso<QPushButton>("ImpResul")->isVisible());
+        QVERIFY(eso<QPushButton>("grabar")->isVisible());
+        QCOMPARE(list->visualItemRect(list->item(0)).height(), 20);
     }
 
     void aRankedLineOpensItsDetails()
     {
-        QListWidget *list = Form2->ListresCues;
+        auto *list = eso<QListWidget>("ListresCues");
         QListWidgetItem *ranked = list->item(kFirstRankedLine - 1);
         list->scrollToItem(ranked);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(ranked).center());
-        QVERIFY(Form2->PanelCar->isVisible());
-        QVERIFY(Form2->ListCar->count() > 1);
-        QTest::mouseClick(Form2->BotCerrar, Qt::LeftButton);
-        QVERIFY(!Form2->PanelCar->isVisible());
+        QVERIFY(eso<QWidget>("PanelCar")->isVisible());
+        QVERIFY(eso<QListWidget>("ListCar")->count() > 1);
+        QTest::mouseClick(eso<QPushButton>("BotCerrar"), Qt::LeftButton);
+        QVERIFY(!eso<QWidget>("PanelCar")->isVisible());
     }
 
     void printingAsksTheNameThenPrintsTheList()
@@ -153,7 +165,7 @@ private slots:
         qputenv("VELMIRA_PRINT_PDF", pdf.toLocal8Bit());
         testsupport::DialogAnswerer answerer;
         answerer.name = QStringLiteral("Lucía Pérez");
-        QTest::mouseClick(Form2->ImpResul, Qt::LeftButton);
+        QTest::mouseClick(eso<QPushButton>("ImpResul"), Qt::LeftButton);
         qunsetenv("VELMIRA_PRINT_PDF");
 
         QCOMPARE(answerer.questionsAnswered, 1);
@@ -172,7 +184,7 @@ private slots:
         const QString path = out.filePath(QStringLiteral("resultado.TXT"));
         testsupport::DialogAnswerer answerer;
         answerer.saveAs = path;
-        QTest::mouseClick(Form2->grabar, Qt::LeftButton);
+        QTest::mouseClick(eso<QPushButton>("grabar"), Qt::LeftButton);
 
         QCOMPARE(answerer.questionsAnswered, 0); // the name is kept from printing
         QCOMPARE(answerer.saveDialogsAnswered, 1);
@@ -181,7 +193,7 @@ private slots:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(),
                  savedResultText(Form2->questionnaire().studentName.text(), Form2->resultList()));
-        QCOMPARE(Form2->ListCar->count(), Form2->resultList().count() + 2);
+        QCOMPARE(eso<QListWidget>("ListCar")->count(), Form2->resultList().count() + 2);
     }
 
     void aFileThatCannotBeWrittenReportsItAndKeepsTheList()
@@ -193,25 +205,25 @@ private slots:
         testsupport::DialogAnswerer answerer;
         answerer.saveAs = blocker.fileName() + QStringLiteral("/resultado.TXT");
         m_program->clearMessages();
-        QTest::mouseClick(Form2->grabar, Qt::LeftButton);
+        QTest::mouseClick(eso<QPushButton>("grabar"), Qt::LeftButton);
 
         QCOMPARE(answerer.saveDialogsAnswered, 1);
         QCOMPARE(m_program->messages().size(), 1);
         QVERIFY(!QFile::exists(answerer.saveAs));
-        QVERIFY(Form2->ListresCues->isVisible());
-        QCOMPARE(Form2->ListresCues->count(), Form2->resultList().count());
+        QVERIFY(eso<QListWidget>("ListresCues")->isVisible());
+        QCOMPARE(eso<QListWidget>("ListresCues")->count(), Form2->resultList().count());
     }
 
     void theResultsButtonGoesBackToTheGridAndTheEndToTheMenu()
     {
-        QTest::mouseClick(Form2->BotResCues, Qt::LeftButton);
-        QVERIFY(Form2->Gcuestio->isVisible());
-        QVERIFY(!Form2->grabar->isVisible());
-        QTest::mouseClick(Form2->AcabarCues, Qt::LeftButton);
-        QVERIFY(Form2->PanelMenu->isVisible());
-        QVERIFY(!Form2->PanelCuestio->isVisible());
+        QTest::mouseClick(eso<QPushButton>("BotResCues"), Qt::LeftButton);
+        QVERIFY(eso<QTableWidget>("Gcuestio")->isVisible());
+        QVERIFY(!eso<QPushButton>("grabar")->isVisible());
+        QTest::mouseClick(eso<QPushButton>("AcabarCues"), Qt::LeftButton);
+        QVERIFY(eso<QWidget>("PanelMenu")->isVisible());
+        QVERIFY(!eso<QWidget>("PanelCuestio")->isVisible());
         QVERIFY(Form2->questionnaire().finished);
-        QTest::mouseClick(Form2->BitAcabarLogse, Qt::LeftButton);
+        QTest::mouseClick(eso<QPushButton>("BitAcabarLogse"), Qt::LeftButton);
         QVERIFY(!Form2->isVisible());
         QVERIFY(form0->isVisible());
     }
