@@ -12,6 +12,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -40,18 +41,23 @@ EsoQuestionnairePage::EsoQuestionnairePage(TForm2 *window, EsoQuestionnaire &ans
     Gcuestio->setSelectionBehavior(QAbstractItemView::SelectRows);
     Gcuestio->setSelectionMode(QAbstractItemView::SingleSelection);
     Gcuestio->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A long question wraps onto a second line of its row rather than ending in "...".
+    Gcuestio->setWordWrap(true);
+    Gcuestio->setTextElideMode(Qt::ElideNone);
     Gcuestio->verticalHeader()->hide();
     Gcuestio->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Gcuestio->setColumnWidth(0, 323);
     Gcuestio->setColumnWidth(1, 85);
     Gcuestio->setColumnWidth(2, 53);
     Gcuestio->installEventFilter(this);
-    connect(Gcuestio, &QTableWidget::cellPressed, this, [this](int row, int) { GcuestioMouseDown(row); });
+    Gcuestio->viewport()->installEventFilter(this);
     PanelCuestio->hide();
 
     BotResCues = button(window, "BotResCues", QRect(kPageLeft, 700, 190, 33));
     AcabarCues = button(window, "AcabarCues", QRect(kPageLeft + 200, 700, 150, 33));
     BotContinuar = button(window, "BotContinuar", QRect(0, 0, 150, 33));
+    // The arrow that takes the pupil on from the short result.
+    BotContinuar->setText(QStringLiteral("\u2192"));
     for (QPushButton *widget : {BotResCues, AcabarCues, BotContinuar})
         widget->hide();
     connect(BotResCues, &QPushButton::clicked, this, &EsoQuestionnairePage::BotResCuesClick);
@@ -65,9 +71,16 @@ void EsoQuestionnairePage::setFonts()
     Gcuestio->setFont(settingsFont(11));
 }
 
-// Enter on the grid answers the current row as a click does.
+// Every press on a row answers it, the second press of a quick pair too
+// (it arrives as a double-click); Enter answers the current row as a click does.
 bool EsoQuestionnairePage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == Gcuestio->viewport()
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+        GcuestioMouseDown(Gcuestio->rowAt(at.y()));
+        return false;
+    }
     if (watched == Gcuestio && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -101,6 +114,7 @@ void EsoQuestionnairePage::begin()
 
 void EsoQuestionnairePage::start()
 {
+    m_results->close();
     for (QWidget *widget : {PanelCuestio, static_cast<QWidget *>(Gcuestio),
                             static_cast<QWidget *>(BotResCues), static_cast<QWidget *>(AcabarCues)})
         widget->show();
@@ -122,6 +136,7 @@ void EsoQuestionnairePage::start()
     // Rows added back after a shorter grid show the questions they held.
     for (int row = previousRows; row < Gcuestio->rowCount(); ++row)
         showGridRow(row + 1, QByteArray(), QByteArray());
+    Gcuestio->resizeRowsToContents();
     Gcuestio->scrollToTop();
     if (rows.last < rows.first)
         return;
@@ -130,8 +145,13 @@ void EsoQuestionnairePage::start()
     m_answers.fillRows(esoData().cuestion, rows);
     for (int question = rows.first; question <= rows.last; ++question)
         showGridRow(question, QByteArray(), QByteArray());
-    if (QTableWidgetItem *top = Gcuestio->item(rows.topRow - 1, 0))
+    Gcuestio->resizeRowsToContents();
+    if (QTableWidgetItem *top = Gcuestio->item(rows.topRow - 1, 0)) {
+        // The scroll range follows the new row count only once laid out.
+        Gcuestio->doItemsLayout();
         Gcuestio->scrollToItem(top, QAbstractItemView::PositionAtTop);
+        Gcuestio->setCurrentItem(top);
+    }
 }
 
 void EsoQuestionnairePage::writeGridHeader()
@@ -181,6 +201,7 @@ void EsoQuestionnairePage::BotResCuesClick()
     if (m_answers.shortMode) {
         BotContinuar->move(AcabarCues->geometry().right() + 1 + 10, AcabarCues->y() - 4);
         BotContinuar->show();
+        BotContinuar->raise(); // over the results' button panel, which it overlaps
     }
     Gcuestio->hide();
 }

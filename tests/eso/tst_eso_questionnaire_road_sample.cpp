@@ -1,0 +1,174 @@
+// The whole questionnaire road as a pupil walks it on the sample installation:
+// the short questionnaire passed, the arrow that continues it clicked where a
+// pupil clicks it, the remaining questions answered by single clicks, quick
+// pairs of clicks and the keyboard, and results that count every answer.
+
+#include "support/started_installation.h"
+
+#include "data/content_tables.h"
+#include "data/eso_tables.h"
+#include "eso/eso_questions.h"
+#include "eso/eso_results.h"
+#include "eso/eso_scoring.h"
+#include "eso/eso_window.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace velmira;
+using testsupport::control;
+
+namespace {
+
+template <typename Control> Control *eso(const char *name) { return control<Control>(Form2, name); }
+
+QTableWidget *grid() { return eso<QTableWidget>("Gcuestio"); }
+
+// Where the pointer lands on the question's row, scrolled into view first.
+QPoint rowPoint(int question)
+{
+    QTableWidgetItem *item = grid()->item(question - 1, 0);
+    grid()->scrollToItem(item);
+    return grid()->visualItemRect(item).center();
+}
+
+void clickRow(int question) { QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, rowPoint(question)); }
+
+// Two clicks within the double-click time: the display server sends the
+// second press as a double-click.
+void clickRowTwiceQuickly(int question)
+{
+    const QPoint at = rowPoint(question);
+    QWidget *viewport = grid()->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+}
+
+// A click where the pointer is, on whatever control lies on top there.
+void clickWindowAt(const QPoint &at)
+{
+    QWidget *target = Form2->childAt(at);
+    QVERIFY(target);
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(Form2, at));
+}
+
+// The clicks that give a question its highest answer short of the scale's
+// end: enough for a mark above 5.
+int clicksForHighAnswer(int scale) { return scale == 2 ? 1 : 3; }
+
+} // namespace
+
+class EsoQuestionnaireRoadTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<StartedInstallation> m_program;
+    EsoQuestionnaire m_expected; // the same answers on the logic alone
+
+    void answer(int question, int clicks)
+    {
+        for (int click = 0; click < clicks; ++click)
+            m_expected.sheet.advance(question);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_program = std::make_unique<StartedInstallation>();
+        QVERIFY(m_program->started());
+        m_program->clickDoor("LabelCuesE");
+        QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
+    }
+
+    void cleanupTestCase() { m_program.reset(); }
+
+    void theShortQuestionnaireIsPassed()
+    {
+        QTest::mouseClick(eso<QPushButton>("BotCuestio3"), Qt::LeftButton);
+        QCOMPARE(grid()->rowCount(), kEsoShortLength);
+        m_expected.beginShort();
+        m_expected.fillRows(esoData().cuestion, m_expected.startGrid(esoData().cuestion.count()));
+        for (int question = 1; question <= kEsoShortLength; ++question) {
+            const int clicks = clicksForHighAnswer(m_expected.sheet.scale(question));
+            for (int click = 0; click < clicks; ++click)
+                clickRow(question);
+            answer(question, clicks);
+        }
+        // Scoring sets the pass flag the continuation reads.
+        QVERIFY(scoreShortQuestionnaire(m_expected, content().datgrub.third).mark >= 5.0);
+
+        QTest::mouseClick(eso<QPushButton>("BotResCues"), Qt::LeftButton);
+        QVERIFY(Form2->questionnaire().pass);
+        QVERIFY(eso<QListWidget>("ListresCues")->isVisible());
+    }
+
+    void theArrowShowsAndTakesAClickInItsMiddle()
+    {
+        auto *arrow = eso<QPushButton>("BotContinuar");
+        QVERIFY(arrow->isVisible());
+        QVERIFY(!arrow->text().isEmpty() || !arrow->icon().isNull());
+        const QRect area = arrow->geometry();
+        for (const QPoint &at : {area.center(), QPoint(area.right() - 4, area.center().y())})
+            QCOMPARE(Form2->childAt(at), arrow);
+        clickWindowAt(area.center());
+        QVERIFY(!arrow->isVisible());
+    }
+
+    void theGridComesBackAtQuestion36()
+    {
+        const int count = esoData().cuestion.count();
+        QVERIFY(count > kEsoShortLength);
+        QVERIFY(grid()->isVisible());
+        QVERIFY(!eso<QListWidget>("ListresCues")->isVisible());
+        QCOMPARE(grid()->rowCount(), count);
+        QCOMPARE(grid()->rowAt(0), kEsoShortLength); // row 36 on top
+        QVERIFY(!grid()->item(kEsoShortLength, 0)->text().isEmpty());
+        m_expected.continueAfterPass(count);
+        m_expected.fillRows(esoData().cuestion, m_expected.startGrid(count));
+    }
+
+    // Questions 36 to the end: one click, a quick pair, or the keyboard (the
+    // arrow keys to the row, Return to answer), in turn.
+    void theRemainingQuestionsAreAnswered()
+    {
+        const int count = esoData().cuestion.count();
+        for (int question = kEsoShortLength + 1; question <= count; ++question) {
+            switch (question % 3) {
+            case 0:
+                clickRow(question);
+                answer(question, 1);
+                break;
+            case 1:
+                clickRowTwiceQuickly(question);
+                answer(question, 2);
+                break;
+            default:
+                QTest::keyClick(grid(), Qt::Key_Down);
+                QCOMPARE(grid()->currentRow(), question - 1);
+                QTest::keyClick(grid(), Qt::Key_Return);
+                answer(question, 1);
+                break;
+            }
+        }
+        for (int question = 1; question <= count; ++question)
+            QCOMPARE(Form2->questionnaire().sheet.answer(question), m_expected.sheet.answer(question));
+    }
+
+    void theResultsCountEveryAnswer()
+    {
+        QTest::mouseClick(eso<QPushButton>("BotResCues"), Qt::LeftButton);
+        const EsoResultList expected =
+            fullResultList(scoreFullQuestionnaire(m_expected, content().datgrub.third, esoData()), esoData());
+        QCOMPARE(Form2->resultList().lines, expected.lines);
+        auto *list = eso<QListWidget>("ListresCues");
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->count(), expected.count());
+        QVERIFY(eso<QPushButton>("grabar")->isVisible());
+    }
+};
+
+QTEST_MAIN(EsoQuestionnaireRoadTest)
+#include "tst_eso_questionnaire_road_sample.moc"
