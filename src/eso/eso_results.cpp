@@ -31,7 +31,7 @@ constexpr int kSecondRankingLine = 25;
 
 QByteArray heading(const EsoData &data)
 {
-    return (QByteArray(7, ' ') + data.modalityText(kFirstModalityLine)).left(kHeadingWidth);
+    return leftCharacters(QByteArray(7, ' ') + data.modalityText(kFirstModalityLine), kHeadingWidth);
 }
 
 QByteArray rule() { return QByteArray(kRuleWidth, '_'); }
@@ -49,7 +49,7 @@ QByteArray shownLine(const QByteArray &line)
 class LineBuilder
 {
 public:
-    void add(const QByteArray &line) { m_lines.push_back(line.left(kResultLineCapacity)); }
+    void add(const QByteArray &line) { m_lines.push_back(leftCharacters(line, kResultLineCapacity)); }
     void add(int interfaceTextNumber) { add(interfaceText(interfaceTextNumber)); }
     int count() const { return static_cast<int>(m_lines.size()); }
     std::vector<QByteArray> take() { return std::move(m_lines); }

@@ -171,7 +171,7 @@ std::vector<RankedGroup> rankGroups(const std::array<double, kQuestionGroups + 1
     std::vector<RankedGroup> ranking;
     for (int g = 1; g <= kItineraryGroups; ++g)
         ranking.push_back(
-            {g, ratios[g], padTo(data.itinerarLine(g), kRankingNameWidth) + formatTenths(ratios[g])});
+            {g, ratios[g], padToCharacters(data.itinerarLine(g), kRankingNameWidth) + formatTenths(ratios[g])});
     // Bubble sort swapping only when the upper one is strictly smaller, so
     // that equal ratios keep group order.
     for (size_t pass = 1; pass < ranking.size(); ++pass) {

@@ -2,6 +2,7 @@
 // table, answer scales, the mark and its bands, the group ratios, rankings,
 // recommendations and advice, and the short questionnaire continued.
 
+#include "data/encoding.h"
 #include "eso/eso_scoring.h"
 #include "eso_test_support.h"
 
@@ -70,6 +71,7 @@ private slots:
     void ratiosOverAllAndInterest();
     void questionBeyondTableAddsSevenToMaximum();
     void equalRatiosKeepGroupOrder();
+    void rankingRatiosAlignInUtfMode();
     void interestTopGroupIsLastNameMatch();
     void modalityOfGroups();
     void recommendations();
@@ -357,6 +359,25 @@ void TestEsoScoring::equalRatiosKeepGroupOrder()
     QCOMPARE(rankedGroupNumbers(ranking), (std::vector<int>{2, 4, 7, 1, 3, 5, 6, 8, 9, 10, 11, 12, 13}));
     QCOMPARE(ranking[0].entry, padTo("Grupo 2", 45) + " 8.0");
     QCOMPARE(ranking[2].entry, padTo("Grupo 7", 45) + " 3.5");
+}
+
+// An accented letter is two bytes in UTF mode but one column: the ratio
+// stands in the same column after every name.
+void TestEsoScoring::rankingRatiosAlignInUtfMode()
+{
+    auto data = esotest::itineraryData();
+    setUtfMode(true);
+    data->itinerar.set(3, padTo(latin1ToUtf8("Educaci\xF3n F\xEDsica y T\xE9" "cnica"), kWidthEsoItineraries));
+    std::array<double, kQuestionGroups + 1> ratios{};
+    ratios[3] = 9.0;
+    ratios[1] = 8.0;
+    const auto ranking = rankGroups(ratios, *data);
+    setUtfMode(false);
+    QCOMPARE(ranking[0].group, 3);
+    for (const RankedGroup &entry : ranking)
+        QCOMPARE(QString::fromUtf8(entry.entry).size(), 49);
+    QVERIFY(ranking[0].entry.endsWith(" 9.0"));
+    QVERIFY(QString::fromUtf8(ranking[0].entry).startsWith(QStringLiteral("Educación Física")));
 }
 
 void TestEsoScoring::interestTopGroupIsLastNameMatch()
