@@ -44,6 +44,9 @@ EsoItinerariesPage::EsoItinerariesPage(TForm2 *window)
     }
     List_Sel = new QListWidget(window);
     List_Sel->setObjectName(QStringLiteral("List_Sel"));
+    // Lines longer than the list's width wrap instead of running off its edge.
+    List_Sel->setWordWrap(true);
+    List_Sel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List_Sel->hide();
     botContextual = new QPushButton(window);
     botContextual->setObjectName(QStringLiteral("botContextual"));

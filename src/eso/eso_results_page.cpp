@@ -63,7 +63,8 @@ void EsoResultsPage::createResultList()
 
     LabelAviso = new QLabel(m_window);
     LabelAviso->setObjectName(QStringLiteral("LabelAviso"));
-    LabelAviso->setGeometry(640, 0, 360, 24);
+    // In the strip above the list, where it covers no result line.
+    LabelAviso->setGeometry(kListLeft, 10, 700, 26);
     LabelAviso->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 225); color: black;"));
     LabelAviso->hide();
 }
@@ -140,6 +141,8 @@ bool EsoResultsPage::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == ListresCues->viewport() && event->type() == QEvent::MouseMove)
         ListresCuesMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint().y());
+    if (watched == ListresCues->viewport() && event->type() == QEvent::Leave)
+        LabelAviso->hide();
     return QObject::eventFilter(watched, event);
 }
 
@@ -147,8 +150,6 @@ void EsoResultsPage::ListresCuesMouseMove(int y)
 {
     const int top = ListresCues->indexAt(QPoint(1, 1)).row();
     const bool shown = rankingHintShown(m_list, y, ResultLineDelegate::kItemHeight, top < 0 ? 0 : top);
-    if (shown)
-        LabelAviso->move(LabelAviso->x(), y + 100);
     LabelAviso->setVisible(shown);
     if (shown)
         LabelAviso->raise();

@@ -151,6 +151,9 @@ void TForm2::setCaptions()
     BotCuestio2->setToolTip(uiText(kMiddleGradeQuestionnaireHint));
     BotCuestio3->setText(uiText(kShortQuestionnaireCaption));
     BotCuestio3->setToolTip(uiText(kShortQuestionnaireHint));
+    for (QPushButton *entry :
+         {botCuestio, BotItinerarios, BitAcabarLogse, BotCuestio1, BotCuestio2, BotCuestio3})
+        fitCaption(entry);
     m_itineraries->setCaptions();
     m_results->setCaptions();
 }
@@ -225,6 +228,7 @@ void TForm2::BitAcabarLogseClick()
 {
     if (m_itineraries->drawing().itineraryActive())
         m_itineraries->close();
+    payuda->hide();
     returnToMainMenu();
 }
 
@@ -294,6 +298,7 @@ void TForm2::restoreMenuAfterQuestionnaire()
          {static_cast<QWidget *>(BitAcabarLogse), static_cast<QWidget *>(BotItinerarios),
           static_cast<QWidget *>(Labelano), static_cast<QWidget *>(Labelano2), PanelMenu2, PanelMenu})
         widget->show();
+    payuda->hide(); // its hints were the questionnaire's
 }
 
 void TForm2::hideMenu() { PanelMenu->hide(); }
@@ -322,6 +327,7 @@ void TForm2::restoreMenuAfterDiagram()
 {
     BotItinerarios->setEnabled(true);
     payuda->move(m_helpPosition);
+    payuda->hide(); // its hints were the diagram's
     PanelItiner->show();
     PanelItiner->lower();
     for (QLabel *decoration : {TilArr, tilDer})

@@ -11,15 +11,45 @@ namespace velmira {
 
 namespace {
 
+constexpr int kWindowWidth = 1024;
+constexpr int kSmallestPoints = 6;
+
+// The width a text written at this point may take: up to the right edge of
+// the box it starts in and short of the first vertical line on its right
+// that runs past it, so that no word leaves its box or lies under a line.
+int roomAt(const QPoint &at, int textHeight)
+{
+    static const std::vector<DiagramPaint> whole = wholeDiagramPaint();
+    const int middle = at.y() + textHeight / 2;
+    int limit = kWindowWidth - 4;
+    for (const DiagramPaint &paint : whole) {
+        if (paint.kind == DiagramPaint::Kind::Fill && paint.colour == diagramColour()
+            && paint.area().contains(at))
+            limit = std::min(limit, paint.area().right());
+        const bool vertical = paint.kind == DiagramPaint::Kind::Line && paint.from.x() == paint.to.x();
+        if (vertical && paint.from.x() > at.x() + paint.penWidth
+            && middle >= std::min(paint.from.y(), paint.to.y()) && middle <= std::max(paint.from.y(), paint.to.y()))
+            limit = std::min(limit, paint.from.x() - paint.penWidth / 2 - 2);
+    }
+    return limit - at.x();
+}
+
 void paintText(QPainter &painter, const DiagramPaint &paint)
 {
     QFont font(QString::fromLatin1(fontName()));
     font.setBold(true);
     font.setPointSize(std::max(1, paint.pointsAboveBase));
-    painter.setFont(font);
     constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
     const QString text = displayText(paint.text);
-    const QRect area = painter.boundingRect(QRect(paint.from, QSize(1024, 200)), flags, text);
+    // A text too long for its room in this language is written smaller.
+    QRect area;
+    for (;;) {
+        painter.setFont(font);
+        area = painter.boundingRect(QRect(paint.from, QSize(kWindowWidth, 200)), flags, text);
+        if (font.pointSize() <= kSmallestPoints || area.width() <= roomAt(paint.from, area.height()))
+            break;
+        font.setPointSize(font.pointSize() - 1);
+    }
     painter.fillRect(area, diagramColour());
     painter.setPen(paint.colour);
     painter.drawText(area, flags, text);

@@ -6,6 +6,7 @@
 #include "data/text_bytes.h"
 #include "data/text_ids.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
@@ -30,6 +31,17 @@ QPushButton *button(QWidget *parent, const char *name, const QRect &geometry)
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(geometry);
     return widget;
+}
+
+void fitCaption(QPushButton *button)
+{
+    constexpr int kMargins = 12; // the frame and a little air on each side
+    constexpr int kSmallestPoints = 6;
+    QFont font = button->font();
+    while (font.pointSize() > kSmallestPoints
+           && QFontMetrics(font).horizontalAdvance(button->text()) > button->width() - kMargins)
+        font.setPointSize(font.pointSize() - 1);
+    button->setFont(font);
 }
 
 QLabel *textLabel(QWidget *parent, const char *name, const QRect &geometry, int points, bool bold)

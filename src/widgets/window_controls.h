@@ -22,6 +22,10 @@ QWidget *panel(QWidget *parent, const QRect &geometry, const QColor &colour);
 // A button known by its control name.
 QPushButton *button(QWidget *parent, const char *name, const QRect &geometry);
 
+// Shrinks the button's font a point at a time until its caption fits
+// across the button; a caption that fits keeps its font.
+void fitCaption(QPushButton *button);
+
 // A label known by its control name, in the settings font at the given size;
 // its text starts at the top left and wraps.
 QLabel *textLabel(QWidget *parent, const char *name, const QRect &geometry, int points, bool bold = false);
