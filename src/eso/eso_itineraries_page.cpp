@@ -86,8 +86,12 @@ void EsoItinerariesPage::paint(QPainter &painter) const
         paintDiagram(painter, wholeDiagramPaint());
         return;
     }
-    for (int part = 0; part <= m_drawing.step(); ++part)
-        paintDiagram(painter, partPaint(part));
+    std::vector<DiagramPaint> drawn;
+    for (int part = 0; part <= m_drawing.step(); ++part) {
+        const std::vector<DiagramPaint> paints = partPaint(part);
+        drawn.insert(drawn.end(), paints.begin(), paints.end());
+    }
+    paintDiagram(painter, drawn);
 }
 
 void EsoItinerariesPage::open()

@@ -6,30 +6,28 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace velmira {
 
 namespace {
 
 constexpr int kWindowWidth = 1024;
-constexpr int kSmallestPoints = 6;
+constexpr int kSmallestPoints = 7;
 
 // The width a text written at this point may take: up to the right edge of
-// the box it starts in and short of the first vertical line on its right
-// that runs past it, so that no word leaves its box or lies under a line.
+// the box it starts in, and short of the next text on its line.
 int roomAt(const QPoint &at, int textHeight)
 {
     static const std::vector<DiagramPaint> whole = wholeDiagramPaint();
-    const int middle = at.y() + textHeight / 2;
     int limit = kWindowWidth - 4;
     for (const DiagramPaint &paint : whole) {
         if (paint.kind == DiagramPaint::Kind::Fill && paint.colour == diagramColour()
             && paint.area().contains(at))
             limit = std::min(limit, paint.area().right());
-        const bool vertical = paint.kind == DiagramPaint::Kind::Line && paint.from.x() == paint.to.x();
-        if (vertical && paint.from.x() > at.x() + paint.penWidth
-            && middle >= std::min(paint.from.y(), paint.to.y()) && middle <= std::max(paint.from.y(), paint.to.y()))
-            limit = std::min(limit, paint.from.x() - paint.penWidth / 2 - 2);
+        if (paint.kind == DiagramPaint::Kind::Text && paint.from.x() > at.x()
+            && std::abs(paint.from.y() - at.y()) < textHeight / 2)
+            limit = std::min(limit, paint.from.x() - 4);
     }
     return limit - at.x();
 }
@@ -59,7 +57,16 @@ void paintText(QPainter &painter, const DiagramPaint &paint)
 
 void paintDiagram(QPainter &painter, const std::vector<DiagramPaint> &paints)
 {
-    for (const DiagramPaint &paint : paints) {
+    // Texts last, on their own background, so that no line runs through a word.
+    std::vector<const DiagramPaint *> ordered;
+    for (const DiagramPaint &paint : paints)
+        if (paint.kind != DiagramPaint::Kind::Text)
+            ordered.push_back(&paint);
+    for (const DiagramPaint &paint : paints)
+        if (paint.kind == DiagramPaint::Kind::Text)
+            ordered.push_back(&paint);
+    for (const DiagramPaint *each : ordered) {
+        const DiagramPaint &paint = *each;
         switch (paint.kind) {
         case DiagramPaint::Kind::Fill: painter.fillRect(paint.area(), paint.colour); break;
         case DiagramPaint::Kind::Line:
