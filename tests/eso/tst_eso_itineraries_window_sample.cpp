@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace velmira;
@@ -148,6 +149,8 @@ private slots:
         QVERIFY(eso<QPushButton>("botContextual")->isVisible());
         QCOMPARE(eso<QPushButton>("botContextual")->y(), list->geometry().bottom() + 1);
         QVERIFY(eso<QPushButton>("BotCerrarV")->isVisible());
+        // Long lines wrap inside the list: nothing to scroll sideways to.
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
     }
 
     void theLinkShowsTheDegreesOfTheBox()

@@ -12,7 +12,10 @@
 #include "eso/eso_scoring.h"
 #include "eso/eso_window.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -55,6 +58,12 @@ void clickWindowAt(const QPoint &at)
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(Form2, at));
 }
 
+// Whether the caption fits across its button in the button's font.
+bool captionFits(const QPushButton *button)
+{
+    return button->fontMetrics().horizontalAdvance(button->text()) <= button->width() - 8;
+}
+
 // The clicks that give a question its highest answer short of the scale's
 // end: enough for a mark above 5.
 int clicksForHighAnswer(int scale) { return scale == 2 ? 1 : 3; }
@@ -81,6 +90,9 @@ private slots:
         QVERIFY(m_program->started());
         m_program->clickDoor("LabelCuesE");
         QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
+        for (const char *entry : {"botCuestio", "BotItinerarios", "BitAcabarLogse", "BotCuestio1", "BotCuestio2",
+                                  "BotCuestio3"})
+            QVERIFY2(captionFits(eso<QPushButton>(entry)), entry);
     }
 
     void cleanupTestCase() { m_program.reset(); }
@@ -89,6 +101,13 @@ private slots:
     {
         QTest::mouseClick(eso<QPushButton>("BotCuestio3"), Qt::LeftButton);
         QCOMPARE(grid()->rowCount(), kEsoShortLength);
+        // Every question whole in its row: a long one wraps onto more lines.
+        const QFontMetrics metrics(grid()->font());
+        for (int row = 0; row < kEsoShortLength; ++row) {
+            const QRect needed = metrics.boundingRect(QRect(0, 0, grid()->columnWidth(0) - 8, 1000),
+                                                      Qt::TextWordWrap, grid()->item(row, 0)->text());
+            QVERIFY(grid()->rowHeight(row) >= needed.height());
+        }
         m_expected.beginShort();
         m_expected.fillRows(esoData().cuestion, m_expected.startGrid(esoData().cuestion.count()));
         for (int question = 1; question <= kEsoShortLength; ++question) {
@@ -167,6 +186,27 @@ private slots:
         QVERIFY(list->isVisible());
         QCOMPARE(list->count(), expected.count());
         QVERIFY(eso<QPushButton>("grabar")->isVisible());
+    }
+
+    // The hint over the ranked lines covers none of the list, and goes with
+    // the pointer; leaving the questionnaire takes its help away.
+    void theHintStaysOffTheListAndGoesWithThePointer()
+    {
+        auto *list = eso<QListWidget>("ListresCues");
+        auto *hint = eso<QLabel>("LabelAviso");
+        const QPoint ranked = list->visualItemRect(list->item(kFirstRankedLine - 1)).center();
+        QMouseEvent move(QEvent::MouseMove, ranked, list->viewport()->mapToGlobal(ranked), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &move);
+        QVERIFY(hint->isVisible());
+        QVERIFY(!hint->geometry().intersects(list->geometry()));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(list->viewport(), &leave);
+        QVERIFY(!hint->isVisible());
+
+        QTest::mouseClick(eso<QPushButton>("AcabarCues"), Qt::LeftButton);
+        QVERIFY(eso<QWidget>("PanelMenu")->isVisible());
+        QVERIFY(!eso<QWidget>("payuda")->isVisible());
     }
 };
 
