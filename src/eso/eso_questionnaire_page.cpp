@@ -21,6 +21,7 @@ namespace velmira {
 namespace {
 
 constexpr int kPageLeft = 300;
+constexpr int kGridHelpMessage = 31; // how to answer in the grid
 
 int questionCount() { return esoData().cuestion.count(); }
 
@@ -192,6 +193,7 @@ void EsoQuestionnairePage::BotResCuesClick()
         Gcuestio->show();
         BotResCues->setText(uiText(kResultsCaption));
         m_answers.resultsShown = false;
+        m_window->showHelp(kGridHelpMessage); // the results' help goes with them
         return;
     }
     m_answers.resultsShown = true;

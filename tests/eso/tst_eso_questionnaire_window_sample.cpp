@@ -7,6 +7,7 @@
 
 #include "data/content_tables.h"
 #include "data/eso_tables.h"
+#include "data/interface_texts.h"
 #include "data/messages.h"
 #include "data/report_layout.h"
 #include "data/text_bytes.h"
@@ -20,6 +21,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -219,6 +221,17 @@ private slots:
         QTest::mouseClick(eso<QPushButton>("BotResCues"), Qt::LeftButton);
         QVERIFY(eso<QTableWidget>("Gcuestio")->isVisible());
         QVERIFY(!eso<QPushButton>("grabar")->isVisible());
+        // The help tells how to answer again (interface texts 207-212), not
+        // how to read the results (213-220).
+        const auto helpShows = [](int first, int last) {
+            for (const QLabel *label : Form2->findChildren<QLabel *>(QRegularExpression("^LabelAyu\\d$")))
+                for (int text = first; text <= last; ++text)
+                    if (!label->text().isEmpty() && label->text() == uiText(text))
+                        return true;
+            return false;
+        };
+        QTRY_VERIFY(helpShows(207, 212));
+        QVERIFY(!helpShows(213, 220));
         QTest::mouseClick(eso<QPushButton>("AcabarCues"), Qt::LeftButton);
         QVERIFY(eso<QWidget>("PanelMenu")->isVisible());
         QVERIFY(!eso<QWidget>("PanelCuestio")->isVisible());
