@@ -1,7 +1,7 @@
 #pragma once
 // The pictures of the installation whose file names the program chooses
 // itself, and what each picture holds. The theme pictures, "mapa",
-// "chica.bmp", "fuente.gif" and "botonve.jpg" are named where they are used.
+// "chica.bmp" and "fuente.gif" are named where they are used.
 // Strips hold their frames side by side, left to right, frame 0 first.
 
 namespace velmira::pictures {
@@ -18,6 +18,9 @@ inline constexpr int kGuideFrames = 8;
 // Frames of the three strips above are all this size.
 inline constexpr int kFigureFrameWidth = 56;
 inline constexpr int kFigureFrameHeight = 168;
+
+// The picture behind the main menu's buttons.
+inline constexpr char kButton[] = "botonve.jpg";
 
 // `Bocadillo1`: the speech bubble of the main menu.
 inline constexpr char kSpeechBubble[] = "bocadillo.png";

@@ -2,6 +2,7 @@
 
 #include "data/encoding.h"
 #include "data/messages.h"
+#include "data/picture_names.h"
 #include "data/pictures.h"
 #include "data/settings.h"
 #include "data/themes.h"
@@ -62,13 +63,6 @@ void showAbove(QWidget *panel)
 {
     panel->show();
     panel->raise();
-}
-
-void setFontColour(QWidget *widget, const QColor &colour)
-{
-    QPalette shades = widget->palette();
-    shades.setColor(QPalette::ButtonText, colour);
-    widget->setPalette(shades);
 }
 
 // A theme's picture for its button: the theme picture, or the first frame of
@@ -151,7 +145,20 @@ void ConfigurationPanel::createLanguagePanel(QWidget *window)
         connect(m_languageButtons[value], &QPushButton::clicked, this,
                 [this, value] { chooseLanguage(value); });
     }
-    setFontColour(m_languageButtons[0], QColor(0, 0, 128));
+}
+
+// The chosen language's button in maroon, the others in black; before any
+// choice, "Castellano" in navy. Set as the buttons' style, which the main
+// menu gives all its buttons at its creation.
+void ConfigurationPanel::showLanguageColours()
+{
+    for (int i = 0; i < static_cast<int>(m_languageButtons.size()); ++i) {
+        QColor colour = i == m_chosenLanguage ? QColor(128, 0, 0) : QColor(Qt::black);
+        if (m_chosenLanguage < 0 && i == 0)
+            colour = QColor(0, 0, 128);
+        m_languageButtons[i]->setStyleSheet(
+            pictureButtonStyle(QString::fromLatin1(pictures::kButton), colour));
+    }
 }
 
 void ConfigurationPanel::createThemePanel(QWidget *window)
@@ -191,6 +198,7 @@ void ConfigurationPanel::open()
 {
     showAbove(PanelConfig);
     (utfMode() ? RUTF : RISO)->setChecked(true);
+    showLanguageColours();
 }
 
 void ConfigurationPanel::close()
@@ -202,8 +210,8 @@ void ConfigurationPanel::close()
 void ConfigurationPanel::chooseLanguage(unsigned char value)
 {
     setCurrentLanguage(value);
-    for (size_t i = 0; i < m_languageButtons.size(); ++i)
-        setFontColour(m_languageButtons[i], i == value ? QColor(128, 0, 0) : QColor(Qt::black));
+    m_chosenLanguage = value;
+    showLanguageColours();
 }
 
 void ConfigurationPanel::Button5Click()

@@ -39,6 +39,7 @@ private:
     void createSavePanel(QWidget *window);
 
     void chooseLanguage(unsigned char value);
+    void showLanguageColours();
     void Button5Click();
     void Button7Click();
 
@@ -47,6 +48,7 @@ private:
     QRadioButton *RISO = nullptr;
     QFrame *PanelIdioma = nullptr;
     std::array<QPushButton *, 4> m_languageButtons{}; // BotCas, BotCat, BotGal, BotEus
+    int m_chosenLanguage = -1;
     QFrame *Paneldecorados = nullptr;
     QFrame *PanelGuardar = nullptr;
     QLineEdit *Edit1 = nullptr;

@@ -50,6 +50,27 @@ QString styleFor(const QColor &background, const QColor &text)
     return QStringLiteral("background-color: %1; color: %2;").arg(background.name(), text.name());
 }
 
+// A door: white caption on black, on the highlight colour under the pointer.
+// A yellow frame marks the door under the pointer or with the focus, so that
+// a theme whose highlight is black still shows where the pupil is.
+QString doorStyle(const QColor &background, bool lit)
+{
+    return QStringLiteral("QLabel { background-color: %1; color: white; border: 2px solid %2; } "
+                          "QLabel:focus { border-color: yellow; }")
+        .arg(background.name(), lit ? QStringLiteral("yellow") : background.name());
+}
+
+const QString kButtonPicture = QString::fromLatin1(pictures::kButton);
+
+// The certificates shortcut: its caption colour, and a yellow frame with the
+// focus.
+QString shortcutStyle(const QColor &caption)
+{
+    return QStringLiteral("QLabel { color: %1; border: 2px solid transparent; } "
+                          "QLabel:focus { border-color: yellow; }")
+        .arg(caption.name());
+}
+
 QString joinedTexts(std::initializer_list<QByteArray> parts)
 {
     QByteArrayList list(parts);
@@ -90,6 +111,8 @@ Tform0::Tform0(QWidget *parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     applyCommonLook();
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setStyleSheet(pictureButtonStyle(kButtonPicture));
     applyThemeColours();
     startWalking();
 }
@@ -169,8 +192,8 @@ void Tform0::applyThemeColours()
         return; // still being created
     const ThemeColours &colours = m_theme.colours();
     for (QLabel *label : {LabelCentro, LabelAno})
-        label->setStyleSheet(styleFor(colours.highlight, colours.font));
-    LabelDejar->setStyleSheet(QStringLiteral("color: %1;").arg(colours.font.name()));
+        label->setStyleSheet(styleFor(colours.highlight, readableOn(colours.highlight, colours.font)));
+    LabelDejar->setStyleSheet(shortcutStyle(readableOn(m_shortcutBackground, colours.font)));
     resetHover();
 }
 
@@ -184,6 +207,7 @@ void Tform0::createDoors()
         label->setWordWrap(true);
         label->setCursor(Qt::PointingHandCursor);
         label->setMouseTracking(true);
+        label->setFocusPolicy(Qt::StrongFocus);
         label->installEventFilter(this);
         return label;
     };
@@ -195,7 +219,12 @@ void Tform0::createDoors()
     ImageDejar = new QLabel(this);
     ImageDejar->setObjectName(QStringLiteral("ImageDejar"));
     ImageDejar->setGeometry(784, 312, 112, 60);
-    ImageDejar->setPixmap(m_doorFrames.empty() ? QPixmap() : m_doorFrames.back().scaled(112, 60));
+    ImageDejar->setPixmap(m_doorFrames.back().scaled(112, 60));
+    // The caption's colours are checked against the picture's average colour.
+    m_shortcutBackground = ImageDejar->pixmap()
+                               .toImage()
+                               .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .pixelColor(0, 0);
     ImageDejar->setCursor(Qt::PointingHandCursor);
     ImageDejar->installEventFilter(this);
     LabelDejar = new QLabel(this);
@@ -204,6 +233,7 @@ void Tform0::createDoors()
     LabelDejar->setAlignment(Qt::AlignCenter);
     LabelDejar->setWordWrap(true);
     LabelDejar->setCursor(Qt::PointingHandCursor);
+    LabelDejar->setFocusPolicy(Qt::StrongFocus);
     LabelDejar->installEventFilter(this);
 
     BotRetroce = button(this, "BotRetroce", QRect(640, 296, 97, 33));
@@ -438,13 +468,13 @@ void Tform0::resetHover()
 {
     for (int d = 1; d <= kDoorCount; ++d)
         if (m_doors[d])
-            m_doors[d]->setStyleSheet(styleFor(Qt::black, Qt::white));
+            m_doors[d]->setStyleSheet(doorStyle(Qt::black, false));
     if (LabelConfi)
-        LabelConfi->setStyleSheet(styleFor(Qt::black, Qt::white));
+        LabelConfi->setStyleSheet(doorStyle(Qt::black, false));
     if (BotRetroce)
-        BotRetroce->setStyleSheet(buttonStyle());
+        BotRetroce->setStyleSheet(pictureButtonStyle(kButtonPicture));
     if (LabelDejar)
-        LabelDejar->setStyleSheet(QStringLiteral("color: %1;").arg(m_theme.colours().font.name()));
+        LabelDejar->setStyleSheet(shortcutStyle(readableOn(m_shortcutBackground, m_theme.colours().font)));
 }
 
 bool Tform0::eventFilter(QObject *watched, QEvent *event)
@@ -452,26 +482,40 @@ bool Tform0::eventFilter(QObject *watched, QEvent *event)
     auto *label = qobject_cast<QLabel *>(watched);
     if (event->type() == QEvent::Enter) {
         if (watched == LabelDejar || watched == ImageDejar)
-            LabelDejar->setStyleSheet(QStringLiteral("color: white;"));
+            LabelDejar->setStyleSheet(shortcutStyle(readableOn(m_shortcutBackground, Qt::white)));
         else if (watched == BotRetroce)
-            BotRetroce->setStyleSheet(styleFor(m_theme.colours().highlight, Qt::black));
+            BotRetroce->setStyleSheet(
+                buttonStyle(m_theme.colours().highlight, readableOn(m_theme.colours().highlight)));
         else if (label)
-            label->setStyleSheet(styleFor(m_theme.colours().highlight, Qt::white));
+            label->setStyleSheet(doorStyle(m_theme.colours().highlight, true));
     } else if (event->type() == QEvent::MouseButtonRelease && label) {
-        if (TimerPuerta->isActive() || TimerZoom->isActive())
-            return true;
-        if (label == LabelConfi) {
-            m_configuration->open();
-        } else if (label == LabelDejar || label == ImageDejar) {
-            openCertificates();
-        } else {
-            for (int d = 1; d <= kDoorCount; ++d)
-                if (label == m_doors[d])
-                    OpenDoor(d);
-        }
+        activate(label);
         return true;
+    } else if (event->type() == QEvent::KeyPress && label) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            activate(label);
+            return true;
+        }
     }
     return WindowBase::eventFilter(watched, event);
+}
+
+// A door, the configuration or the certificates shortcut, clicked or pressed
+// from the keyboard.
+void Tform0::activate(QLabel *label)
+{
+    if (TimerPuerta->isActive() || TimerZoom->isActive())
+        return;
+    if (label == LabelConfi) {
+        m_configuration->open();
+    } else if (label == LabelDejar || label == ImageDejar) {
+        openCertificates();
+    } else {
+        for (int d = 1; d <= kDoorCount; ++d)
+            if (label == m_doors[d])
+                OpenDoor(d);
+    }
 }
 
 void Tform0::applyFontToControls(const QString &family)

@@ -6,6 +6,7 @@
 #include "data/themes.h"
 #include "widgets/window_base.h"
 
+#include <QColor>
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
@@ -60,6 +61,7 @@ private:
     void TimerPuertaTimer();
     void TimerZoomTimer();
     void resetHover();
+    void activate(QLabel *label);
     void carryOutDoor(int door);
     void openCertificates();
     void applyFontToControls(const QString &family);
@@ -89,6 +91,7 @@ private:
     std::vector<QPixmap> m_figureFrames;
     std::vector<QPixmap> m_doorFrames;
     QPixmap m_bubble;
+    QColor m_shortcutBackground;
 
     // Animation state.
     int m_chosenDoor = 0;

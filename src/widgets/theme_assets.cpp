@@ -32,7 +32,7 @@ void loadThemeAssets(const ThemePictures &names)
     loadNamed(assets().rightFrame, names.rightFrame);
     loadNamed(assets().leftFrame, names.leftFrame);
     loadNamed(assets().tile, names.tile);
-    assets().button = loadPicture(QStringLiteral("botonve.jpg"));
+    assets().button = loadPicture(QString::fromLatin1(pictures::kButton));
 }
 
 void loadIconList()

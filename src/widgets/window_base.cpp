@@ -5,6 +5,7 @@
 #include "window_controls.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,7 +14,35 @@ namespace velmira {
 
 namespace {
 QWidget *g_mainMenu = nullptr;
+
+// Return and Enter press the button that has the focus, in every window (Qt
+// itself gives buttons only Space outside dialogs).
+class ReturnPressesFocusedButton : public QObject
+{
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        auto *button = qobject_cast<QAbstractButton *>(watched);
+        if (!button || (key != Qt::Key_Return && key != Qt::Key_Enter) || !button->isEnabled())
+            return false;
+        button->click();
+        return true;
+    }
+};
+
+void installReturnForButtons()
+{
+    static QPointer<ReturnPressesFocusedButton> filter;
+    if (filter || !qApp)
+        return;
+    filter = new ReturnPressesFocusedButton;
+    filter->setParent(qApp);
+    qApp->installEventFilter(filter);
 }
+} // namespace
 
 void WindowBase::setMainMenuWindow(QWidget *window) { g_mainMenu = window; }
 
@@ -58,6 +87,7 @@ WindowBase::WindowBase(const QString &caption, QSize clientSize, const QColor &b
                        Qt::WindowFlags flags)
     : QWidget(parent, flags)
 {
+    installReturnForButtons();
     setWindowTitle(caption);
     resize(clientSize);
     QPalette shades = palette();

@@ -12,6 +12,9 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include <algorithm>
+#include <cmath>
+
 namespace velmira {
 
 QWidget *panel(QWidget *parent, const QRect &geometry, const QColor &colour)
@@ -64,10 +67,46 @@ void fillList(QListWidget *list, const std::vector<QByteArray> &lines)
         list->addItem(displayText(line));
 }
 
-QString buttonStyle(const QColor &background)
+QString buttonStyle(const QColor &background, const QColor &text)
 {
-    return QStringLiteral("* { background-color: %1; color: black; } *:disabled { color: gray; }")
-        .arg(background.name());
+    return QStringLiteral("* { background-color: %1; color: %2; } *:disabled { color: gray; }")
+        .arg(background.name(), text.name());
+}
+
+QString pictureButtonStyle(const QString &picture, const QColor &text)
+{
+    return QStringLiteral("* { background-color: yellow; border-image: url(%1) 0 0 0 0 stretch stretch; "
+                          "color: %2; } *:disabled { color: gray; } *:focus { border: 2px dotted black; }")
+        .arg(picture, text.name());
+}
+
+namespace {
+// Relative luminance and contrast as the web's accessibility guidelines
+// measure them.
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+        + 0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+} // namespace
+
+QColor readableOn(const QColor &background, const QColor &preferred)
+{
+    if (contrast(preferred, background) >= 3.0)
+        return preferred;
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrast(black, background) >= contrast(white, background) ? black : white;
 }
 
 void highlightInItsMenu(QPushButton *hovered)

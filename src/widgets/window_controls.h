@@ -34,8 +34,13 @@ QLabel *textLabel(QWidget *parent, const char *name, const QRect &geometry, int 
 void fillList(QListWidget *list, const std::vector<QByteArray> &lines);
 
 // The look of a button: yellow with black text, grey text while disabled;
-// a highlighted button takes another background.
-QString buttonStyle(const QColor &background = QColor(255, 255, 0));
+// a highlighted button takes another background, and text of another colour.
+QString buttonStyle(const QColor &background = QColor(255, 255, 0), const QColor &text = Qt::black);
+// The same look over a picture stretched to the button's size.
+QString pictureButtonStyle(const QString &picture, const QColor &text = Qt::black);
+// The preferred colour for text on the background when it reads well there
+// (a contrast of 3 to 1 at least); else black or white, whichever reads better.
+QColor readableOn(const QColor &background, const QColor &preferred = Qt::black);
 
 // A menu's hover feedback: the button under the pointer is highlighted, the
 // other buttons of its panel take the usual look again.

@@ -35,6 +35,21 @@ void click(QWidget *window, const char *name)
     QTest::mouseClick(control<QWidget>(window, name), Qt::LeftButton);
 }
 
+// Presses Tab until the control has the focus; false after a whole round.
+bool tabTo(QWidget *window, const char *name)
+{
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return false;
+    for (int i = 0; i < 60; ++i) {
+        QWidget *focus = window->focusWidget();
+        if (focus && focus->objectName() == QLatin1String(name))
+            return true;
+        QTest::keyClick(focus ? focus : window, Qt::Key_Tab);
+    }
+    return false;
+}
+
 } // namespace
 
 class MainMenuWindowTest : public QObject
@@ -91,6 +106,54 @@ private slots:
         QTest::keyClick(form0, Qt::Key_Escape);
         QVERIFY(form0->isVisible());
         QVERIFY(!control<QLabel>(Form4, "LabelNombre")->text().isEmpty());
+    }
+
+    // Tab walks the doors with a visible frame; Return opens the focused one.
+    void doorsAreReachedAndOpenedFromTheKeyboard()
+    {
+        QVERIFY(tabTo(form0, "LabelCuesE"));
+        const QImage door = control<QLabel>(form0, "LabelCuesE")->grab().toImage();
+        QCOMPARE(door.pixelColor(0, door.height() / 2), QColor(Qt::yellow));
+        QTest::keyClick(form0->focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
+        click(Form2, "BitAcabarLogse");
+        QVERIFY(form0->isVisible());
+    }
+
+    // The buttons stand on the button picture (green), the exit button keeps
+    // a readable caption under the pointer whatever the highlight colour, and
+    // Return presses the focused button.
+    void buttonsLookAndAnswerAsExpected()
+    {
+        auto *exit = control<QPushButton>(form0, "BotRetroce");
+        const QImage look = exit->grab().toImage();
+        const QColor middle = look.pixelColor(6, look.height() / 2);
+        QVERIFY2(middle.green() > middle.red() + 40, qPrintable(middle.name()));
+        QTest::mouseMove(control<QWidget>(form0, "mosaico"), QPoint(5, 5));
+        QTest::mouseMove(exit);
+        QTRY_VERIFY(exit->underMouse());
+        exit->ensurePolished();
+        const QColor caption = exit->palette().color(QPalette::ButtonText);
+        const QColor behind = exit->palette().color(QPalette::Button);
+        QVERIFY2(qAbs(caption.lightness() - behind.lightness()) > 100,
+                 qPrintable(caption.name() + QLatin1Char('/') + behind.name()));
+        QTest::mouseMove(control<QWidget>(form0, "mosaico"), QPoint(5, 5));
+
+        click(form0, "LabelConfi");
+        QVERIFY(tabTo(form0, "Button1"));
+        QTest::keyClick(form0->focusWidget(), Qt::Key_Return);
+        QVERIFY(control<QFrame>(form0, "PanelIdioma")->isVisible());
+        const auto captionOf = [](const char *name) {
+            auto *button = control<QPushButton>(form0, name);
+            button->ensurePolished();
+            return button->palette().color(QPalette::ButtonText);
+        };
+        QCOMPARE(captionOf("BotCas"), QColor(0, 0, 128));
+        click(form0, "BotGal");
+        QCOMPARE(captionOf("BotGal"), QColor(128, 0, 0));
+        QCOMPARE(captionOf("BotCas"), QColor(Qt::black));
+        click(form0, "BotCas");
+        click(form0, "Button2");
     }
 
     // A language chosen and a wrong password save nothing; the right one
