@@ -45,6 +45,7 @@ EsoQuestionnairePage::EsoQuestionnairePage(TForm2 *window, EsoQuestionnaire &ans
     // A long question wraps onto a second line of its row rather than ending in "...".
     Gcuestio->setWordWrap(true);
     Gcuestio->setTextElideMode(Qt::ElideNone);
+    Gcuestio->setTabKeyNavigation(false); // the arrows move in the grid, Tab leaves it
     Gcuestio->verticalHeader()->hide();
     Gcuestio->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Gcuestio->setColumnWidth(0, 323);

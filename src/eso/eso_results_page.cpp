@@ -15,6 +15,7 @@
 #include "widgets/theme_assets.h"
 #include "widgets/window_controls.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -217,6 +218,8 @@ void EsoResultsPage::grabarClick()
     Save.setAcceptMode(QFileDialog::AcceptSave);
     Save.setOption(QFileDialog::DontUseNativeDialog);
     Save.setDefaultSuffix(QStringLiteral("TXT"));
+    // The pupil's own folder, never the installation's.
+    Save.setDirectory(QDir::homePath());
     Save.selectFile(displayText(m_answers.studentName.text()));
     if (Save.exec() != QDialog::Accepted || Save.selectedFiles().isEmpty())
         return;

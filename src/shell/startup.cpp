@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "data/foundation.h"
+#include "data/language.h"
 #include "data/messages.h"
 #include "eso/eso_window.h"
 #include "explorers/certificates_window.h"
@@ -16,6 +17,9 @@
 #include "widgets/question_window.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTranslator>
 
 namespace velmira {
 
@@ -25,6 +29,22 @@ template <typename Window> void create(Window *&instance, const char *name, Star
 {
     instance = new Window;
     result.createdWindows << QString::fromLatin1(name);
+}
+
+// Qt's own dialogs (printing, saving) speak the interface language where Qt
+// ships it (Castilian, Catalan); Castilian stands in for Galician and Basque.
+void installQtTranslations()
+{
+    static QPointer<QTranslator> translator;
+    if (translator) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    translator = new QTranslator(qApp);
+    const QString code = language() == CatalanValencian ? QStringLiteral("ca") : QStringLiteral("es");
+    if (translator->load(QStringLiteral("qtbase_") + code,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
 }
 
 } // namespace
@@ -47,6 +67,7 @@ StartupResult runStartup(bool showWindows)
     };
 
     create(form0, "form0", result);
+    installQtTranslations(); // the settings have decided the language
     create(Form7, "Form7", result);
     if (aborted())
         return result;

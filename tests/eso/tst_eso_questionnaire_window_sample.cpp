@@ -17,6 +17,8 @@
 #include "shell/main_menu_window.h"
 #include "shell/startup.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrinter>
@@ -132,6 +134,14 @@ private slots:
             QVERIFY(Form2->questionnaire().sheet.answer(question) != before);
     }
 
+    // Tab reaches the grid and leaves it again.
+    void tabLeavesTheAnswerGrid()
+    {
+        QVERIFY(testsupport::tabTo(Form2, "Gcuestio"));
+        QTest::keyClick(eso<QTableWidget>("Gcuestio"), Qt::Key_Tab);
+        QVERIFY(Form2->focusWidget() != eso<QTableWidget>("Gcuestio"));
+    }
+
     void theResultsButtonShowsTheScoredList()
     {
         QTest::mouseClick(eso<QPushButton>("BotResCues"), Qt::LeftButton);
@@ -191,6 +201,9 @@ private slots:
         QCOMPARE(answerer.questionsAnswered, 0); // the name is kept from printing
         QCOMPARE(answerer.saveDialogsAnswered, 1);
         QVERIFY(answerer.proposedFileName.endsWith(QStringLiteral("Lucía Pérez  -  4º de ESO.TXT")));
+        // In the pupil's home folder, and in the interface language.
+        QCOMPARE(QFileInfo(answerer.proposedFileName).absolutePath(), QDir::homePath());
+        QCOMPARE(answerer.saveDialogTitle, QStringLiteral("Guardar como"));
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(),

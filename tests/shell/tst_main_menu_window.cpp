@@ -20,6 +20,7 @@
 
 using namespace velmira;
 using testsupport::control;
+using testsupport::tabTo;
 using testsupport::typeText;
 
 namespace {
@@ -33,21 +34,6 @@ QByteArray fileBytes(const QString &name)
 void click(QWidget *window, const char *name)
 {
     QTest::mouseClick(control<QWidget>(window, name), Qt::LeftButton);
-}
-
-// Presses Tab until the control has the focus; false after a whole round.
-bool tabTo(QWidget *window, const char *name)
-{
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
-        return false;
-    for (int i = 0; i < 60; ++i) {
-        QWidget *focus = window->focusWidget();
-        if (focus && focus->objectName() == QLatin1String(name))
-            return true;
-        QTest::keyClick(focus ? focus : window, Qt::Key_Tab);
-    }
-    return false;
 }
 
 } // namespace

@@ -32,4 +32,20 @@ inline void typeText(QWidget *widget, const QString &text)
     }
 }
 
+// Activates the window and presses Tab until the control has the focus;
+// false when it never gets it.
+inline bool tabTo(QWidget *window, const char *name)
+{
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return false;
+    for (int i = 0; i < 60; ++i) {
+        QWidget *focus = window->focusWidget();
+        if (focus && focus->objectName() == QLatin1String(name))
+            return true;
+        QTest::keyClick(focus ? focus : window, Qt::Key_Tab);
+    }
+    return false;
+}
+
 } // namespace testsupport

@@ -34,6 +34,7 @@ public:
     QString lastQuestion;
     QString lastSecondLine; // empty when the question had none
     QString proposedFileName;
+    QString saveDialogTitle;
 
     DialogAnswerer()
     {
@@ -66,6 +67,7 @@ private:
                 ++saveDialogsAnswered;
                 const QStringList chosen = dialog->selectedFiles();
                 proposedFileName = chosen.isEmpty() ? QString() : chosen.constFirst();
+                saveDialogTitle = dialog->windowTitle();
             }
             if (saveAs.isEmpty()) {
                 dialog->reject();
