@@ -33,6 +33,6 @@ loading=$(cd "$install" && "$loading" "$runs")
 
 echo "velmira --smoke:   ${velmira_ms} ms (mean of $runs)"
 echo "minimal Qt window: ${minimal_ms} ms (mean of $runs)"
-awk -v a="$velmira_ms" -v b="$minimal_ms" 'BEGIN { printf "ratio:             %.2f (target at most 5)\n", (b > 0 ? a / b : 0) }'
+awk -v a="$velmira_ms" -v b="$minimal_ms" 'BEGIN { printf "ratio:             %.2f (target at most 3)\n", (b > 0 ? a / b : 0) }'
 echo "$loading (target at most 20 ms)"
-echo "peak memory:       $(( peak_kb / 1024 )) MB (target at most 80 MB)"
+echo "peak memory:       $(( peak_kb / 1024 )) MB (target at most 60 MB)"
