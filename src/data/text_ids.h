@@ -162,6 +162,22 @@ constexpr int kCombinedResultsHelp = 378;     // seven lines
 constexpr int kCombinedTooEarlyHelp = 415;    // three lines
 constexpr int kResultsSavedHelp = 22;         // seven lines; the ESO window shows them too
 
+// A degree's requirements list.
+constexpr int kHardEntry = 720;
+constexpr int kAverageMark = 721;
+constexpr int kSomeCentresEasier = 722;
+constexpr int kAdmissionHeading = 674;
+constexpr int kBranchLines = 723;     // 723, 724, then the branch's name
+constexpr int kSubjectsHeading = 725; // "-  " + 725, then 726
+constexpr int kAnySubject = 55;
+constexpr int kSuggestedHeading = 727;
+constexpr int kAnyScienceSubject = 728;
+constexpr int kHealthAlso = 729;
+constexpr int kClosingAdvice = 730; // 730, 731, 732
+constexpr int kAccessHeading = 717;
+constexpr int kAccessLines = 711; // 711 to 715
+constexpr int kMastersQuestion = 535; // LabelMaster, + " ?"
+
 // Middle-grade explorer (TForm3): still to be built.
 
 // Initial programmes (TFIniPro): still to be built.

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace velmira {
@@ -37,6 +38,12 @@ SelectionArea::SelectionArea(TForm1 *window)
     ListSel->setGeometry(10, 44, kArea.width() - 20, 560);
     ListSel->setFont(settingsFont(11));
     m_listTop = ListSel->pos();
+    Richedit1 = new QPlainTextEdit(PanelSel);
+    Richedit1->setObjectName(QStringLiteral("Richedit1"));
+    Richedit1->setGeometry(ListSel->geometry());
+    Richedit1->setReadOnly(true);
+    Richedit1->setFont(settingsFont(12));
+    Richedit1->hide();
     connect(ListSel, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *item) { ListSelDblClick(ListSel->row(item)); });
 
@@ -74,6 +81,7 @@ void SelectionArea::close()
 {
     PanelSel->hide();
     BotImprimir->hide();
+    Richedit1->hide();
 }
 
 void SelectionArea::resetPlaces()
@@ -126,6 +134,19 @@ void SelectionArea::clearLines()
     ListSel->clear();
     m_lineNumbers.clear();
 }
+
+void SelectionArea::showText(const std::vector<QByteArray> &lines)
+{
+    QStringList shown;
+    for (const QByteArray &line : lines)
+        shown << displayText(line);
+    Richedit1->setPlainText(shown.join(QLatin1Char('\n')));
+    Richedit1->moveCursor(QTextCursor::Start);
+    Richedit1->show();
+    Richedit1->raise();
+}
+
+void SelectionArea::hideText() { Richedit1->hide(); }
 
 void SelectionArea::showList() { ListSel->show(); }
 

@@ -13,6 +13,7 @@
 
 class QLabel;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 class QRect;
 class QWidget;
@@ -33,7 +34,7 @@ public:
 
     // Shown with its title, list and back button; the print button as it was.
     void open();
-    // Hidden, with the print button.
+    // Hidden, with the print button and the text pane.
     void close();
     // The back button's own steps: the list's ordinary cursor and the design
     // tops; then an emptied, hidden area.
@@ -48,6 +49,9 @@ public:
     void showLines(const NumberedLines &lines, bool courier);
     void showLines(const std::vector<QByteArray> &lines, bool courier);
     void clearLines();
+    // The text pane `Richedit1` over the list: the lines shown from the top.
+    void showText(const std::vector<QByteArray> &lines);
+    void hideText();
     void showList();
     void hideList();
     // Lines that open something on a double click show a pointing hand.
@@ -62,6 +66,7 @@ private:
     QWidget *PanelSel = nullptr;
     QLabel *PanelSelTit = nullptr;
     QListWidget *ListSel = nullptr;
+    QPlainTextEdit *Richedit1 = nullptr;
     QPushButton *BotImprimir = nullptr;
     QPushButton *BotRetroceder = nullptr;
 

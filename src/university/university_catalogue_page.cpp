@@ -6,6 +6,7 @@
 #include "data/text_ids.h"
 #include "university/centre_lists.h"
 #include "university/degree_catalogue.h"
+#include "university/degree_details.h"
 #include "university/selection_area.h"
 #include "university/star_map_link.h"
 #include "university/university_menu_page.h"
@@ -87,9 +88,11 @@ UniversityCataloguePage::UniversityCataloguePage(TForm1 *window, UniversityMenuP
     BotPonde = selection.addButton("BotPonde", QRect(205, row2, width, height));
     BotImprimirN = selection.addButton("BotImprimirN", QRect(400, row2, width, height));
     connect(BotUni, &QPushButton::clicked, this, &UniversityCataloguePage::BotUniClick);
-    // Requirements, information text, cut-off marks, weightings and printing
-    // open pages that are not part of this window yet.
-    for (QPushButton *later : {botReq, BotSal, BotCorte, BotPonde, BotImprimirN})
+    connect(botReq, &QPushButton::clicked, this, &UniversityCataloguePage::botReqClick);
+    connect(BotSal, &QPushButton::clicked, this, &UniversityCataloguePage::BotSalClick);
+    // Cut-off marks, weightings and printing open pages that are not part
+    // of this window yet.
+    for (QPushButton *later : {BotCorte, BotPonde, BotImprimirN})
         later->setEnabled(false);
 }
 
@@ -173,6 +176,7 @@ void UniversityCataloguePage::TreeDblClick()
     const int degree = m_nodes[item->data(0, kNodeRole).toInt()].degree;
     if (degree == 0) {
         m_selection.clearLines();
+        m_selection.hideText();
         hideStarMap();
         m_selection.clearTitle();
         showDetailButtons(false);
@@ -183,20 +187,43 @@ void UniversityCataloguePage::TreeDblClick()
     BotUniClick();
 }
 
+int UniversityCataloguePage::chosenDegree() const
+{
+    if (m_pendingDegreeSet)
+        return m_pendingDegree;
+    QTreeWidgetItem *item = Tree->currentItem();
+    return item ? m_nodes[item->data(0, kNodeRole).toInt()].degree : 0;
+}
+
 void UniversityCataloguePage::BotUniClick()
 {
-    int degree = m_pendingDegree;
-    if (!m_pendingDegreeSet) {
-        QTreeWidgetItem *item = Tree->currentItem();
-        degree = item ? m_nodes[item->data(0, kNodeRole).toInt()].degree : 0;
-    }
+    const int degree = chosenDegree();
     if (degree == 0)
         return;
     m_currentDegree = degree;
+    m_selection.hideText();
     const DegreeCentreList list = centreListOfDegree(degree);
     m_selection.showLines(list.lines, true);
     m_selection.setPointingHand(false);
     showStarMap(list.regionHasCentres);
+}
+
+void UniversityCataloguePage::botReqClick()
+{
+    const int degree = chosenDegree();
+    if (degree == 0)
+        return;
+    m_currentDegree = degree;
+    hideStarMap();
+    m_selection.hideText();
+    m_selection.showLines(requirementsLines(degree), false);
+}
+
+void UniversityCataloguePage::BotSalClick()
+{
+    hideStarMap();
+    if (m_currentDegree >= 1 && m_currentDegree <= catalogueDegreeCount())
+        m_selection.showText(informationText(m_currentDegree));
 }
 
 void UniversityCataloguePage::openOn(int degree)

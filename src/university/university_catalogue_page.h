@@ -44,6 +44,10 @@ private:
     void TreeClick(QTreeWidgetItem *item);
     void TreeDblClick();
     void BotUniClick();
+    void botReqClick();
+    void BotSalClick();
+    // The pending degree when one is set, else the tree's; 0 for none.
+    int chosenDegree() const;
 
     TForm1 *m_window;
     SelectionArea &m_selection;

@@ -57,7 +57,7 @@ QString spacedOut(const QString &text)
     return spaced;
 }
 
-constexpr int kInformationRow = 5;
+constexpr int kInformationRow = 6;
 
 } // namespace
 

@@ -8,6 +8,7 @@
 #include "university/university_catalogue_page.h"
 #include "university/university_help.h"
 #include "university/university_information_page.h"
+#include "university/university_masters_page.h"
 #include "university/university_menu_page.h"
 #include "university/university_places_page.h"
 #include "widgets/help_panel_widget.h"
@@ -52,6 +53,7 @@ void TForm1::createPages()
     m_selection = new SelectionArea(this);
     m_catalogue = new UniversityCataloguePage(this, *m_menu, *m_selection);
     m_places = new UniversityPlacesPage(this, *m_menu, *m_selection, *m_catalogue);
+    m_masters = new UniversityMastersPage(this, *m_menu, *m_selection);
     m_information = new UniversityInformationPage(this, *m_menu);
 }
 
@@ -68,6 +70,7 @@ void TForm1::setCaptions()
     m_selection->setCaptions();
     m_catalogue->setCaptions();
     m_places->setCaptions();
+    m_masters->setCaptions();
     m_information->setCaptions();
 }
 
@@ -77,6 +80,7 @@ void TForm1::openModuleMenu()
     m_catalogue->close();
     m_catalogue->forgetPendingDegree();
     m_places->close();
+    m_masters->close();
     m_information->close();
     hideHelp();
     m_views = {};
@@ -147,9 +151,9 @@ void TForm1::goBack()
 void TForm1::runBackStep(BackStep step)
 {
     switch (step) {
-    case BackStep::LeaveMasters:
+    case BackStep::LeaveMasters: openModuleMenu(); break;
     case BackStep::LeaveArtistic:
-        // Those views belong to pages this window does not open yet.
+        // The artistic view belongs to a page this window does not open yet.
         openModuleMenu();
         break;
     case BackStep::ResetSelectionArea: m_selection->resetPlaces(); break;

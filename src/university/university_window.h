@@ -1,8 +1,8 @@
 #pragma once
 // The Bachillerato and university window. It owns its pages and switches
 // between them: the module menu, the selection area that most views share,
-// the degree catalogue, the places (map, centres, double degrees, other
-// studies) and the information menu. The lists come from the university/
+// the degree catalogue with a degree's details, the places (map, centres,
+// double degrees, other studies), the masters and the information menu. The lists come from the university/
 // logic units; the pages wire them to their controls.
 
 #include "university/selection_back.h"
@@ -17,6 +17,7 @@ class SelectionArea;
 class TCmdExecComponent;
 class UniversityCataloguePage;
 class UniversityInformationPage;
+class UniversityMastersPage;
 class UniversityMenuPage;
 class UniversityPlacesPage;
 
@@ -67,6 +68,7 @@ private:
     SelectionArea *m_selection = nullptr;
     UniversityCataloguePage *m_catalogue = nullptr;
     UniversityPlacesPage *m_places = nullptr;
+    UniversityMastersPage *m_masters = nullptr;
     UniversityInformationPage *m_information = nullptr;
 
     SelectionViews m_views;

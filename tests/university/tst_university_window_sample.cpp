@@ -15,6 +15,7 @@
 #include "data/text_ids.h"
 #include "university/centre_lists.h"
 #include "university/degree_catalogue.h"
+#include "university/degree_details.h"
 #include "university/place_lists.h"
 #include "university/university_window.h"
 
@@ -22,6 +23,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -178,6 +180,56 @@ private slots:
         QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
         QVERIFY(!control<QWidget>(Form1, "PanelSel")->isVisible()
                 && !control<QWidget>(Form1, "PanelCarSel")->isVisible());
+    }
+
+    // A degree's requirements in the list, its information text over it,
+    // and its centres again.
+    void aDegreesRequirementsAndInformationText()
+    {
+        QTest::mouseClick(control<QPushButton>(Form1, "menunuevo1"), Qt::LeftButton);
+        auto *tree = control<QTreeWidget>(Form1, "Tree");
+        auto *list = control<QListWidget>(Form1, "ListSel");
+        auto *text = control<QPlainTextEdit>(Form1, "Richedit1");
+        tree->expandItem(tree->topLevelItem(1));
+        QTreeWidgetItem *degreeItem = tree->topLevelItem(1)->child(0);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(degreeItem).center());
+        const int degree = Form1->currentDegree();
+
+        QTest::mouseClick(control<QPushButton>(Form1, "botReq"), Qt::LeftButton);
+        QCOMPARE(shownLines(list), displayed(requirementsLines(degree)));
+        QVERIFY(!text->isVisible());
+
+        QTest::mouseClick(control<QPushButton>(Form1, "BotSal"), Qt::LeftButton);
+        QVERIFY(text->isVisible());
+        const std::vector<QByteArray> information = informationText(degree);
+        QVERIFY(information.size() > 1 && information.size() < 100);
+        QCOMPARE(text->toPlainText(), displayed(information).join(QLatin1Char('\n')));
+
+        QTest::mouseClick(control<QPushButton>(Form1, "BotUni"), Qt::LeftButton);
+        QVERIFY(!text->isVisible());
+        QCOMPARE(shownLines(list), displayed(centreListOfDegree(degree).lines));
+        QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
+        QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
+    }
+
+    // The masters text with the link to the postgraduate guide; back to the menu.
+    void mastersShowTheirTextAndLink()
+    {
+        FakeBrowser browser;
+        auto *text = control<QPlainTextEdit>(Form1, "Richedit1");
+        QTest::mouseClick(control<QPushButton>(Form1, "BotMaster"), Qt::LeftButton);
+        QVERIFY(!control<QWidget>(Form1, "PanelMenu")->isVisible());
+        QVERIFY(text->isVisible());
+        QCOMPARE(text->toPlainText(), displayed(mastersText()).join(QLatin1Char('\n')));
+        QVERIFY(text->toPlainText().size() > 100);
+        QCOMPARE(control<QLabel>(Form1, "PanelSelTit")->text(), displayText(interfaceText(kMastersCaption).trimmed()));
+        auto *link = control<QLabel>(Form1, "LabelMaster2");
+        QVERIFY(control<QLabel>(Form1, "LabelMaster")->isVisible() && link->isVisible());
+        QTest::mouseClick(link, Qt::LeftButton);
+        QTRY_COMPARE(browser.arguments(), QStringList{link->text()});
+        QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
+        QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
+        QVERIFY(!link->isVisible() && !text->isVisible());
     }
 
     void fromARegionToACentreToADegree()
