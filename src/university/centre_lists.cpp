@@ -1,7 +1,6 @@
 #include "centre_lists.h"
 
 #include "data/content_tables.h"
-#include "data/encoding.h"
 #include "data/interface_texts.h"
 #include "data/map_geometry.h"
 #include "data/record_files.h"
@@ -14,8 +13,8 @@ namespace velmira {
 
 namespace {
 
-constexpr int kLineBytes = 60;
-constexpr int kCentreNameBytes = 45;
+constexpr int kLineChars = 60;
+constexpr int kCentreNameChars = 45;
 constexpr int kDegreeNameChars = 50;
 constexpr int kFlatDegreeLines = 15;
 constexpr int kBranches = 5;
@@ -23,17 +22,9 @@ constexpr int kBranches = 5;
 // The region name of a `comunida` entry: after the two-digit code.
 QByteArray regionName(int region) { return content().comunida.at(region).mid(2); }
 
-// Accented letters stored in UTF-8 take two bytes, the first 0xC3; counting
-// them keeps 50 letters visible. A cut that splits a letter leaves a blank
-// for its first byte, not a broken character before the mark.
-QByteArray visibleDegreeName(int degree)
-{
-    const QByteArray name = degreeName(degree);
-    QByteArray cut = padTo(name, kLineBytes).left(kDegreeNameChars + name.count('\xC3'));
-    if (utfMode() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0xC0)
-        cut.back() = ' ';
-    return cut;
-}
+// Fifty letters, however many bytes they take, so that the marks after them
+// stay in one column.
+QByteArray visibleDegreeName(int degree) { return padToCharacters(degreeName(degree), kDegreeNameChars); }
 
 } // namespace
 
@@ -57,7 +48,7 @@ DegreeCentreList centreListOfDegree(int degree)
     std::vector<Kept> kept;
     for (int k = 1; k <= centres.centreCount(degree); ++k) {
         const int c = centres.centre(degree, k);
-        kept.push_back({lugar.names.at(c).left(kCentreNameBytes) + markText(centres.mark(degree, k)),
+        kept.push_back({leftCharacters(lugar.names.at(c), kCentreNameChars) + markText(centres.mark(degree, k)),
                         lugar.region.at(c)});
     }
 
@@ -77,7 +68,7 @@ DegreeCentreList centreListOfDegree(int degree)
         }
     }
     for (QByteArray &line : list.lines)
-        line.truncate(kLineBytes);
+        line = leftCharacters(line, kLineChars);
     return list;
 }
 
@@ -133,7 +124,7 @@ std::vector<QByteArray> doubleDegreeMemberLines(int group)
         return lines;
     for (int m = 1; m <= dobles.memberCount[group]; ++m) {
         const DoubleDegreeMember &member = dobles.member(group, m);
-        lines.push_back(padTo(degreeName(member.firstDegree), kDegreeNameChars) + member.tag);
+        lines.push_back(padToCharacters(degreeName(member.firstDegree), kDegreeNameChars) + member.tag);
         lines.push_back(" + " + degreeName(member.secondDegree));
         lines.push_back(QByteArray(17, ' ') + "-----" + QByteArray(5, ' '));
     }

@@ -123,7 +123,7 @@ std::vector<QByteArray> requirementsLines(int degree)
     for (int k = kAccessLines; k <= kAccessLines + 4; ++k)
         lines.push_back(text(k));
     for (QByteArray &line : lines)
-        line.truncate(kLineCharacters);
+        line = leftCharacters(line, kLineCharacters);
     return lines;
 }
 

@@ -90,8 +90,8 @@ std::vector<QByteArray> doubleDegreesOfDegree(int degree)
                 lines.push_back(QByteArray(8, ' ') + dobles.names.at(g));
             headed = true;
             const QByteArray line =
-                " " + degreeName(pair.firstDegree).left(30) + "...+ " + degreeName(pair.secondDegree);
-            lines.push_back(line.left(70));
+                " " + leftCharacters(degreeName(pair.firstDegree), 30) + "...+ " + degreeName(pair.secondDegree);
+            lines.push_back(leftCharacters(line, 70));
         }
     }
     return lines;

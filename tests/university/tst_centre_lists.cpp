@@ -144,8 +144,9 @@ private slots:
         const NumberedLines list = degreeListOfCentre(9);
         QCOMPARE(list.lines[0], early.left(55) + " 7,0");
         QCOMPARE(QString::fromUtf8(early.left(55)).size(), 50);
-        // The cut falls inside the third accented letter of the late name.
-        QCOMPARE(list.lines[1], late.left(54) + "  8,0");
+        // The late name's accented letters fall after its fifty visible
+        // letters: the mark stays in its column.
+        QCOMPARE(list.lines[1], QByteArray(50, 'x') + " 8,0");
         const QByteArray separator = QByteArray(17, ' ') + "-----" + QByteArray(5, ' ');
         QCOMPARE(Lines(list.lines.begin() + 2, list.lines.end()),
                  (Lines{"", "-" + QByteArray(16, ' ') + "T242", padTo("Derecho", 50) + "AB12",
@@ -153,6 +154,13 @@ private slots:
                         // An unknown degree (0) shows no name.
                         QByteArray(50, ' ') + "X", " + " + padTo("Economia", kWidthA), separator}));
         QCOMPARE(list.numbers, (Numbers{1, 4, 0, 0, 0, 0, 0, 0, 0, 0}));
+
+        // A centre's accented name keeps its mark in the column of plain ones.
+        addCentre(9, padTo("Universit\xC3\xA0t de Val\xC3\xA8ncia", 46), 10);
+        addCentre(4, padTo("Universitat de Girona", 44), 10);
+        const DegreeCentreList centres = centreListOfDegree(1);
+        QCOMPARE(QString::fromUtf8(centres.lines[3]).indexOf(QStringLiteral("7,0")), 3 + 44 + 1);
+        QCOMPARE(QString::fromUtf8(centreListOfDegree(2).lines[3]).indexOf(QStringLiteral("6,0")), 3 + 44 + 1);
     }
 };
 
