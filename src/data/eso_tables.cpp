@@ -40,7 +40,7 @@ LoadSteps esoLoadSteps()
             LoadPaddedLines(localName("informa"), t.informa, kWidthA);
             LoadPaddedLines(localName("fps"), e.fps, kWidthEsoQuestions);
             LoadPaddedLines(localName("cuestion"), e.cuestion, kWidthEsoQuestions);
-            LoadWidePaddedLines(localName("cuesgm"), e.cuesgm, kWidthMiddleQuestions);
+            LoadWidePaddedLines(localName("cuesgm"), t.cuesgm, kWidthMiddleQuestions);
             LoadPaddedLines(localName("itinerar"), e.itinerar, kWidthEsoItineraries);
             LoadPaddedLines(localName("fp2"), t.fp2, kWidthD);
             LoadDashedLines(localName("fp2"), t.fp2Titles, t.fp2TitleLines, kWidthD);
@@ -51,6 +51,7 @@ LoadSteps esoLoadSteps()
         [&] {
             markMiddleTitles(t, e);
             prepareItineraryTexts(e);
+            prepareMiddleQuestionnaire(t.cuesgm, t.middleQuestionnaire);
         },
     };
 }

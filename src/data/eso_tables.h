@@ -31,7 +31,6 @@ struct EsoData
     LineTable materias{1101, 60};
     LineTable fps{1101, 60};
     LineTable cuestion{1101, 60};
-    LineTable cuesgm{1101, 75};
     LineTable itinerar{1101, 60};
 
     // Filled from `itinerar` once it is loaded.

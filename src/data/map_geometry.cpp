@@ -48,6 +48,12 @@ int RegionAt(int x, int y)
     return 0;
 }
 
+int hoveredRegion(int x, int y, int previous)
+{
+    const int region = RegionAt(x + 5, y + 90);
+    return region != 0 ? region : previous;
+}
+
 QPoint regionCentre(int region)
 {
     if (region < 1 || region > kRegionCount)

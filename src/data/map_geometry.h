@@ -25,6 +25,11 @@ RegionRect regionRect(int region);
 // top - 1 <= y < bottom (one pixel above the top still counts). 0 for none.
 int RegionAt(int x, int y);
 
+// The region under a map window's pointer at (x, y) in picture coordinates:
+// the windows test RegionAt(x + 5, y + 90). Over no region the previous one
+// stays current.
+int hoveredRegion(int x, int y, int previous);
+
 // Where the map windows draw the mark of region r (1-19).
 QPoint regionCentre(int region);
 

@@ -42,6 +42,15 @@ QByteArray repeatChar(int n, char c)
     return QByteArray(copies, c);
 }
 
+QByteArray upperAscii(QByteArrayView text)
+{
+    QByteArray out = text.toByteArray();
+    for (char &c : out)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
 QByteArray padTo(QByteArrayView text, int width)
 {
     if (width <= 0)

@@ -20,6 +20,10 @@ bool isBlank(QByteArrayView text);
 // n - 1 copies of c: none for n <= 1, at most 80. Used to align columns.
 QByteArray repeatChar(int n, char c);
 
+// The letters a-z in upper case; every other byte stays, so accented
+// letters keep their bytes in either encoding.
+QByteArray upperAscii(QByteArrayView text);
+
 // Appends blanks and keeps the first width bytes.
 QByteArray padTo(QByteArrayView text, int width);
 

@@ -4,6 +4,7 @@
 
 #include "data/interface_texts.h"
 #include "data/line_table.h"
+#include "data/print_buffer.h"
 #include "data/print_state.h"
 #include "data/text_ids.h"
 
@@ -94,15 +95,8 @@ std::vector<QByteArray> modalitySheetLines(const SubjectListSources &tables, int
 
 int fillSheetPrintBuffer(LineTable &buffer, const std::vector<QByteArray> &lines)
 {
-    buffer.set(0, {});
-    int count = 0;
-    for (const QByteArray &line : lines) {
-        if (!buffer.contains(count + 1))
-            break;
-        buffer.set(++count, line);
-    }
     setBoldLines({});
-    return count;
+    return fillPrintBuffer(buffer, {}, lines);
 }
 
 } // namespace velmira

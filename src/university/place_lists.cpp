@@ -2,7 +2,6 @@
 
 #include "data/content_tables.h"
 #include "data/interface_texts.h"
-#include "data/map_geometry.h"
 #include "data/text_bytes.h"
 #include "university/degree_catalogue.h"
 
@@ -27,12 +26,6 @@ bool holdsDegree(const DoubleDegreeMember &m, int degree)
 }
 
 } // namespace
-
-int hoveredRegion(int x, int y, int previous)
-{
-    const int region = RegionAt(x + 5, y + 90);
-    return region != 0 ? region : previous;
-}
 
 int clickedRegion(int hovered) { return hovered == 18 || hovered == 19 ? 1 : hovered; }
 

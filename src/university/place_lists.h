@@ -11,8 +11,6 @@
 
 namespace velmira {
 
-// The region under the map pointer at (x, y); the previous one when none.
-int hoveredRegion(int x, int y, int previous);
 // The region a map click acts on: the islands' areas (18, 19) stand for region 1.
 int clickedRegion(int hovered);
 

@@ -5,6 +5,7 @@
 #include "data/content_tables.h"
 #include "data/interface_texts.h"
 #include "data/language.h"
+#include "data/map_geometry.h"
 #include "data/messages.h"
 #include "data/text_bytes.h"
 #include "data/text_ids.h"

@@ -11,6 +11,7 @@
 #include "data/content_tables.h"
 #include "data/interface_texts.h"
 #include "data/language.h"
+#include "data/map_geometry.h"
 #include "data/text_bytes.h"
 #include "data/text_ids.h"
 #include "university/centre_lists.h"

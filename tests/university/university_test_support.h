@@ -9,6 +9,7 @@
 #include "data/language.h"
 #include "data/text_bytes.h"
 #include "data/university_tables.h"
+#include "support/numbered_texts.h"
 
 #include <QByteArray>
 
@@ -19,12 +20,8 @@ namespace unitest {
 // Empty tables, Castilian in Latin-1, and interface text k reading "T<k>".
 inline void freshTables()
 {
-    velmira::allocateGlobalTables();
+    testsupport::freshTablesWithNumberedTexts();
     velmira::universityData() = velmira::UniversityData{};
-    velmira::resetFoundationState();
-    for (int k = 1; k <= velmira::kHighestTextSlot; ++k)
-        velmira::interfaceTextTable().set(k, "T" + QByteArray::number(k));
-    velmira::AssignInterfaceTexts();
 }
 
 // Lines 1..n of a padded table, as the loader stores them.
