@@ -1,6 +1,7 @@
 #include "centre_listings.h"
 
 #include "content_tables.h"
+#include "encoding.h"
 #include "text_bytes.h"
 
 namespace velmira {
@@ -13,17 +14,19 @@ constexpr int kHeadingBlanks = 7;
 
 const PlaceList &placeList(ProvinceKey key) { return content().placeLists[key.list - 1]; }
 
-bool filedUnder(const PlaceList &list, int place, char key)
-{
-    return list.columnA.at(place).startsWith(key);
-}
+bool filedUnder(const PlaceList &list, int place, char key) { return list.columnA.at(place).startsWith(key); }
 
 int titleCount(const PlaceTitleTable &titles, int place) { return titles.at(place, 0); }
 
-// Column A from character 2 (43 characters) followed by column B.
-QByteArray centreText(const PlaceList &list, int place)
+// The place lists are stored as read, in Latin-1: their columns are cut by
+// character, then brought into the display's encoding like every other text.
+QByteArray placeText(const QByteArray &latin1) { return utfMode() ? latin1ToUtf8(latin1) : latin1; }
+
+// Column A from character 2 (43 characters) followed by column B, cut to `width`.
+QByteArray centreText(const PlaceList &list, int place, int width = -1)
 {
-    return list.columnA.at(place).mid(1, kCentreWidth) + list.columnB.at(place);
+    const QByteArray text = list.columnA.at(place).mid(1, kCentreWidth) + list.columnB.at(place);
+    return placeText(width >= 0 ? text.left(width) : text);
 }
 
 ListingRow separatorRow() { return {QByteArray(kRowWidth, ' '), {}, 0}; }
@@ -44,28 +47,28 @@ ProvincePlaces placesOfProvince(const PlaceTitleTables &tables, ProvinceKey key)
             continue;
         const QByteArray name = list.columnA.at(p).mid(1, key.localityWidth());
         if (province.places.empty() || name != previous)
-            province.localities.push_back({name, p});
+            province.localities.push_back({placeText(name), p});
         province.places.push_back(p);
         previous = name;
     }
     return province;
 }
 
-CentreGrid centreGridOfProvince(const PlaceTitleTables &tables, const ProvincePlaces &province,
-                                int chosenLocality, const TitleNames &titleName)
+ProvinceGrid gridOfProvince(const PlaceTitleTables &tables, const ProvincePlaces &province,
+                            int chosenLocality, const TitleNames &titleName)
 {
-    CentreGrid grid;
+    ProvinceGrid grid;
     if (!province.key.isValid())
         return grid;
     const PlaceList &list = placeList(province.key);
     const PlaceTitleTable &titles = tables[province.key.list - 1];
     const int chosenPlace = chosenLocality >= 1 && chosenLocality <= int(province.localities.size())
-                                ? province.localities[chosenLocality - 1].firstPlace
-                                : 0;
+        ? province.localities[chosenLocality - 1].firstPlace
+        : 0;
     for (int p : province.places) {
         if (p == chosenPlace)
             grid.targetRow = static_cast<int>(grid.rows.size());
-        grid.rows.push_back({("-" + centreText(list, p)).left(kRowWidth), list.columnC.at(p), 0});
+        grid.rows.push_back({"-" + centreText(list, p, kRowWidth - 1), placeText(list.columnC.at(p)), 0});
         const int n = titleCount(titles, p);
         for (int k = 1; k <= n && k < titles.intsPerRow(); ++k) {
             const int title = titles.at(p, k);
@@ -93,7 +96,7 @@ std::vector<ListingRow> centresTeachingInRegion(const PlaceTitleTables &tables,
         const size_t firstCentre = rows.size();
         for (int p = 1; p <= list.count(); ++p)
             if (filedUnder(list, p, key) && titles.teaches(p, title))
-                rows.push_back({centreText(list, p), list.columnC.at(p), 0});
+                rows.push_back({centreText(list, p), placeText(list.columnC.at(p)), 0});
         if (rows.size() == firstCentre)
             rows.resize(start);
         else

@@ -35,7 +35,7 @@ struct Locality
 struct ProvincePlaces
 {
     ProvinceKey key;
-    std::vector<int> places;         // the places that teach anything, in list order
+    std::vector<int> places;          // the places that teach anything, in list order
     std::vector<Locality> localities; // runs of equal locality names
 };
 
@@ -44,7 +44,7 @@ struct ProvincePlaces
 // new one, so a name that comes back after another locality is listed again.
 ProvincePlaces placesOfProvince(const PlaceTitleTables &tables, ProvinceKey key);
 
-struct CentreGrid
+struct ProvinceGrid
 {
     std::vector<ListingRow> rows;
     int targetRow = 0; // the row of the chosen locality's first centre
@@ -53,8 +53,8 @@ struct CentreGrid
 // Every centre of the province, each followed by the names of the titles it
 // teaches and a separator of 60 blanks; `chosenLocality` (from 1) decides the
 // target row.
-CentreGrid centreGridOfProvince(const PlaceTitleTables &tables, const ProvincePlaces &province,
-                                int chosenLocality, const TitleNames &titleName);
+ProvinceGrid gridOfProvince(const PlaceTitleTables &tables, const ProvincePlaces &province,
+                            int chosenLocality, const TitleNames &titleName);
 
 // The centres of the region that teach the title. All its provinces are
 // looked up in the place list of its first province; with more than one,

@@ -32,8 +32,8 @@ struct ContentTables
     LineTable comuint{1101, 60};
     std::array<PlaceList, 4> placeLists; // lu1 .. lu4
     LineTable fp2{1101, 60};
-    LineTable cuesgm{1101, 75};               // the items, once prepared
-    MiddleQuestionnaire middleQuestionnaire;  // its areas and the items' areas
+    LineTable cuesgm{1101, 75};              // the items, once prepared
+    MiddleQuestionnaire middleQuestionnaire; // its areas and the items' areas
     LineTable fpip{1101, 60};
     LineTable certifica{1101, 60};
     LineTable ipmodulos{1101, 60};

@@ -46,15 +46,9 @@ QByteArray regionName(int region)
 
 int firstProvinceCode(int region) { return leadingNumber(content().comunida.at(region)); }
 
-QByteArray RegionProvinces::listName(int k) const
-{
-    return padTo(entries.at(k - 1), kListNameWidth);
-}
+QByteArray RegionProvinces::listName(int k) const { return padTo(entries.at(k - 1), kListNameWidth); }
 
-QByteArray RegionProvinces::printName(int k) const
-{
-    return padTo(entries.at(k - 1), kPrintNameWidth);
-}
+QByteArray RegionProvinces::printName(int k) const { return padTo(entries.at(k - 1), kPrintNameWidth); }
 
 RegionProvinces provincesOfRegion(int region)
 {

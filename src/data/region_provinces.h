@@ -16,7 +16,7 @@ namespace velmira {
 // place-title table) and the key character that starts their lines.
 struct ProvinceKey
 {
-    int list = 0;  // 1-4; 0 for a code outside 1-64
+    int list = 0; // 1-4; 0 for a code outside 1-64
     char key = 0;
     // The provinces whose place lines are read whole: their locality names
     // are 35 characters wide instead of 17.

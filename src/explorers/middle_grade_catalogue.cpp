@@ -101,6 +101,26 @@ std::vector<int> titlesOfFamily(int family)
     return titles;
 }
 
+int familyOfTitle(int title)
+{
+    for (int f = 1; f <= middleFamilyCount(); ++f) {
+        const std::vector<int> titles = titlesOfFamily(f);
+        if (std::find(titles.begin(), titles.end(), title) != titles.end())
+            return f;
+    }
+    return 0;
+}
+
+int groupOfFamily(int family)
+{
+    for (int g = 1; g <= kFamilyGroupCount; ++g) {
+        const std::vector<int> families = familiesOfGroup(g);
+        if (std::find(families.begin(), families.end(), family) != families.end())
+            return g;
+    }
+    return 0;
+}
+
 QByteArray middleTitleName(int title) { return content().fp2.at(title); }
 
 std::vector<QByteArray> jobPositionsOfTitle(int title) { return groupMembers(title, 1, kJobPositions); }
@@ -121,21 +141,23 @@ int familyGroupIcon(int item)
     return item >= 0 && item < kFamilyGroupCount ? kIcons[item] : pictures::IconArtsAndCrafts;
 }
 
+int familyIcon(int family)
+{
+    static constexpr int kFamilyIcons[] = {1,  31, 39, 2, 32, 3,  36, 28, 33, 0,  18, 37,
+                                           19, 12, 38, 8, 35, 21, 16, 14, 41, 42, 9};
+    return family >= 1 && family <= int(std::size(kFamilyIcons)) ? kFamilyIcons[family - 1] : -1;
+}
+
 std::vector<int> familyListIcons(const std::vector<int> &families)
 {
-    static constexpr int kFamilyIcons[] = {1, 31, 39, 2, 32, 3, 36, 28, 33, 0, 18, 37,
-                                           19, 12, 38, 8, 35, 21, 16, 14, 41, 42, 9};
-    constexpr int kTabled = int(std::size(kFamilyIcons));
-    constexpr int kOwnFamilies = 3;
+    constexpr size_t kOwnFamilies = 3;
     std::vector<int> icons = {pictures::IconBack};
     for (size_t i = 0; i < families.size(); ++i) {
-        const int f = families[i];
+        const int icon = familyIcon(families[i]);
         if (i >= kOwnFamilies)
             icons.push_back(pictures::IconArtsAndCrafts);
-        else if (f >= 1 && f <= kTabled)
-            icons.push_back(kFamilyIcons[f - 1]);
         else
-            icons.push_back(icons.back());
+            icons.push_back(icon >= 0 ? icon : icons.back());
     }
     return icons;
 }

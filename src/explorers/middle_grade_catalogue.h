@@ -36,6 +36,10 @@ int middleFamilyCount();
 
 // The titles of a family: the lines after its heading up to the next heading.
 std::vector<int> titlesOfFamily(int family);
+// The family a title belongs to, and the first group that lists a family;
+// 0 for none.
+int familyOfTitle(int title);
+int groupOfFamily(int family);
 // The title's `fp2` line (60 characters).
 QByteArray middleTitleName(int title);
 
@@ -49,5 +53,7 @@ std::vector<QByteArray> middleGradeRequirements();
 // family level the icons of the items 0 (the way back) to families.size().
 int familyGroupIcon(int item);
 std::vector<int> familyListIcons(const std::vector<int> &families);
+// A family's own icon; -1 for a family without one.
+int familyIcon(int family);
 
 } // namespace velmira

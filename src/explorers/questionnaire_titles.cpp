@@ -35,10 +35,7 @@ std::vector<int> recordedAreas(const std::vector<int> &selectedRows)
     return areas;
 }
 
-bool choosesByPlace(const std::vector<int> &selectedRows)
-{
-    return contains(selectedRows, kByPlaceArea - 1);
-}
+bool choosesByPlace(const std::vector<int> &selectedRows) { return contains(selectedRows, kByPlaceArea - 1); }
 
 std::vector<int> itemsOfAreas(const std::vector<int> &areas)
 {
@@ -113,8 +110,10 @@ std::vector<QByteArray> questionnairePathLines(const std::vector<int> &areaRows,
 
 std::vector<QByteArray> questionnaireCentreLines(int title, const std::vector<ListingRow> &centres)
 {
-    std::vector<QByteArray> lines = {{}, interfaceText(592) + ": " + trimTrailingBlanks(middleTitleName(title)),
-                                     {}, interfaceText(593) + ":"};
+    std::vector<QByteArray> lines = {{},
+                                     interfaceText(592) + ": " + trimTrailingBlanks(middleTitleName(title)),
+                                     {},
+                                     interfaceText(593) + ":"};
     for (const ListingRow &row : centres)
         lines.push_back(printedRow(row, kCentreTextWidth));
     return lines;

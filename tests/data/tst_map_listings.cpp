@@ -8,6 +8,7 @@
 
 #include "data/centre_listings.h"
 #include "data/content_tables.h"
+#include "data/encoding.h"
 #include "data/interface_texts.h"
 #include "data/listing_rows.h"
 #include "data/loaders.h"
@@ -31,9 +32,10 @@ void fillRegions(const Lines &provinceEntries = {})
     LineTable &comunida = content().comunida;
     for (int r = 1; r <= kRegionCount; ++r) {
         const int first = r < kRegionCount ? 3 * r - 2 : 63;
-        comunida.set(r, padTo(QByteArray::number(first).rightJustified(2, '0') + "Region " +
-                                  QByteArray::number(r) + " de Ejemplo",
-                              kWidthB));
+        comunida.set(r,
+                     padTo(QByteArray::number(first).rightJustified(2, '0') + "Region "
+                               + QByteArray::number(r) + " de Ejemplo",
+                           kWidthB));
     }
     int i = kRegionCount;
     for (const QByteArray &entry : provinceEntries)
@@ -81,10 +83,7 @@ class TestMapListings : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        testsupport::freshTablesWithNumberedTexts();
-    }
+    void init() { testsupport::freshTablesWithNumberedTexts(); }
 
     void pointerKeepsTheLastRegionOverGaps()
     {
@@ -122,10 +121,11 @@ private slots:
         testsupport::ScratchDir dir;
         fillRegions();
         // Code 3 ("39") lies between region 1's first code (1) and region 2's (4).
-        loadList("lu3", {placeLine('9', "Sevilla", "IES Uno", "954000001"),
-                         placeLine('2', "Melilla", "IES Dos", "952000002"),
-                         placeLine('1', "Melilla", "IES Tres", "952000003"),
-                         placeLine('A', "Huesca", "IES Cuatro", "974000004")});
+        loadList("lu3",
+                 {placeLine('9', "Sevilla", "IES Uno", "954000001"),
+                  placeLine('2', "Melilla", "IES Dos", "952000002"),
+                  placeLine('1', "Melilla", "IES Tres", "952000003"),
+                  placeLine('A', "Huesca", "IES Cuatro", "974000004")});
         teach(3, 1, {5});
         teach(3, 2, {7});
         teach(3, 4, {7});
@@ -145,13 +145,13 @@ private slots:
         testsupport::ScratchDir dir;
         // "I" files a province read 17 wide; "J" is a heading key of lu1,
         // read whole with 35-character localities.
-        loadList("lu1", {placeLine('I', "Villanueva de la Serena", "IES A", "1"),
-                         placeLine('I', "Villanueva de la Canada", "IES B", "2"),
-                         placeLine('I', "Merida", "IES Sin Ciclos", "3"),
-                         placeLine('I', "Merida", "IES C", "4"),
-                         placeLine('I', "Villanueva de la Serena", "IES D", "5"),
-                         placeLine('J', "Villanueva de la Serena", "A", "6", 35),
-                         placeLine('J', "Villanueva de la Canada", "B", "7", 35)});
+        loadList("lu1",
+                 {placeLine('I', "Villanueva de la Serena", "IES A", "1"),
+                  placeLine('I', "Villanueva de la Canada", "IES B", "2"),
+                  placeLine('I', "Merida", "IES Sin Ciclos", "3"), placeLine('I', "Merida", "IES C", "4"),
+                  placeLine('I', "Villanueva de la Serena", "IES D", "5"),
+                  placeLine('J', "Villanueva de la Serena", "A", "6", 35),
+                  placeLine('J', "Villanueva de la Canada", "B", "7", 35)});
         for (int p : {1, 2, 4, 5, 6, 7})
             teach(1, p, {10 + p});
 
@@ -168,19 +168,34 @@ private slots:
         QCOMPARE(longNames.localities[1].name, padTo("Villanueva de la Canada", 35));
     }
 
+    void placeNamesAreCutByCharacterThenShownInUtfMode()
+    {
+        testsupport::ScratchDir dir;
+        // "Alcal\xe1 de Henares" fills the 17 characters of a locality; in
+        // UTF-8 it takes 18 bytes, and none of them is lost.
+        loadList("lu1", {placeLine('I', "Alcal\xe1 de Henares", "IES Complutense", "918000001")});
+        teach(1, 1, {3});
+        setUtfMode(true);
+        const ProvincePlaces province = placesOfProvince(content().datluggm, provinceKeyOf(12));
+        QCOMPARE(province.localities.front().name, QByteArray("Alcal\xc3\xa1 de Henares"));
+        const ProvinceGrid grid = gridOfProvince(content().datluggm, province, 1, titleName);
+        QCOMPARE(grid.rows.front().text, "-Alcal\xc3\xa1 de Henares" + padTo("IES Complutense", 26));
+    }
+
     void provinceGridListsEachCentreWithItsTitles()
     {
         testsupport::ScratchDir dir;
-        loadList("lu1", {placeLine('I', "Badajoz", "IES Zurbaran", "924000001"),
-                         placeLine('I', "Merida", "IES Emerita", "924000002")});
+        loadList("lu1",
+                 {placeLine('I', "Badajoz", "IES Zurbaran", "924000001"),
+                  placeLine('I', "Merida", "IES Emerita", "924000002")});
         teach(1, 1, {3});
         teach(1, 2, {4, 9});
         const ProvincePlaces province = placesOfProvince(content().datluggm, provinceKeyOf(12));
-        const CentreGrid grid = centreGridOfProvince(content().datluggm, province, 2, titleName);
-        QCOMPARE(texts(grid.rows), (QStringList{"-" + padTo("Badajoz", 17) + padTo("IES Zurbaran", 26),
-                                                "Titulo 3", QString(60, ' '),
-                                                "-" + padTo("Merida", 17) + padTo("IES Emerita", 26),
-                                                "Titulo 4", "Titulo 9", QString(60, ' ')}));
+        const ProvinceGrid grid = gridOfProvince(content().datluggm, province, 2, titleName);
+        QCOMPARE(texts(grid.rows),
+                 (QStringList{"-" + padTo("Badajoz", 17) + padTo("IES Zurbaran", 26), "Titulo 3",
+                              QString(60, ' '), "-" + padTo("Merida", 17) + padTo("IES Emerita", 26),
+                              "Titulo 4", "Titulo 9", QString(60, ' ')}));
         QCOMPARE(grid.targetRow, 3);
         QCOMPARE(grid.rows[3].telephone, QByteArray("924000002"));
         QCOMPARE(grid.rows[5].title, 9);
@@ -192,18 +207,19 @@ private slots:
         testsupport::ScratchDir dir;
         fillRegions({"01Almeria", "01Cadiz", "01Cordoba"});
         // Provinces 1-3 are filed under "7", "8", "9" of lu3.
-        loadList("lu3", {placeLine('7', "Almeria", "IES Uno", "950000001"),
-                         placeLine('9', "Cordoba", "IES Dos", "957000002"),
-                         placeLine('9', "Lucena", "IES Tres", "957000003")});
+        loadList("lu3",
+                 {placeLine('7', "Almeria", "IES Uno", "950000001"),
+                  placeLine('9', "Cordoba", "IES Dos", "957000002"),
+                  placeLine('9', "Lucena", "IES Tres", "957000003")});
         teach(3, 1, {4});
         teach(3, 2, {5});
         teach(3, 3, {5, 4});
         const std::vector<ListingRow> rows =
             centresTeachingInRegion(content().datluggm, provincesOfRegion(1), 5);
-        QCOMPARE(texts(rows), (QStringList{"- " + padTo("Cordoba", 35) + QString(7, ' '),
-                                           padTo("Cordoba", 17) + padTo("IES Dos", 26),
-                                           padTo("Lucena", 17) + padTo("IES Tres", 26),
-                                           QString(60, ' ')}));
+        QCOMPARE(texts(rows),
+                 (QStringList{"- " + padTo("Cordoba", 35) + QString(7, ' '),
+                              padTo("Cordoba", 17) + padTo("IES Dos", 26),
+                              padTo("Lucena", 17) + padTo("IES Tres", 26), QString(60, ' ')}));
         QCOMPARE(rows[2].telephone, QByteArray("957000003"));
         QVERIFY(centresTeachingInRegion(content().datluggm, provincesOfRegion(1), 8).empty());
     }

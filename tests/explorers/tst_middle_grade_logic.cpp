@@ -23,8 +23,8 @@ using Numbers = std::vector<int>;
 void fillCatalogue()
 {
     ContentTables &t = content();
-    const Lines fp2 = {"-Sanidad", "Cuidados", "Farmacia", "Emergencias", "-Comercio", "Ventas",
-                       "-Quimica", "Laboratorio", "Planta", "-|Vidrio", "Ceramica", "-"};
+    const Lines fp2 = {"-Sanidad", "Cuidados",    "Farmacia", "Emergencias", "-Comercio", "Ventas",
+                       "-Quimica", "Laboratorio", "Planta",   "-|Vidrio",    "Ceramica",  "-"};
     int family = 0;
     for (size_t i = 0; i < fp2.size(); ++i) {
         const int line = int(i) + 1;
@@ -104,6 +104,10 @@ private slots:
         QCOMPARE(titlesOfFamily(4), Numbers{11});
         QCOMPARE(titlesOfFamily(5), Numbers{});
         QCOMPARE(middleTitleName(8), padTo("Laboratorio", 60));
+        QCOMPARE(familyOfTitle(9), 3);
+        QCOMPARE(familyOfTitle(5), 0);
+        QCOMPARE(groupOfFamily(4), 6);
+        QCOMPARE(groupOfFamily(2), 1);
         QCOMPARE(jobPositionsOfTitle(3).size(), size_t(5));
         QCOMPARE(jobPositionsOfTitle(3).front(), QByteArray("Linea 1"));
         QCOMPARE(subjectsOfTitle(3).size(), size_t(20));
@@ -149,8 +153,8 @@ private slots:
         QCOMPARE(itemCode(2), QByteArray("2T"));
 
         const Lines path = questionnairePathLines({0, 9}, {1, 3});
-        QCOMPARE(path, (Lines{"T594", "", "Area 1", "Area 10", "T595", padTo("primero", 70),
-                              padTo("decimo", 70)}));
+        QCOMPARE(path,
+                 (Lines{"T594", "", "Area 1", "Area 10", "T595", padTo("primero", 70), padTo("decimo", 70)}));
         const Lines centres = questionnaireCentreLines(8, {{QByteArray(50, 'c'), "91", 0}});
         QCOMPARE(centres, (Lines{"", "T592: Laboratorio", "", "T593:", QByteArray(44, 'c') + "91"}));
     }
@@ -160,9 +164,23 @@ private slots:
         content().comunida.set(2, padTo("04Aragon", 45));
         const ExplorerReport report = titleReport(content().datluggm, 3, {2});
         QCOMPARE(report.title, QByteArray("Farmacia (T113)"));
-        const Lines expected = {"** T29 **", "Tener el graduado en ESO", "O una prueba de acceso", "",
-                                "** T199 **", "Linea 1", "Linea 2", "Linea 3", padTo("", 60), padTo("", 60),
-                                "", "** T312 **", "Linea 6", "Linea 7", QByteArray(34, '_'), "", "-T317",
+        const Lines expected = {"** T29 **",
+                                "Tener el graduado en ESO",
+                                "O una prueba de acceso",
+                                "",
+                                "** T199 **",
+                                "Linea 1",
+                                "Linea 2",
+                                "Linea 3",
+                                padTo("", 60),
+                                padTo("", 60),
+                                "",
+                                "** T312 **",
+                                "Linea 6",
+                                "Linea 7",
+                                QByteArray(34, '_'),
+                                "",
+                                "-T317",
                                 ""};
         // Eighteen blank subjects follow "Linea 7": ten are removed, eight stay.
         Lines rows = report.rows;
