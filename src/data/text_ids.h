@@ -178,7 +178,42 @@ constexpr int kAccessHeading = 717;
 constexpr int kAccessLines = 711; // 711 to 715
 constexpr int kMastersQuestion = 535; // LabelMaster, + " ?"
 
-// Middle-grade explorer (TForm3): still to be built.
+// Middle-grade explorer (TForm3): its routes, listings and questionnaire route.
+namespace middle_grade_text {
+constexpr int kExplorerHeading = 81;                // LabelFPGM
+constexpr int kByTitle = 190;                       // botTit2
+constexpr int kByPlace = 276;                       // botLug2
+constexpr int kLeave = 54;                          // botSalir, BotSalirCues
+constexpr int kBack = kBackCaption;                 // BotRetrocederFP; first row of a group's families
+constexpr int kPrint = kPrintText;                  // BotImprimir, BotImprimirCuesGM
+constexpr int kRequirements = 29;                   // BotRequisitos; printed section heading
+constexpr int kJobPositionsButton = 191;            // BotPuesto
+constexpr int kSubjects = 30;                       // botAsig
+constexpr int kTelephones = 31;                     // BotTelefono
+constexpr int kAccept = 19;                         // BotAceptar
+constexpr int kJobPositions = 199;                  // heading of the job positions, shown and printed
+constexpr int kWhatIsStudied = 312;                 // heading of the subjects, shown and printed
+constexpr int kTitlesByFamily = 595;                // choosing a family group; the chosen sentences in print
+constexpr int kChooseFamily = 578;                  // choosing a family of a group
+constexpr int kWhereTaught = kHigherGradeDoorHint3; // a title on the map; printed in upper case
+constexpr int kCentresOfTitle = 323;                // the centres of a clicked region
+constexpr int kNothingFound = 292;                  // the grid's only row when no centre teaches the title
+constexpr int kCentresByPlace = 294;                // the route by place
+constexpr int kPlace = 289;                         // + ": " + province: heading of a province's listing
+constexpr int kMiddleGrade = kMiddleGradeShortName; // in the headings of printed listings
+constexpr int kChooseRegionsFirst = 558;            // + " " + 559: the choice of regions to print
+constexpr int kChooseRegionsSecond = 559;
+constexpr int kUndoRegionFirst = 560; // + " " + 561
+constexpr int kUndoRegionSecond = 561;
+constexpr int kChooseAreas = 163;          // the guide, at the interest areas
+constexpr int kChooseSentencesFirst = 164; // + " " + 165, at the sentences
+constexpr int kChooseSentencesSecond = 165;
+constexpr int kFamily = 583;              // " - " + text + ":  " + family, in the list of titles
+constexpr int kChosenAreas = 594;         // the printed path: the areas chosen
+constexpr int kChosenTitle = 592;         // + ": " + the title, in the printed path
+constexpr int kCentres = kCentresCaption; // + ":", before the centres in the printed path
+constexpr int kAskName = kStudentNamePrompt;
+} // namespace middle_grade_text
 
 // Initial programmes (TFIniPro): still to be built.
 

@@ -221,7 +221,10 @@ void EsoItinerariesPage::botContextualMouseUp()
         break;
     case MoreInformation::CertificatesWindow: m_window->openExplorer(Certifica); break;
     case MoreInformation::InitialProgrammesWindow: m_window->openExplorer(FIniPro); break;
-    case MoreInformation::MiddleGradeExplorer: m_window->openExplorer(Form3); break;
+    case MoreInformation::MiddleGradeExplorer:
+        if (Form3)
+            Form3->startExplorer(m_window);
+        break;
     }
 }
 

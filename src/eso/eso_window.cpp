@@ -14,7 +14,6 @@
 #include "widgets/theme_assets.h"
 #include "widgets/window_controls.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -253,7 +252,11 @@ void TForm2::BotCuestio2Click()
     handOffToMiddleGrade();
 }
 
-void TForm2::handOffToMiddleGrade() { openExplorer(Form3); }
+void TForm2::handOffToMiddleGrade()
+{
+    if (Form3)
+        Form3->startQuestionnaire(this);
+}
 
 void TForm2::openExplorer(WindowBase *explorer)
 {
@@ -267,9 +270,7 @@ void TForm2::closeEvent(QCloseEvent *event)
     event->ignore();
     if (!confirmLeavingProgram())
         return;
-    returnToMainMenu();
-    // Ends the loop without closing the windows again: the main menu would ask once more.
-    QApplication::exit(0);
+    leaveProgram();
 }
 
 void TForm2::showHelp(int message)

@@ -3,9 +3,12 @@
 #include "explorers/middle_grade_catalogue.h"
 
 #include "data/interface_texts.h"
+#include "data/text_ids.h"
 #include "data/text_bytes.h"
 
 namespace velmira {
+
+using namespace middle_grade_text;
 
 namespace {
 
@@ -23,11 +26,11 @@ void append(std::vector<QByteArray> &rows, const std::vector<QByteArray> &more)
 
 std::vector<QByteArray> titleDetailSections(int title)
 {
-    std::vector<QByteArray> rows = {sectionHeading(29)};
+    std::vector<QByteArray> rows = {sectionHeading(kRequirements)};
     append(rows, middleGradeRequirements());
-    rows.insert(rows.end(), {{}, sectionHeading(199)});
+    rows.insert(rows.end(), {{}, sectionHeading(kJobPositions)});
     append(rows, jobPositionsOfTitle(title));
-    rows.insert(rows.end(), {{}, sectionHeading(312)});
+    rows.insert(rows.end(), {{}, sectionHeading(kWhatIsStudied)});
     append(rows, subjectsOfTitle(title));
     trimTrailingBlankRows(rows);
     return rows;
@@ -44,10 +47,10 @@ std::vector<int> allRegions()
 ExplorerReport titleReport(const PlaceTitleTables &tables, int title, const std::vector<int> &regions)
 {
     ExplorerReport report;
-    report.title = trimTrailingBlanks(middleTitleName(title)) + " (" + interfaceText(113) + ")";
+    report.title = trimTrailingBlanks(middleTitleName(title)) + " (" + interfaceText(kMiddleGrade) + ")";
     report.rows = titleDetailSections(title);
     report.rows.insert(report.rows.end(),
-                       {QByteArray(kRuleLength, '_'), {}, "-" + upperAscii(interfaceText(317)), {}});
+                       {QByteArray(kRuleLength, '_'), {}, "-" + upperAscii(interfaceText(kWhereTaught)), {}});
     for (int region : regions) {
         const std::vector<ListingRow> centres =
             centresTeachingInRegion(tables, provincesOfRegion(region), title);
@@ -72,7 +75,7 @@ std::vector<int> regionHeadingRows(const ExplorerReport &report)
 ExplorerReport provinceReport(const QByteArray &provinceName, const std::vector<ListingRow> &grid)
 {
     ExplorerReport report;
-    report.title = interfaceText(289) + ": " + provinceName + " - " + interfaceText(113);
+    report.title = interfaceText(kPlace) + ": " + provinceName + " - " + interfaceText(kMiddleGrade);
     for (const ListingRow &row : grid)
         report.rows.push_back(printedRow(row, kGridTextWidth));
     return report;

@@ -1,16 +1,335 @@
 #include "middle_grade_window.h"
 
+#include "explorers/listing_print_page.h"
+#include "explorers/middle_grade_layout.h"
+#include "explorers/place_route_page.h"
+#include "explorers/questionnaire_route_page.h"
+#include "explorers/title_route_page.h"
+
 #include "data/colours.h"
+#include "data/interface_texts.h"
+#include "data/text_ids.h"
+#include "data/picture_names.h"
+#include "data/pictures.h"
+#include "widgets/question_window.h"
+#include "widgets/window_controls.h"
+#include "widgets/theme_assets.h"
+#include "widgets/centre_grid.h"
+#include "widgets/region_map.h"
+#include "widgets/text_blinker.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 
 namespace velmira {
 
+using namespace middle_grade_text;
+
+using namespace middlegrade;
+
 TForm3 *Form3 = nullptr;
+
+namespace {
+
+constexpr int kTitleBlinkTicks = 9;
+
+QLabel *textPanel(QWidget *parent, const char *name, const QRect &geometry, const QColor &colour)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setAutoFillBackground(true);
+    QPalette shades = label->palette();
+    shades.setColor(QPalette::Window, colour);
+    shades.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(shades);
+    label->setIndent(10);
+    label->setFont(settingsFont(14));
+    return label;
+}
+
+} // namespace
 
 // The explorer works on the tables the ESO window loads.
 TForm3::TForm3(QWidget *parent)
     : WindowBase(QStringLiteral("F.P.  G.M."), QSize(1024, 768), colour4(), parent)
 {
+    createHeadings();
+    createMenu();
+    createMap();
+    createListing();
+    createPages();
     applyCommonLook();
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setFont(settingsFont(12));
+    // The control the keyboard is on shows it.
+    setStyleSheet(QStringLiteral("QPushButton:focus { border: 2px solid #000080; }"));
+    setCaptions();
+    load([this] { loadGuidePicture(); });
+    hideRoutes();
+    showMenu();
+}
+
+void TForm3::createHeadings()
+{
+    LabelFPGM = new QLabel(this);
+    LabelFPGM->setObjectName(QStringLiteral("LabelFPGM"));
+    LabelFPGM->setGeometry(kHeading);
+    QFont heading = settingsFont(18);
+    heading.setBold(true);
+    LabelFPGM->setFont(heading);
+    m_frame.PanelSelTit = textPanel(this, "PanelSelTit", kSelectionTitle, colour6());
+    m_frame.PanelCarSel = textPanel(this, "PanelCarSel", kChosenName, colour3());
+    QFont chosen = m_frame.PanelCarSel->font();
+    chosen.setBold(true);
+    m_frame.PanelCarSel->setFont(chosen);
+    QLabel *name = m_frame.PanelCarSel;
+    m_frame.blinker =
+        new TextBlinker(this, kTitleBlinkTicks, [name](const QString &text) { name->setText(text); });
+
+    m_frame.LabAyuGM = new QLabel(this);
+    m_frame.LabAyuGM->setObjectName(QStringLiteral("LabAyuGM"));
+    m_frame.LabAyuGM->setGeometry(width() - 30, kGuideTop, 30, 48);
+    m_frame.LabAyuGM->setWordWrap(true);
+    m_frame.LabAyuGM->setFont(settingsFont(14));
+    m_frame.HeliPeque = new QLabel(this);
+    m_frame.HeliPeque->setObjectName(QStringLiteral("HeliPeque"));
+    m_frame.HeliPeque->setGeometry(width() - 30, kGuideTop - 12, 40, 120);
+    m_frame.HeliPeque->setScaledContents(true);
+}
+
+void TForm3::createMenu()
+{
+    botTit2 = button(this, "botTit2", QRect(kMenu.x(), kMenu.y(), kMenu.width(), kButtonHeight));
+    botLug2 = button(this, "botLug2", QRect(kMenu.x(), kMenu.y() + 50, kMenu.width(), kButtonHeight));
+    botSalir = button(this, "botSalir", QRect(kMenu.x(), kMenu.y() + 100, kMenu.width(), kButtonHeight));
+    connect(botTit2, &QPushButton::clicked, this, &TForm3::botTit2Click);
+    connect(botLug2, &QPushButton::clicked, this, &TForm3::botLug2Click);
+    connect(botSalir, &QPushButton::clicked, this, &TForm3::botSalirClick);
+}
+
+void TForm3::createMap()
+{
+    m_frame.PanelEstrellas = panel(this, kMapPanel, colour3());
+    m_frame.PanelEstrellas->setObjectName(QStringLiteral("PanelEstrellas"));
+    m_frame.mapa = new RegionMap(m_frame.PanelEstrellas, this, QPoint(5, 20));
+    m_frame.mapa->move((kMapPanel.width() - RegionMap::kPictureSize.width()) / 2,
+                       (kMapPanel.height() - RegionMap::kPictureSize.height()) / 2);
+    m_frame.mapa->setPicture(themeAssets().map);
+    connect(m_frame.mapa, &RegionMap::regionClicked, this, &TForm3::mapaClick);
+}
+
+void TForm3::createListing()
+{
+    m_frame.listSelFP = new QListWidget(this);
+    m_frame.listSelFP->setObjectName(QStringLiteral("listSelFP"));
+    m_frame.listSelFP->setGeometry(kListing);
+    m_frame.listSelFP->setFont(settingsFont(11));
+    m_frame.reja = new CentreGrid(this);
+    m_frame.reja->setGeometry(kListing);
+    m_frame.reja->setFont(settingsFont(9));
+    m_frame.BotImprimir = button(this, "BotImprimir", kButtonRow);
+    m_frame.BotRetrocederFP =
+        button(this, "BotRetrocederFP", QRect(kBottomRow.x(), kBottomRow.y(), 220, kButtonHeight));
+    connect(m_frame.BotRetrocederFP, &QPushButton::clicked, this, &TForm3::BotRetrocederFPClick);
+}
+
+void TForm3::createPages()
+{
+    m_titles = new TitleRoutePage(this, m_state, m_frame);
+    m_places = new PlaceRoutePage(this, m_state, m_frame);
+    m_printing = new ListingPrintPage(this, m_state, m_frame, *m_places);
+    m_questionnaire = new QuestionnaireRoutePage(this, m_state, m_frame, *m_titles);
+    connect(m_places, &PlaceRoutePage::titleChosen, m_titles, &TitleRoutePage::openTitle);
+    connect(m_questionnaire, &QuestionnaireRoutePage::byPlaceChosen, this, [this] {
+        m_state.questionnaireMode = false;
+        botLug2Click();
+    });
+    connect(m_questionnaire, &QuestionnaireRoutePage::leaveRequested, this, &TForm3::leaveQuestionnaire);
+}
+
+// The guide of the help panels, small, beside the guide's text.
+void TForm3::loadGuidePicture()
+{
+    const std::vector<QPixmap> frames =
+        loadStrip(QString::fromLatin1(pictures::kGuideStrip), pictures::kGuideFrames);
+    m_frame.HeliPeque->setPixmap(frames.front());
+}
+
+void TForm3::setCaptions()
+{
+    LabelFPGM->setText(uiText(kExplorerHeading));
+    botTit2->setText(uiText(kByTitle));
+    botLug2->setText(uiText(kByPlace));
+    botSalir->setText(uiText(kLeave));
+    m_frame.BotImprimir->setText(uiText(kPrint));
+    m_frame.BotRetrocederFP->setText(uiText(kBack));
+    lineUpButtons({m_frame.BotImprimir}, kButtonRow, true);
+    m_titles->setCaptions();
+    m_places->setCaptions();
+    m_printing->setCaptions();
+    m_questionnaire->setCaptions();
+}
+
+void TForm3::startFromMainMenu()
+{
+    m_state.title = 0;
+    startAtMenu();
+}
+
+void TForm3::startQuestionnaire(QWidget *esoWindow)
+{
+    m_state.questionnaireMode = true;
+    hideRoutes();
+    openFrom(esoWindow);
+    startQuestionnaireRoute();
+}
+
+void TForm3::startExplorer(QWidget *opener)
+{
+    startAtMenu();
+    openFrom(opener);
+}
+
+void TForm3::startAtMenu()
+{
+    m_state.questionnaireMode = false;
+    hideRoutes();
+    showMenu();
+}
+
+void TForm3::startQuestionnaireRoute()
+{
+    for (QWidget *widget : {botTit2, botLug2, botSalir})
+        widget->hide();
+    m_questionnaire->start();
+}
+
+void TForm3::hideRoutes()
+{
+    m_titles->hideAll();
+    m_places->hideAll();
+    m_printing->hideAll();
+    m_questionnaire->hideAll();
+    m_frame.mapa->stopRings();
+    m_frame.blinker->stop();
+    m_frame.reja->clearRows();
+    m_frame.listSelFP->clear();
+    for (QWidget *widget :
+         {static_cast<QWidget *>(m_frame.PanelSelTit), static_cast<QWidget *>(m_frame.PanelCarSel),
+          static_cast<QWidget *>(m_frame.PanelEstrellas), static_cast<QWidget *>(m_frame.listSelFP),
+          static_cast<QWidget *>(m_frame.reja), static_cast<QWidget *>(m_frame.BotRetrocederFP),
+          static_cast<QWidget *>(m_frame.BotImprimir), static_cast<QWidget *>(m_frame.LabAyuGM),
+          static_cast<QWidget *>(m_frame.HeliPeque)})
+        widget->hide();
+    m_state.route = ExplorerRoute::Menu;
+    m_state.localityMode = false;
+    m_state.doubleClickOpensTitle = false;
+}
+
+void TForm3::showMenu()
+{
+    m_state.route = ExplorerRoute::Menu;
+    m_frame.BotRetrocederFP->hide();
+    m_frame.PanelSelTit->hide();
+    for (QWidget *widget : {botTit2, botLug2, botSalir})
+        widget->show();
+    botTit2->setFocus();
+}
+
+void TForm3::botTit2Click()
+{
+    for (QWidget *widget : {botTit2, botLug2, botSalir})
+        widget->hide();
+    m_titles->start();
+}
+
+void TForm3::botLug2Click()
+{
+    for (QWidget *widget : {botTit2, botLug2, botSalir})
+        widget->hide();
+    m_places->start();
+}
+
+void TForm3::mapaClick(int region)
+{
+    if (region < 1 || region > kRegionCount)
+        return;
+    if (m_printing->choosingRegions()) {
+        m_printing->addRegion(region);
+        return;
+    }
+    if (m_state.route == ExplorerRoute::ByTitle)
+        m_titles->listCentres(region);
+    else if (m_state.route == ExplorerRoute::ByPlace)
+        m_places->chooseRegion(region);
+}
+
+void TForm3::BotRetrocederFPClick()
+{
+    if (m_printing->choosingRegions()) {
+        m_printing->hideAll();
+        return;
+    }
+    bool stays = false;
+    if (m_state.route == ExplorerRoute::ByTitle)
+        stays = m_titles->stepBack();
+    else if (m_state.route == ExplorerRoute::ByPlace)
+        stays = m_places->stepBack();
+    if (!stays) {
+        hideRoutes();
+        showMenu();
+    }
+}
+
+void TForm3::botSalirClick()
+{
+    hideRoutes();
+    returnToOpener();
+}
+
+void TForm3::leaveQuestionnaire()
+{
+    m_state.questionnaireMode = false;
+    botSalirClick();
+}
+
+// Return presses the focused button. Escape goes one step back, the way the
+// back controls would; on the menu it leaves the window.
+void TForm3::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto *focused = qobject_cast<QAbstractButton *>(focusWidget()); focused && focused->isEnabled())
+            focused->click();
+        return;
+    }
+    if (event->key() != Qt::Key_Escape) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (m_state.questionnaireMode && !m_printing->choosingRegions()) {
+        if (!m_questionnaire->stepBack())
+            leaveQuestionnaire();
+        return;
+    }
+    if (m_state.route == ExplorerRoute::Menu)
+        botSalirClick();
+    else
+        BotRetrocederFPClick();
+}
+
+// Closing the window asks whether to leave the program.
+void TForm3::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    if (!confirmLeavingProgram())
+        return;
+    hideRoutes();
+    leaveProgram();
 }
 
 } // namespace velmira

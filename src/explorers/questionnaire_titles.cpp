@@ -4,11 +4,14 @@
 
 #include "data/content_tables.h"
 #include "data/interface_texts.h"
+#include "data/text_ids.h"
 #include "data/text_bytes.h"
 
 #include <algorithm>
 
 namespace velmira {
+
+using namespace middle_grade_text;
 
 namespace {
 
@@ -88,7 +91,8 @@ std::vector<ListingRow> markedTitleRows(const MarkedTitles &marked)
     for (const auto &[family, titles] : marked) {
         if (titles.empty())
             continue;
-        rows.push_back({" - " + interfaceText(583) + ":  " + trimTrailingBlanks(familyName(family)), {}, 0});
+        rows.push_back(
+            {" - " + interfaceText(kFamily) + ":  " + trimTrailingBlanks(familyName(family)), {}, 0});
         for (int title : titles)
             rows.push_back({middleTitleName(title), {}, title});
     }
@@ -99,10 +103,10 @@ std::vector<QByteArray> questionnairePathLines(const std::vector<int> &areaRows,
                                                const std::vector<int> &items)
 {
     const LineTable &areas = content().middleQuestionnaire.areas;
-    std::vector<QByteArray> lines = {interfaceText(594), {}};
+    std::vector<QByteArray> lines = {interfaceText(kChosenAreas), {}};
     for (int row : areaRows)
         lines.push_back(areas.at(row + 1));
-    lines.push_back(interfaceText(595));
+    lines.push_back(interfaceText(kTitlesByFamily));
     for (int item : items)
         lines.push_back(itemText(item));
     return lines;
@@ -111,9 +115,10 @@ std::vector<QByteArray> questionnairePathLines(const std::vector<int> &areaRows,
 std::vector<QByteArray> questionnaireCentreLines(int title, const std::vector<ListingRow> &centres)
 {
     std::vector<QByteArray> lines = {{},
-                                     interfaceText(592) + ": " + trimTrailingBlanks(middleTitleName(title)),
+                                     interfaceText(kChosenTitle) + ": "
+                                         + trimTrailingBlanks(middleTitleName(title)),
                                      {},
-                                     interfaceText(593) + ":"};
+                                     interfaceText(kCentres) + ":"};
     for (const ListingRow &row : centres)
         lines.push_back(printedRow(row, kCentreTextWidth));
     return lines;

@@ -441,7 +441,11 @@ void Tform0::carryOutDoor(int door)
             Form2->openQuestionnairePage();
         module = Form2;
         break;
-    case DoorMiddleGrade: module = Form3; break;
+    case DoorMiddleGrade:
+        if (Form3)
+            Form3->startFromMainMenu();
+        module = Form3;
+        break;
     case DoorInitial: module = FIniPro; break;
     case DoorProfessions:
         if (profe)

@@ -58,6 +58,12 @@ void WindowBase::bringBack(QWidget *window)
 
 void WindowBase::returnToMainMenu() { bringBack(g_mainMenu); }
 
+void WindowBase::leaveProgram()
+{
+    returnToMainMenu();
+    QApplication::exit(0);
+}
+
 void WindowBase::openFrom(QWidget *opener)
 {
     m_opener = opener;

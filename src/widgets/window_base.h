@@ -39,6 +39,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
+    // After the pupil confirmed leaving the program: brings the main menu
+    // back and ends the event loop, without closing the windows again (the
+    // main menu would ask once more).
+    void leaveProgram();
+
     // Runs a loading step; a FileError is reported in the shared error box and
     // ends the creation there. Returns whether the step completed.
     bool load(const std::function<void()> &step);

@@ -1,7 +1,7 @@
 #pragma once
 // What the window tests share: answering the modal windows a pupil would
-// answer (the question window, the print question, the save dialog) and
-// counting the pages of a printed PDF.
+// answer (the question window, the print question, the save dialog), and
+// reading back a printed PDF.
 
 #include "support/controls.h"
 #include "widgets/question_window.h"
@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
@@ -96,6 +97,15 @@ inline int pdfPageCount(const QString &path)
     const QString text = QString::fromLatin1(file.readAll());
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
     return static_cast<int>(text.count(page));
+}
+
+// The text of a PDF as pdftotext reads it, every run of blanks made one.
+inline QString pdfText(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    pdftotext.waitForFinished(20000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
 }
 
 } // namespace testsupport

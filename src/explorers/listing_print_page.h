@@ -1,0 +1,60 @@
+#pragma once
+// Printing the middle-grade explorer's listings: the centres of a province,
+// or a title with its details and the centres that teach it in every region.
+// A title listing over every region that grows too long is not printed at
+// once: the pupil first picks on the map the regions to print (`PanelImp`).
+
+#include "explorers/middle_grade_frame.h"
+
+#include <QObject>
+
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+namespace velmira {
+
+class PlaceRoutePage;
+struct ExplorerReport;
+
+class ListingPrintPage : public QObject
+{
+    Q_OBJECT
+public:
+    ListingPrintPage(QWidget *window, MiddleGradeState &state, const MiddleGradeFrame &frame,
+                     const PlaceRoutePage &places);
+
+    void setCaptions();
+    // While the pupil picks regions, a click on the map adds one.
+    bool choosingRegions() const { return m_choosing; }
+    void addRegion(int region);
+    // Ends the picking of regions, if it was on.
+    void hideAll();
+
+private:
+    void BotImprimirClick();
+    void BotAceptarClick();
+    void ListImpClick(int row);
+
+    void startChoosingRegions();
+    void preview(const ExplorerReport &report);
+    void print(const ExplorerReport &report);
+
+    QWidget *m_window;
+    MiddleGradeState &m_state;
+    const MiddleGradeFrame &m_frame;
+    const PlaceRoutePage &m_places;
+    QWidget *PanelImp = nullptr;
+    QLabel *LabelSelCom1 = nullptr;
+    QLabel *LabelSelCom2 = nullptr;
+    QListWidget *ListImp = nullptr;
+    QPushButton *BotAceptar = nullptr;
+
+    bool m_choosing = false;
+    std::vector<int> m_regions; // in the order picked
+};
+
+} // namespace velmira

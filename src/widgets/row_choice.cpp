@@ -1,0 +1,47 @@
+#include "row_choice.h"
+
+#include <QKeyEvent>
+#include <QListWidget>
+
+namespace velmira {
+
+namespace {
+
+class ReturnKeyChoice : public QObject
+{
+public:
+    ReturnKeyChoice(QListWidget *list, std::function<void(int)> chosen)
+        : QObject(list)
+        , m_list(list)
+        , m_chosen(std::move(chosen))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_list && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_list->currentRow() >= 0) {
+                m_chosen(m_list->currentRow());
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QListWidget *m_list;
+    std::function<void(int)> m_chosen;
+};
+
+} // namespace
+
+void onRowChosen(QListWidget *list, std::function<void(int row)> chosen)
+{
+    list->installEventFilter(new ReturnKeyChoice(list, chosen));
+    QObject::connect(list, &QListWidget::itemClicked, list,
+                     [list, chosen](QListWidgetItem *item) { chosen(list->row(item)); });
+}
+
+} // namespace velmira
