@@ -1,10 +1,12 @@
 #pragma once
-// Where the middle-grade explorer's controls stand on its 1024 x 768 window.
+// Where the middle-grade explorer's controls stand on its 1024 x 768 window,
+// and how its lists and button rows look.
 
 #include <QRect>
 
 #include <vector>
 
+class QIcon;
 class QPushButton;
 
 namespace velmira::middlegrade {
@@ -26,6 +28,9 @@ inline const QRect kTitlePreview(480, 506, 524, 200);  // LabelPuestos over List
 inline const QRect kQuestionnaire(130, 136, 764, 560); // ListGM, ListGM2
 inline const QRect kBottomRow(20, 720, 984, 33);       // back, leave, arrows
 constexpr int kGuideTop = 80;                          // LabAyuGM; HeliPeque 12 pixels higher
+
+// Icon i of the main menu's icon list, for the rows of the explorer's lists.
+QIcon listIcon(int icon);
 
 // Sizes the buttons to their captions and lines them up along the row, from
 // its left edge, or from its right edge when asked.

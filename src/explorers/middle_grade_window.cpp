@@ -17,6 +17,7 @@
 #include "widgets/centre_grid.h"
 #include "widgets/region_map.h"
 #include "widgets/text_blinker.h"
+#include "widgets/widget_groups.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -204,8 +205,7 @@ void TForm3::startAtMenu()
 
 void TForm3::startQuestionnaireRoute()
 {
-    for (QWidget *widget : {botTit2, botLug2, botSalir})
-        widget->hide();
+    hideWidgets({botTit2, botLug2, botSalir});
     m_questionnaire->start();
 }
 
@@ -219,13 +219,9 @@ void TForm3::hideRoutes()
     m_frame.blinker->stop();
     m_frame.reja->clearRows();
     m_frame.listSelFP->clear();
-    for (QWidget *widget :
-         {static_cast<QWidget *>(m_frame.PanelSelTit), static_cast<QWidget *>(m_frame.PanelCarSel),
-          static_cast<QWidget *>(m_frame.PanelEstrellas), static_cast<QWidget *>(m_frame.listSelFP),
-          static_cast<QWidget *>(m_frame.reja), static_cast<QWidget *>(m_frame.BotRetrocederFP),
-          static_cast<QWidget *>(m_frame.BotImprimir), static_cast<QWidget *>(m_frame.LabAyuGM),
-          static_cast<QWidget *>(m_frame.HeliPeque)})
-        widget->hide();
+    hideWidgets({m_frame.PanelSelTit, m_frame.PanelCarSel, m_frame.PanelEstrellas, m_frame.listSelFP,
+                 m_frame.reja, m_frame.BotRetrocederFP, m_frame.BotImprimir, m_frame.LabAyuGM,
+                 m_frame.HeliPeque});
     m_state.route = ExplorerRoute::Menu;
     m_state.localityMode = false;
     m_state.doubleClickOpensTitle = false;
@@ -236,22 +232,19 @@ void TForm3::showMenu()
     m_state.route = ExplorerRoute::Menu;
     m_frame.BotRetrocederFP->hide();
     m_frame.PanelSelTit->hide();
-    for (QWidget *widget : {botTit2, botLug2, botSalir})
-        widget->show();
+    showWidgets({botTit2, botLug2, botSalir});
     botTit2->setFocus();
 }
 
 void TForm3::botTit2Click()
 {
-    for (QWidget *widget : {botTit2, botLug2, botSalir})
-        widget->hide();
+    hideWidgets({botTit2, botLug2, botSalir});
     m_titles->start();
 }
 
 void TForm3::botLug2Click()
 {
-    for (QWidget *widget : {botTit2, botLug2, botSalir})
-        widget->hide();
+    hideWidgets({botTit2, botLug2, botSalir});
     m_places->start();
 }
 

@@ -11,6 +11,7 @@
 #include "widgets/centre_grid.h"
 #include "widgets/region_map.h"
 #include "widgets/row_choice.h"
+#include "widgets/widget_groups.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -154,12 +155,8 @@ void PlaceRoutePage::rejaDblClick(int row)
         return;
     hideAll();
     m_frame.reja->clearRows();
-    for (QWidget *widget :
-         {static_cast<QWidget *>(m_frame.BotImprimir), static_cast<QWidget *>(m_frame.reja),
-          static_cast<QWidget *>(m_frame.listSelFP), static_cast<QWidget *>(m_frame.PanelSelTit),
-          static_cast<QWidget *>(m_frame.PanelCarSel), static_cast<QWidget *>(m_frame.PanelEstrellas),
-          static_cast<QWidget *>(m_frame.BotRetrocederFP)})
-        widget->hide();
+    hideWidgets({m_frame.BotImprimir, m_frame.reja, m_frame.listSelFP, m_frame.PanelSelTit,
+                 m_frame.PanelCarSel, m_frame.PanelEstrellas, m_frame.BotRetrocederFP});
     m_state.doubleClickOpensTitle = false;
     emit titleChosen(title);
 }

@@ -15,8 +15,8 @@
 #include "widgets/report_printer.h"
 #include "data/text_bytes.h"
 #include "widgets/window_controls.h"
-#include "widgets/theme_assets.h"
 #include "widgets/row_choice.h"
+#include "widgets/widget_groups.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -50,12 +50,6 @@ constexpr int kAreaIcons[kMiddleAreaCount] = {
     pictures::IconBuilding,       pictures::IconPersonalImage,       pictures::IconChemistry,
     pictures::IconAgriculture,    pictures::IconHistoryAndGeography,
 };
-
-QIcon iconOf(int icon)
-{
-    const std::vector<QPixmap> &icons = themeAssets().icons;
-    return icon >= 0 && icon < int(icons.size()) ? QIcon(icons[icon]) : QIcon();
-}
 
 std::vector<int> selectedRows(const QListWidget *list)
 {
@@ -163,11 +157,7 @@ void QuestionnaireRoutePage::hideAll()
     TimerAyu->stop();
     TimerReduce->stop();
     ListGM->setGeometry(kQuestionnaire);
-    for (QWidget *widget :
-         {static_cast<QWidget *>(ListGM), static_cast<QWidget *>(ListGM2), static_cast<QWidget *>(ListPeque),
-          static_cast<QWidget *>(BitFleGMde), static_cast<QWidget *>(BitFleGMiz),
-          static_cast<QWidget *>(BotImprimirCuesGM), static_cast<QWidget *>(BotSalirCues)})
-        widget->hide();
+    hideWidgets({ListGM, ListGM2, ListPeque, BitFleGMde, BitFleGMiz, BotImprimirCuesGM, BotSalirCues});
 }
 
 void QuestionnaireRoutePage::start()
@@ -207,7 +197,7 @@ void QuestionnaireRoutePage::showAreas()
     ListGM->setSelectionMode(QAbstractItemView::MultiSelection);
     for (int a = 1; a <= areas.count(); ++a)
         ListGM->addItem(
-            new QListWidgetItem(iconOf(kAreaIcons[a - 1]), displayText(trimTrailingBlanks(areas.at(a)))));
+            new QListWidgetItem(listIcon(kAreaIcons[a - 1]), displayText(trimTrailingBlanks(areas.at(a)))));
     selectRows(ListGM, m_areaRows);
     ListGM->setCurrentRow(m_areaRows.empty() ? 0 : m_areaRows.front(), QItemSelectionModel::NoUpdate);
     ListGM2->hide();
@@ -247,7 +237,7 @@ void QuestionnaireRoutePage::fillTitleRows(QListWidget *list)
         auto *item = new QListWidgetItem(indent + displayText(trimTrailingBlanks(row.text)));
         // A family row heads at least one title row.
         if (row.title == 0 && i + 1 < m_titleRows.size()) {
-            item->setIcon(iconOf(familyIcon(familyOfTitle(m_titleRows[i + 1].title))));
+            item->setIcon(listIcon(familyIcon(familyOfTitle(m_titleRows[i + 1].title))));
             QFont bold = list->font();
             bold.setBold(true);
             item->setFont(bold);

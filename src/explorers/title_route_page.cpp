@@ -8,11 +8,11 @@
 #include "data/text_ids.h"
 #include "data/text_bytes.h"
 #include "widgets/window_controls.h"
-#include "widgets/theme_assets.h"
 #include "widgets/centre_grid.h"
 #include "widgets/region_map.h"
 #include "widgets/row_choice.h"
 #include "widgets/text_blinker.h"
+#include "widgets/widget_groups.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -29,12 +29,6 @@ using namespace middlegrade;
 namespace {
 
 constexpr int kGridTextWidth = 44;
-
-QIcon iconOf(int icon)
-{
-    const std::vector<QPixmap> &icons = themeAssets().icons;
-    return icon >= 0 && icon < int(icons.size()) ? QIcon(icons[icon]) : QIcon();
-}
 
 void fillLines(QListWidget *list, const std::vector<QByteArray> &lines)
 {
@@ -143,10 +137,7 @@ void TitleRoutePage::setCaptions()
 
 void TitleRoutePage::hideAll()
 {
-    for (QWidget *widget : {static_cast<QWidget *>(ListPreFam), static_cast<QWidget *>(LabelTitFam),
-                            static_cast<QWidget *>(ListTitFP), static_cast<QWidget *>(LabelPuestos),
-                            static_cast<QWidget *>(ListFPExpli)})
-        widget->hide();
+    hideWidgets({ListPreFam, LabelTitFam, ListTitFP, LabelPuestos, ListFPExpli});
     setDetailButtonsVisible(false);
 }
 
@@ -176,13 +167,11 @@ void TitleRoutePage::showGroups()
     ListPreFam->clear();
     int item = 0;
     for (const FamilyGroup &group : middleFamilyGroups())
-        ListPreFam->addItem(new QListWidgetItem(iconOf(familyGroupIcon(item++)),
+        ListPreFam->addItem(new QListWidgetItem(listIcon(familyGroupIcon(item++)),
                                                 displayText(trimTrailingBlanks(group.name))));
     ListPreFam->setCurrentRow(0);
     ListPreFam->show();
-    for (QWidget *widget : {static_cast<QWidget *>(LabelTitFam), static_cast<QWidget *>(ListTitFP),
-                            static_cast<QWidget *>(LabelPuestos), static_cast<QWidget *>(ListFPExpli)})
-        widget->hide();
+    hideWidgets({LabelTitFam, ListTitFP, LabelPuestos, ListFPExpli});
 }
 
 void TitleRoutePage::showFamilies(int group)
@@ -193,9 +182,9 @@ void TitleRoutePage::showFamilies(int group)
     m_frame.PanelSelTit->setText(uiText(kChooseFamily));
     const std::vector<int> icons = familyListIcons(m_families);
     ListPreFam->clear();
-    ListPreFam->addItem(new QListWidgetItem(iconOf(icons[0]), uiText(kBack)));
+    ListPreFam->addItem(new QListWidgetItem(listIcon(icons[0]), uiText(kBack)));
     for (size_t i = 0; i < m_families.size(); ++i)
-        ListPreFam->addItem(new QListWidgetItem(iconOf(icons[i + 1]),
+        ListPreFam->addItem(new QListWidgetItem(listIcon(icons[i + 1]),
                                                 displayText(trimTrailingBlanks(familyName(m_families[i])))));
     ListPreFam->setCurrentRow(m_families.empty() ? 0 : 1);
     ListPreFam->show();
@@ -211,9 +200,7 @@ void TitleRoutePage::showTitles(int family)
     for (int title : m_titles)
         ListTitFP->addItem(displayText(trimTrailingBlanks(middleTitleName(title))));
     ListFPExpli->clear();
-    for (QWidget *widget : {static_cast<QWidget *>(LabelTitFam), static_cast<QWidget *>(ListTitFP),
-                            static_cast<QWidget *>(LabelPuestos), static_cast<QWidget *>(ListFPExpli)})
-        widget->show();
+    showWidgets({LabelTitFam, ListTitFP, LabelPuestos, ListFPExpli});
 }
 
 void TitleRoutePage::ListPreFamMouseUp(int row)
@@ -279,11 +266,8 @@ void TitleRoutePage::showTitleOnMap(int title)
 {
     m_level = Level::Title;
     m_state.title = title;
-    for (QWidget *widget : {static_cast<QWidget *>(LabelTitFam), static_cast<QWidget *>(ListTitFP),
-                            static_cast<QWidget *>(LabelPuestos), static_cast<QWidget *>(ListFPExpli),
-                            static_cast<QWidget *>(m_frame.LabAyuGM),
-                            static_cast<QWidget *>(m_frame.HeliPeque), static_cast<QWidget *>(m_frame.reja)})
-        widget->hide();
+    hideWidgets({LabelTitFam, ListTitFP, LabelPuestos, ListFPExpli, m_frame.LabAyuGM, m_frame.HeliPeque,
+                 m_frame.reja});
     m_frame.listSelFP->clear();
     m_frame.listSelFP->setFont(settingsFont(11));
     m_frame.listSelFP->show();
@@ -340,11 +324,8 @@ void TitleRoutePage::closeTitle()
     m_frame.mapa->stopRings();
     m_frame.blinker->stop();
     setDetailButtonsVisible(false);
-    for (QWidget *widget :
-         {static_cast<QWidget *>(m_frame.BotImprimir), static_cast<QWidget *>(m_frame.PanelEstrellas),
-          static_cast<QWidget *>(m_frame.listSelFP), static_cast<QWidget *>(m_frame.reja),
-          static_cast<QWidget *>(m_frame.PanelCarSel)})
-        widget->hide();
+    hideWidgets(
+        {m_frame.BotImprimir, m_frame.PanelEstrellas, m_frame.listSelFP, m_frame.reja, m_frame.PanelCarSel});
 }
 
 bool TitleRoutePage::stepBack()
