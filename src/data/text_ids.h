@@ -178,6 +178,21 @@ constexpr int kAccessHeading = 717;
 constexpr int kAccessLines = 711; // 711 to 715
 constexpr int kMastersQuestion = 535; // LabelMaster, + " ?"
 
+// The Bachillerato questionnaire: its parts, results and report.
+// The parts are kQualitiesCaption (Menucua) and kInterestsCaption (MenuGus),
+// whose captions are also their titles.
+constexpr int kCombinedPart = 303;     // MenuMedia
+constexpr int kPartResultsTitle = 286; // + 4 blanks + the part's title
+constexpr int kCombinedResultsTitle = 288;
+constexpr int kCombinedReportTitle = 285;
+constexpr int kBachilleratoSaveCaption = 330; // grabar
+constexpr int kDegreesOfItinerary = 327;
+constexpr int kHigherTitlesOfItinerary = 326; // itinerary 11: 386, then 387 to 389
+constexpr int kBachilleratoReportHeader = 284; // + the pupil's name
+constexpr int kBachilleratoReportLine = 596;   // + " " + 597
+constexpr int kBachilleratoReportClosing = 598;
+constexpr int kBachilleratoReportPage2 = 340;
+
 // Middle-grade explorer (TForm3): its routes, listings and questionnaire route.
 namespace middle_grade_text {
 constexpr int kExplorerHeading = 81;                // LabelFPGM

@@ -92,9 +92,9 @@ std::vector<QByteArray> requirementsLines(int degree)
     for (const QByteArray &line : admissionVerdict(cutOffMarks(degree)))
         lines.push_back(line);
     const int branch = degreeField(degree, DegreeField::Branch);
-    lines.insert(lines.end(), {"", text(kBranchLines), text(kBranchLines + 1),
-                               trimTrailingBlanks(branchName(branch)), "", "-  " + text(kSubjectsHeading),
-                               text(kSubjectsHeading + 1)});
+    lines.insert(lines.end(),
+                 {"", text(kBranchLines), text(kBranchLines + 1), trimTrailingBlanks(branchName(branch)), "",
+                  "-  " + text(kSubjectsHeading), text(kSubjectsHeading + 1)});
 
     std::set<int> listed;
     for (int k = 0; k < 4; ++k) {
@@ -118,8 +118,9 @@ std::vector<QByteArray> requirementsLines(int degree)
     if (branch == 3)
         lines.insert(lines.end(), {text(kHealthAlso), ">   " + text(kAnyScienceSubject)});
 
-    lines.insert(lines.end(), {"", text(kClosingAdvice), text(kClosingAdvice + 1), text(kClosingAdvice + 2), "",
-                               "- " + text(kAccessHeading)});
+    lines.insert(lines.end(),
+                 {"", text(kClosingAdvice), text(kClosingAdvice + 1), text(kClosingAdvice + 2), "",
+                  "- " + text(kAccessHeading)});
     for (int k = kAccessLines; k <= kAccessLines + 4; ++k)
         lines.push_back(text(k));
     for (QByteArray &line : lines)

@@ -22,7 +22,8 @@ constexpr int kMastersRow = 5;
 
 } // namespace
 
-UniversityMastersPage::UniversityMastersPage(TForm1 *window, UniversityMenuPage &menu, SelectionArea &selection)
+UniversityMastersPage::UniversityMastersPage(TForm1 *window, UniversityMenuPage &menu,
+                                             SelectionArea &selection)
     : QObject(window)
     , m_window(window)
     , m_selection(selection)
