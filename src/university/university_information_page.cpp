@@ -11,6 +11,8 @@
 #include "university/web_addresses.h"
 #include "widgets/window_controls.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -21,6 +23,7 @@ namespace {
 
 constexpr int kTickMs = 10;
 constexpr int kSentenceGrowth = 2;
+constexpr int kSentenceHeight = 40; // one line; a wrapped sentence takes the room above the buttons
 const QColor kCover(255, 255, 255);
 
 // The blocks of the diagram: access, degree, master, doctorate, work.
@@ -134,7 +137,7 @@ void UniversityInformationPage::createPresentation()
 
     LabelGTexto = new QLabel(PanelGradosT);
     LabelGTexto->setObjectName(QStringLiteral("LabelGTexto"));
-    LabelGTexto->setGeometry(62, 550, 1, 40);
+    LabelGTexto->setGeometry(62, 550, 1, kSentenceHeight);
     LabelGTexto->setFont(settingsFont(14));
     BotAvanza = button(PanelGradosT, "BotAvanza", QRect(62, 620, 200, 33));
     BotAcabarG = button(PanelGradosT, "BotAcabarG", QRect(280, 620, 200, 33));
@@ -230,15 +233,30 @@ void UniversityInformationPage::TimergradoTimer()
     }
     Timergrado->stop();
     LabelGTexto->setText(displayText(step.sentence));
-    LabelGTexto->resize(1, LabelGTexto->height());
+    LabelGTexto->setWordWrap(false);
+    LabelGTexto->resize(1, kSentenceHeight);
     Timerfrase->start();
+}
+
+// A sentence grows to its own width, at least the presentation's usual one,
+// within the panel's margins; one longer than the room left wraps once grown.
+int UniversityInformationPage::sentenceRoom() const
+{
+    return PanelGradosT->width() - 2 * LabelGTexto->x();
 }
 
 void UniversityInformationPage::TimerfraseTimer()
 {
-    LabelGTexto->resize(LabelGTexto->width() + kSentenceGrowth, LabelGTexto->height());
-    if (LabelGTexto->width() > kSentenceFullWidth)
-        Timerfrase->stop();
+    const int needed = LabelGTexto->fontMetrics().horizontalAdvance(LabelGTexto->text()) + 1;
+    const int fullWidth = std::min(sentenceRoom(), std::max(kSentenceFullWidth, needed));
+    LabelGTexto->resize(std::min(fullWidth, LabelGTexto->width() + kSentenceGrowth), LabelGTexto->height());
+    if (LabelGTexto->width() < fullWidth)
+        return;
+    Timerfrase->stop();
+    if (needed > fullWidth) {
+        LabelGTexto->setWordWrap(true);
+        LabelGTexto->resize(fullWidth, std::max(kSentenceHeight, LabelGTexto->heightForWidth(fullWidth)));
+    }
 }
 
 namespace {

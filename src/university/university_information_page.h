@@ -40,6 +40,7 @@ private:
     void BotAcabarGClick();
     void TimergradoTimer();
     void TimerfraseTimer();
+    int sentenceRoom() const;
 
     TForm1 *m_window;
     QPushButton *Botinfo = nullptr;

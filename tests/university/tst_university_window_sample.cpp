@@ -472,9 +472,20 @@ private slots:
         QVERIFY(presentation->isVisible());
         QTRY_VERIFY(!steps->isActive());
         QCOMPARE(control<QLabel>(Form1, "LabelGTexto")->text(), uiText(kPresentationSentence0));
+        auto *sentence = control<QLabel>(Form1, "LabelGTexto");
+        auto *growth = control<QTimer>(Form1, "Timerfrase");
         for (int step = 1; step <= 9; ++step) {
             QTest::mouseClick(next, Qt::LeftButton);
             QTRY_VERIFY_WITH_TIMEOUT(!steps->isActive(), 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(!growth->isActive(), 10000);
+            // The grown sentence shows whole: on one line, or wrapped within its height.
+            const QFontMetrics metrics = sentence->fontMetrics();
+            const QRect needed = metrics.boundingRect(QRect(0, 0, sentence->width(), 1000),
+                                                      sentence->wordWrap() ? Qt::TextWordWrap : 0, sentence->text());
+            QVERIFY2(needed.width() <= sentence->width() && needed.height() <= sentence->height(),
+                     qPrintable(sentence->text()));
+            QVERIFY(sentence->geometry().right() < presentation->width());
+            QVERIFY(sentence->geometry().bottom() < next->y());
         }
         QVERIFY(!next->isEnabled());
         for (const char *cover : {"PanelMueve1", "panelmueve2", "Panelmueve3", "Panelmueve4", "Panelmueve5",
