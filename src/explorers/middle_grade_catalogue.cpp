@@ -70,7 +70,8 @@ std::vector<int> familiesOfGroup(int group)
     std::vector<int> families;
     if (group < 1 || group > kFamilyGroupCount)
         return families;
-    for (int f : middleFamilyGroups()[group - 1].families)
+    const std::vector<FamilyGroup> groups = middleFamilyGroups();
+    for (int f : groups[group - 1].families)
         if (f != 0)
             families.push_back(f);
     if (group == kMarkedFamiliesGroup) {
