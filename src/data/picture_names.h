@@ -25,6 +25,16 @@ inline constexpr char kButton[] = "botonve.jpg";
 // `Bocadillo1`: the speech bubble of the main menu.
 inline constexpr char kSpeechBubble[] = "bocadillo.png";
 
+// The education-system explainer of the ESO window: the arrows that reveal
+// its stages, up to the next level or across to the side, and the picture
+// that opens a stage's information.
+inline constexpr char kArrowUp[] = "flechaarriba.png";
+inline constexpr char kArrowRight[] = "flechaderecha.png";
+inline constexpr char kInformationMark[] = "info.png";
+inline constexpr int kArrowLength = 36; // along the arrow
+inline constexpr int kArrowBreadth = 26;
+inline constexpr int kInformationMarkSize = 24;
+
 // `ImageListIconos`: 30 x 30 icons side by side, icon i at x = 30 * i.
 inline constexpr char kIconStrip[] = "iconos.png";
 inline constexpr int kIconSize = 30;

@@ -106,6 +106,29 @@ constexpr int kStudiesIntroLine1 = 168; // sheets and more-information degree li
 constexpr int kStudiesIntroLine2 = 169;
 constexpr int kBranchDegreesHeading = 170;
 constexpr int kHigherGradeTitlesListHeading = 171;
+// The education-system explainer: its menu entry, stages and information.
+constexpr int kExplainerCaption = 263;          // BotExplica
+constexpr int kPressTheArrow = 672;             // LabelNota, followed by kToContinue
+constexpr int kEsoShortName = 2;                // "ESO", after a course number
+constexpr int kFourthCourse = 188;              // "4.", before a stage's name
+constexpr int kBachilleratoName = 88;
+constexpr int kArtsName = 92;
+constexpr int kNotWord = 140;                   // before kUniversityEntranceExam
+constexpr int kCoursesWord = 308;               // after a number of years
+constexpr int kExamWord = 536;                  // after "+"
+constexpr int kDiversificationName = 555;
+constexpr int kIfYouPass = 537;
+constexpr int kIfYouFail = 538;
+constexpr int kWorkingLife = 115;             // also an itineraries-diagram box
+constexpr int kCompulsorySecondaryName = 74;    // heading of the ESO's information
+constexpr int kHumanitiesName = 97;             // headings of the Bachillerato routes
+constexpr int kSciencesName = 99;
+constexpr int kSocialName = 100;
+constexpr int kEngineeringName = 112;
+constexpr int kSciencesSecondName = 101;
+constexpr int kHealthName = 78;
+constexpr int kModulesName = 501;               // heading of the higher-grade titles
+constexpr int kProfessionalFamiliesName = 575;
 
 // University window (TForm1): menus, places, centres, the information menu.
 constexpr int kDegreeCatalogueCaption = 440;     // menunuevo1

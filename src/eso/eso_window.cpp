@@ -4,6 +4,7 @@
 #include "data/eso_tables.h"
 #include "data/interface_texts.h"
 #include "data/text_ids.h"
+#include "eso/eso_explainer_page.h"
 #include "eso/eso_help_messages.h"
 #include "eso/eso_itineraries_page.h"
 #include "eso/eso_questionnaire_page.h"
@@ -45,7 +46,8 @@ TForm2::TForm2(QWidget *parent)
     applyCommonLook();
     m_itineraries->styleSubjectBoxes();
     setFonts();
-    if (!load(loadEsoData) || !load([this] { payuda->loadGuide(); }))
+    if (!load(loadEsoData) || !load([this] { payuda->loadGuide(); })
+        || !load([this] { m_explainer->loadPictures(); }))
         return;
     loadDecorations();
     setCaptions();
@@ -63,14 +65,16 @@ void TForm2::createMenus()
     Labelano2->setGeometry(kMenuLeft, 36, kMenuWidth, 64);
     Labelano2->setWordWrap(true);
 
-    PanelMenu = panel(this, QRect(kMenuLeft, 110, kMenuWidth, 139), colour3());
+    PanelMenu = panel(this, QRect(kMenuLeft, 110, kMenuWidth, 182), colour3());
     PanelMenu->setObjectName(QStringLiteral("PanelMenu"));
     PanelMenu->installEventFilter(this);
     const int inner = kMenuWidth - 20;
     botCuestio = button(PanelMenu, "botCuestio", QRect(10, 10, inner, kButtonHeight));
     BotItinerarios = button(PanelMenu, "BotItinerarios", QRect(10, 53, inner, kButtonHeight));
-    BitAcabarLogse = button(PanelMenu, "BitAcabarLogse", QRect(10, 96, inner, kButtonHeight));
+    BotExplica = button(PanelMenu, "BotExplica", QRect(10, 96, inner, kButtonHeight));
+    BitAcabarLogse = button(PanelMenu, "BitAcabarLogse", QRect(10, 139, inner, kButtonHeight));
     connect(BotItinerarios, &QPushButton::clicked, this, &TForm2::BotItinerariosClick);
+    connect(BotExplica, &QPushButton::clicked, this, &TForm2::BotExplicaClick);
     connect(BitAcabarLogse, &QPushButton::clicked, this, &TForm2::BitAcabarLogseClick);
 
     PanelMenu2 = panel(this, QRect(kMenuLeft + kMenuWidth + 10, 110, 280, 139), colour3());
@@ -83,7 +87,7 @@ void TForm2::createMenus()
     connect(BotCuestio2, &QPushButton::clicked, this, &TForm2::BotCuestio2Click);
     connect(BotCuestio3, &QPushButton::clicked, this, &TForm2::BotCuestio3Click);
     for (QPushButton *entry :
-         {botCuestio, BotItinerarios, BitAcabarLogse, BotCuestio1, BotCuestio2, BotCuestio3})
+         {botCuestio, BotItinerarios, BotExplica, BitAcabarLogse, BotCuestio1, BotCuestio2, BotCuestio3})
         entry->installEventFilter(this);
 }
 
@@ -99,6 +103,7 @@ void TForm2::createPages()
     m_itineraries = new EsoItinerariesPage(this);
     m_results = new EsoResultsPage(this, m_answers);
     m_questionnaire = new EsoQuestionnairePage(this, m_answers, m_results);
+    m_explainer = new EsoExplainerPage(this);
 }
 
 void TForm2::setFonts()
@@ -143,6 +148,7 @@ void TForm2::setCaptions()
 
     botCuestio->setText(uiText(kQuestionnairesCaption));
     BotItinerarios->setText(uiText(kItinerariesCaption));
+    BotExplica->setText(uiText(kExplainerCaption));
     BitAcabarLogse->setText(uiText(kBackCaption));
     BotCuestio1->setText(uiText(kFullQuestionnaireCaption));
     BotCuestio1->setToolTip(uiText(kFullQuestionnaireHint));
@@ -151,9 +157,10 @@ void TForm2::setCaptions()
     BotCuestio3->setText(uiText(kShortQuestionnaireCaption));
     BotCuestio3->setToolTip(uiText(kShortQuestionnaireHint));
     for (QPushButton *entry :
-         {botCuestio, BotItinerarios, BitAcabarLogse, BotCuestio1, BotCuestio2, BotCuestio3})
+         {botCuestio, BotItinerarios, BotExplica, BitAcabarLogse, BotCuestio1, BotCuestio2, BotCuestio3})
         fitCaption(entry);
     m_itineraries->setCaptions();
+    m_explainer->setCaptions();
     m_results->setCaptions();
 }
 
@@ -169,7 +176,7 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
         highlightMenuButton(watched);
         if (watched == botCuestio)
             PanelMenu2->setVisible(botCuestio->isVisible() && botCuestio->isEnabled());
-        else if (watched == BotItinerarios || watched == BitAcabarLogse)
+        else if (watched == BotItinerarios || watched == BotExplica || watched == BitAcabarLogse)
             PanelMenu2->hide();
     }
     if (event->type() == QEvent::MouseButtonPress && (watched == PanelMenu || watched == payuda))
@@ -180,7 +187,7 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
 // The menu button under the pointer is highlighted; the others go back to yellow.
 void TForm2::highlightMenuButton(QObject *button)
 {
-    const std::array<QPushButton *, 6> menu = {botCuestio,  BotItinerarios, BitAcabarLogse,
+    const std::array<QPushButton *, 7> menu = {botCuestio,  BotItinerarios, BotExplica, BitAcabarLogse,
                                                BotCuestio1, BotCuestio2,    BotCuestio3};
     if (std::find(menu.begin(), menu.end(), button) == menu.end())
         return;
@@ -205,10 +212,16 @@ void TForm2::keyPressEvent(QKeyEvent *event)
 {
     if (m_itineraries->advance())
         return;
-    if (event->key() == Qt::Key_Escape) {
-        m_itineraries->closeSubjectList();
-        m_results->hideDetailsList();
+    if (event->key() != Qt::Key_Escape)
+        return;
+    if (m_explainer->closeInformation())
+        return;
+    if (m_explainer->isOpen()) {
+        closeExplainer();
+        return;
     }
+    m_itineraries->closeSubjectList();
+    m_results->hideDetailsList();
 }
 
 void TForm2::openItinerariesPage()
@@ -227,11 +240,37 @@ void TForm2::BitAcabarLogseClick()
 {
     if (m_itineraries->drawing().itineraryActive())
         m_itineraries->close();
+    closeExplainer();
     payuda->hide();
     returnToMainMenu();
 }
 
-void TForm2::BotItinerariosClick() { m_itineraries->open(); }
+void TForm2::BotItinerariosClick()
+{
+    m_explainer->close();
+    m_itineraries->open();
+}
+
+// The explainer takes the canvas beside the menu; the diagram, had it been
+// drawn, starts afresh next time.
+void TForm2::BotExplicaClick()
+{
+    m_itineraries->putAway();
+    payuda->hide();
+    m_questionnaireActive = false;
+    narrowMenuToDiagram(true);
+    PanelMenu->show();
+    m_explainer->open(QRect(PanelItiner->width(), 0, width() - PanelItiner->width(), height()));
+}
+
+// The menu as the diagram leaves it, with the frames and the questionnaires.
+void TForm2::closeExplainer()
+{
+    if (!m_explainer->isOpen())
+        return;
+    m_explainer->close();
+    restoreMenuAfterDiagram();
+}
 
 void TForm2::BotCuestio1Click()
 {
@@ -281,9 +320,9 @@ void TForm2::showHelp(int message)
 
 void TForm2::narrowMenuToQuestionnaire()
 {
-    for (QWidget *widget :
-         {static_cast<QWidget *>(Labelano), static_cast<QWidget *>(Labelano2),
-          static_cast<QWidget *>(BotItinerarios), PanelMenu2, static_cast<QWidget *>(BitAcabarLogse)})
+    for (QWidget *widget : {static_cast<QWidget *>(Labelano), static_cast<QWidget *>(Labelano2),
+                            static_cast<QWidget *>(BotItinerarios), static_cast<QWidget *>(BotExplica),
+                            PanelMenu2, static_cast<QWidget *>(BitAcabarLogse)})
         widget->hide();
     botCuestio->setEnabled(false);
     PanelItiner->show();
@@ -295,9 +334,9 @@ void TForm2::restoreMenuAfterQuestionnaire()
 {
     botCuestio->show();
     botCuestio->setEnabled(true);
-    for (QWidget *widget :
-         {static_cast<QWidget *>(BitAcabarLogse), static_cast<QWidget *>(BotItinerarios),
-          static_cast<QWidget *>(Labelano), static_cast<QWidget *>(Labelano2), PanelMenu2, PanelMenu})
+    for (QWidget *widget : {static_cast<QWidget *>(BitAcabarLogse), static_cast<QWidget *>(BotItinerarios),
+                            static_cast<QWidget *>(BotExplica), static_cast<QWidget *>(Labelano),
+                            static_cast<QWidget *>(Labelano2), PanelMenu2, PanelMenu})
         widget->show();
     payuda->hide(); // its hints were the questionnaire's
 }
@@ -339,6 +378,7 @@ void TForm2::restoreMenuAfterDiagram()
     PanelMenu->show();
     botCuestio->show();
     BotItinerarios->show();
+    BotExplica->show();
 }
 
 } // namespace velmira

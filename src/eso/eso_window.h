@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace velmira {
 
+class EsoExplainerPage;
 class EsoItinerariesPage;
 class EsoQuestionnairePage;
 class EsoResultsPage;
@@ -81,6 +82,8 @@ private:
     // Menu handlers.
     void BitAcabarLogseClick();
     void BotItinerariosClick();
+    void BotExplicaClick();
+    void closeExplainer();
     void BotCuestio1Click();
     void BotCuestio2Click();
     void BotCuestio3Click();
@@ -89,6 +92,7 @@ private:
     QWidget *PanelMenu = nullptr;
     QPushButton *botCuestio = nullptr;
     QPushButton *BotItinerarios = nullptr;
+    QPushButton *BotExplica = nullptr;
     QPushButton *BitAcabarLogse = nullptr;
     QWidget *PanelMenu2 = nullptr;
     QPushButton *BotCuestio1 = nullptr;
@@ -103,6 +107,7 @@ private:
     EsoItinerariesPage *m_itineraries = nullptr;
     EsoResultsPage *m_results = nullptr;
     EsoQuestionnairePage *m_questionnaire = nullptr;
+    EsoExplainerPage *m_explainer = nullptr;
 
     EsoQuestionnaire m_answers;
     bool m_questionnaireActive = false;

@@ -145,6 +145,9 @@ private slots:
             {QLatin1String(kGuideStrip), QSize(kFigureFrameWidth * kGuideFrames, kFigureFrameHeight)},
             {QLatin1String(kIconStrip), QSize(kIconSize * IconCount, kIconSize)},
             {QStringLiteral("parteb"), QSize(174, 400)},
+            {QLatin1String(kArrowUp), QSize(kArrowBreadth, kArrowLength)},
+            {QLatin1String(kArrowRight), QSize(kArrowLength, kArrowBreadth)},
+            {QLatin1String(kInformationMark), QSize(kInformationMarkSize, kInformationMarkSize)},
         };
         QSet<QString> names;
         for (const PictureFile &file : installationPictures()) {

@@ -84,7 +84,8 @@ void checkPictures()
 {
     for (const QString &name :
          QStringList{QStringLiteral("chica.bmp"), QStringLiteral("mapa"), QStringLiteral("botonve.jpg"),
-                     QString::fromLatin1(pictures::kSpeechBubble)}
+                     QString::fromLatin1(pictures::kSpeechBubble), QString::fromLatin1(pictures::kArrowUp),
+                     QString::fromLatin1(pictures::kArrowRight), QString::fromLatin1(pictures::kInformationMark)}
              + themePictures())
         pictureWidth(name);
     checkStrip(pictures::kWalkingFigureStrip, pictures::kWalkingFigureFrames, pictures::kFigureFrameWidth);

@@ -2,6 +2,7 @@
 
 #include "buttons.h"
 #include "doors.h"
+#include "explainer_marks.h"
 #include "figures.h"
 #include "gif_writer.h"
 #include "icons.h"
@@ -90,6 +91,9 @@ QVector<PictureFile> installationPictures()
     add(QLatin1String(kGuideStrip), strip(guideFrames()));
     add(QLatin1String(kSpeechBubble), speechBubble());
     add(QLatin1String(kIconStrip), strip(allIcons()));
+    add(QLatin1String(kArrowUp), arrowUp());
+    add(QLatin1String(kArrowRight), arrowRight());
+    add(QLatin1String(kInformationMark), informationMark());
     files.push_back({QStringLiteral("fuente.gif"), animatedGif(fountainFrames(), kFountainDelay)});
     addThemePictures(files);
     return files;
