@@ -19,7 +19,6 @@
 #include "widgets/text_blinker.h"
 #include "widgets/widget_groups.h"
 
-#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -291,15 +290,10 @@ void TForm3::leaveQuestionnaire()
     botSalirClick();
 }
 
-// Return presses the focused button. Escape goes one step back, the way the
-// back controls would; on the menu it leaves the window.
+// Escape goes one step back, the way the back controls would; on the menu it
+// leaves the window. (Return on a button is every window's, see WindowBase.)
 void TForm3::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto *focused = qobject_cast<QAbstractButton *>(focusWidget()); focused && focused->isEnabled())
-            focused->click();
-        return;
-    }
     if (event->key() != Qt::Key_Escape) {
         QWidget::keyPressEvent(event);
         return;
