@@ -221,9 +221,9 @@ std::vector<Caption> captions()
         {"LabelEx13", mainLine(9), 11, true, [] { return uiText(kMiddleGradeCaption); }},
         {"Label6", twoCoursesGm, 9, false, [] { return numbered("2 ", kCoursesWord); }},
         {"LabelEx18", freeCaption(3, kColumnC, 20), 11, true, [] { return uiText(kArtsName); }},
-        {"LabelEx16", noteAboveArrowInto(4, kGapCentre, 110), 8, false,
+        {"LabelEx16", noteAboveArrowInto(4, kGapCentre, 160), 8, false,
          [] { return joined(kNotWord, kUniversityEntranceExam); }},
-        {"LabelEx23", noteAboveArrowInto(4, centreOf(kColumnB), 150), 9, false,
+        {"LabelEx23", noteAboveArrowInto(4, centreOf(kColumnB), 100), 9, false,
          [] { return QStringLiteral("+") + uiText(kExamWord); }},
         {"LabelEx15", mainLine(10), 11, true, [] { return uiText(kUniversityEntranceExam); }},
         {"LabelEx19", QRect(secondLine(10).left(), secondLine(10).top(), 70, 22), 10, true,
@@ -394,8 +394,10 @@ void EsoExplainerPage::loadPictures()
 void EsoExplainerPage::setCaptions()
 {
     const std::vector<Caption> all = captions();
-    for (size_t i = 0; i < all.size(); ++i)
+    for (size_t i = 0; i < all.size(); ++i) {
         m_captions[i]->setText(all[i].text());
+        fitCaption(m_captions[i]);
+    }
     BotCerrarEx->setText(uiText(kCloseCaption));
 }
 

@@ -36,15 +36,30 @@ QPushButton *button(QWidget *parent, const char *name, const QRect &geometry)
     return widget;
 }
 
+namespace {
+
+// The font one point smaller at a time, down to 6 points, until the text
+// fits the width on one line.
+QFont fontThatFits(QFont font, const QString &text, int width)
+{
+    constexpr int kSmallestPoints = 6;
+    while (font.pointSize() > kSmallestPoints && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPointSize(font.pointSize() - 1);
+    return font;
+}
+
+} // namespace
+
 void fitCaption(QPushButton *button)
 {
     constexpr int kMargins = 12; // the frame and a little air on each side
-    constexpr int kSmallestPoints = 6;
-    QFont font = button->font();
-    while (font.pointSize() > kSmallestPoints
-           && QFontMetrics(font).horizontalAdvance(button->text()) > button->width() - kMargins)
-        font.setPointSize(font.pointSize() - 1);
-    button->setFont(font);
+    button->setFont(fontThatFits(button->font(), button->text(), button->width() - kMargins));
+}
+
+void fitCaption(QLabel *label)
+{
+    constexpr int kMargins = 4;
+    label->setFont(fontThatFits(label->font(), label->text(), label->width() - kMargins));
 }
 
 QLabel *textLabel(QWidget *parent, const char *name, const QRect &geometry, int points, bool bold)

@@ -25,6 +25,8 @@ QPushButton *button(QWidget *parent, const char *name, const QRect &geometry);
 // Shrinks the button's font a point at a time until its caption fits
 // across the button; a caption that fits keeps its font.
 void fitCaption(QPushButton *button);
+// The same for a label's text, kept on one line.
+void fitCaption(QLabel *label);
 
 // A label known by its control name, in the settings font at the given size;
 // its text starts at the top left and wraps.

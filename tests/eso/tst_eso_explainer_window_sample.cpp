@@ -109,6 +109,9 @@ private slots:
         QCOMPARE(shownCovers(), allCoversBut({}));
         QCOMPARE(eso<QLabel>("LabelEx11")->text(),
                  uiText(kFourthCourse) + QLatin1Char(' ') + uiText(kEsoShortName));
+        for (const QLabel *caption : explainer()->findChildren<QLabel *>())
+            QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->width(),
+                     qPrintable(caption->objectName()));
 
         auto *label = eso<QLabel>("LabelNota");
         QCOMPARE(label->text(), note());
