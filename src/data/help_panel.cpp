@@ -7,6 +7,10 @@ void HelpPanel::show(const HelpLines *lines)
     m_labels = {};
     if (lines)
         m_lines = *lines;
+    // A message shown while another is being revealed starts from its first
+    // line, so a quick pupil never gets a panel whose lines were skipped.
+    m_ticks = 0;
+    m_shown = 0;
     m_running = true;
 }
 

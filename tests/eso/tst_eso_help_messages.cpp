@@ -79,6 +79,18 @@ private slots:
         QCOMPARE(panel.labels()[1], QByteArray("T185"));
     }
 
+    void aMessageShownDuringARevealStartsFromItsFirstLine()
+    {
+        HelpPanel panel;
+        showHelpMessage(panel, 32);
+        for (int k = 1; k <= 8; ++k)
+            panel.tick();
+        showHelpMessage(panel, 1);
+        QCOMPARE(panel.tick().revealedLine, 1);
+        QCOMPARE(panel.tick().revealedLine, 2);
+        QCOMPARE(panel.labels()[1], QByteArray("T185"));
+    }
+
     void aMessageWithoutLinesShowsThePreviousAgain()
     {
         HelpPanel panel;
