@@ -4,6 +4,9 @@
 // "chica.bmp" and "fuente.gif" are named where they are used.
 // Strips hold their frames side by side, left to right, frame 0 first.
 
+#include <iterator>
+#include <optional>
+
 namespace velmira::pictures {
 
 // `ImageList1`: the walking figure, 6 walking frames then 2 standing ones.
@@ -88,5 +91,19 @@ enum Icon : int {
     IconBack = 43,                    // arrow pointing left
     IconCount = 44,
 };
+
+// The icon drawn beside itinerary group 1..13 wherever the groups are ranked
+// (the ESO results, the Bachillerato questionnaire's results).
+inline std::optional<Icon> itineraryIcon(int group)
+{
+    constexpr Icon icons[] = {IconAgriculture,    IconArtsAndCrafts,         IconHealth,
+                              IconSciences,       IconEconomicsAndBusiness,  IconLaw,
+                              IconCommunication,  IconLettersAndLiterature,  IconHistoryAndGeography,
+                              IconSocialServices, IconIndustrialEngineering, IconTelecommunications,
+                              IconBuilding};
+    if (group < 1 || group > static_cast<int>(std::size(icons)))
+        return std::nullopt;
+    return icons[group - 1];
+}
 
 } // namespace velmira::pictures

@@ -20,9 +20,6 @@ constexpr int kIconLeftSpanEnd = 20;
 constexpr int kIconRecommendationLeft = 50;
 constexpr int kIconRecommendationRight = 75;
 
-// Icon of itinerary groups 1..13 in `ImageListIconos`.
-constexpr int kGroupIcons[kItineraryGroups] = {1, 9, 16, 13, 25, 29, 17, 23, 24, 14, 27, 26, 28};
-
 // Result lines carrying the emphasis marks (heading, first recommendation,
 // ranking heading, advice heading).
 constexpr int kEmphasisLines[] = {1, 10, 14, 29};
@@ -141,13 +138,6 @@ std::vector<QByteArray> resultListItems(const EsoResultList &list)
     for (const QByteArray &line : list.lines)
         items.push_back(shownLine(line));
     return items;
-}
-
-std::optional<pictures::Icon> itineraryIcon(int group)
-{
-    if (group < 1 || group > kItineraryGroups)
-        return std::nullopt;
-    return static_cast<pictures::Icon>(kGroupIcons[group - 1]);
 }
 
 ResultLineLook resultLineLook(const EsoResultList &list, int line)

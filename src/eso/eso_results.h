@@ -69,8 +69,7 @@ struct ResultLineLook
 // second recommendation (the first when there is none) on line 25.
 ResultLineLook resultLineLook(const EsoResultList &list, int line);
 
-// The icon of an itinerary group 1..13.
-std::optional<pictures::Icon> itineraryIcon(int group);
+using pictures::itineraryIcon; // the icon of an itinerary group 1..13
 
 // Whether the hint over the ranked lines shows for a pointer at y, with items
 // of the given height and the first visible item top (from 0).

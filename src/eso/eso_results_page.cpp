@@ -3,7 +3,6 @@
 #include "data/content_tables.h"
 #include "data/eso_tables.h"
 #include "data/interface_texts.h"
-#include "data/messages.h"
 #include "data/print_state.h"
 #include "data/text_bytes.h"
 #include "data/text_ids.h"
@@ -12,16 +11,14 @@
 #include "eso/result_line_delegate.h"
 #include "widgets/question_window.h"
 #include "widgets/report_printer.h"
+#include "widgets/result_file.h"
 #include "widgets/theme_assets.h"
 #include "widgets/window_controls.h"
 
-#include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QSaveFile>
 
 namespace velmira {
 
@@ -213,32 +210,14 @@ void EsoResultsPage::grabarClick()
 {
     if (!m_window->questionnaireActive() || !askStudentName(StudentNameUse::Saving))
         return;
-    QFileDialog Save(m_window);
-    Save.setObjectName(QStringLiteral("Save"));
-    Save.setAcceptMode(QFileDialog::AcceptSave);
-    Save.setOption(QFileDialog::DontUseNativeDialog);
-    Save.setDefaultSuffix(QStringLiteral("TXT"));
-    // The pupil's own folder, never the installation's.
-    Save.setDirectory(QDir::homePath());
-    Save.selectFile(displayText(m_answers.studentName.text()));
-    if (Save.exec() != QDialog::Accepted || Save.selectedFiles().isEmpty())
+    const std::optional<QString> file = chooseResultFile(m_window, m_answers.studentName.text());
+    if (!file)
         return;
     PanelCar->hide();
     fillList(ListCar, resultPrintLines(m_answers.studentName.text(), m_list));
-    writeResultFile(Save.selectedFiles().constFirst());
-}
-
-// Writes the whole file or nothing: a failure shows the file error and keeps
-// whatever the pupil had before.
-void EsoResultsPage::writeResultFile(const QString &fileName)
-{
-    QSaveFile file(fileName);
-    const QByteArray text = savedResultText(m_answers.studentName.text(), m_list);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        reportFileError(FileError(QFile::encodeName(fileName), file.errorString()));
-        return;
-    }
-    m_window->showHelp(20);
+    // A failure shows the file error and keeps whatever the pupil had before.
+    if (writeResultFile(*file, savedResultText(m_answers.studentName.text(), m_list)))
+        m_window->showHelp(20);
 }
 
 } // namespace velmira

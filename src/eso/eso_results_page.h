@@ -54,7 +54,6 @@ private:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool askStudentName(StudentNameUse use);
-    void writeResultFile(const QString &fileName);
 
     TForm2 *m_window;
     EsoQuestionnaire &m_answers;

@@ -118,10 +118,11 @@ bool TForm4::askYesNo(const QString &question, const QString &secondLine)
     return ask(ShadowSi) == kYes;
 }
 
-std::optional<QString> TForm4::askName(const QString &prompt)
+std::optional<QString> TForm4::askName(const QString &prompt, const QString &proposal)
 {
     LabelNombre->setText(prompt);
-    EditNombre->clear();
+    EditNombre->setText(proposal);
+    EditNombre->selectAll();
     EditNombre->show();
     if (ask(EditNombre) != kYes)
         return std::nullopt;

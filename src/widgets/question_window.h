@@ -23,9 +23,10 @@ public:
     // Asks the question, with a second line under it when one is given;
     // true after "Si", false after "No" or closing.
     bool askYesNo(const QString &question, const QString &secondLine = {});
-    // Asks for a name under the prompt, in an empty field; the text typed
-    // after "Si", nothing after "No" or closing.
-    std::optional<QString> askName(const QString &prompt);
+    // Asks for a name under the prompt, the field holding the proposal
+    // (selected, so that typing replaces it); the text in the field after
+    // "Si", nothing after "No" or closing.
+    std::optional<QString> askName(const QString &prompt, const QString &proposal = {});
 
 protected:
     void done(int result) override;

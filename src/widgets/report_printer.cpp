@@ -52,24 +52,37 @@ void drawReport(QPainter &painter, QPrinter &printer, const ReportLayout &layout
     }
 }
 
+// Every report from a new page of the one job; false when none was printed.
+bool printReports(const std::vector<ReportRequest> &reports)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!choosePrinter(printer))
+        return false;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        showMessage(QStringLiteral("No Impresora"));
+        return false;
+    }
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    for (size_t r = 0; r < reports.size(); ++r) {
+        if (r > 0)
+            printer.newPage();
+        drawReport(painter, printer, layoutReport(reports[r], page.width(), page.height()));
+    }
+    painter.end();
+    return true;
+}
+
 } // namespace
 
 void PrintLines(LineTable &buffer, int count, bool monospaced, int fontSize)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!choosePrinter(printer))
+    if (!printReports({reportRequest(buffer, count, monospaced, fontSize)}))
         return;
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        showMessage(QStringLiteral("No Impresora"));
-        return;
-    }
     for (int k = count + 1; k <= 1500 && k < buffer.size(); ++k)
         buffer.set(k, QByteArray());
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    drawReport(painter, printer,
-               layoutReport(reportRequest(buffer, count, monospaced, fontSize), page.width(), page.height()));
-    painter.end();
 }
+
+void PrintReports(const std::vector<ReportRequest> &reports) { printReports(reports); }
 
 } // namespace velmira
