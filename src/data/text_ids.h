@@ -198,7 +198,7 @@ constexpr int kAnyScienceSubject = 728;
 constexpr int kHealthAlso = 729;
 constexpr int kClosingAdvice = 730; // 730, 731, 732
 constexpr int kAccessHeading = 717;
-constexpr int kAccessLines = 711; // 711 to 715
+constexpr int kAccessLines = 711;     // 711 to 715
 constexpr int kMastersQuestion = 535; // LabelMaster, + " ?"
 
 // The Bachillerato questionnaire: its parts, results and report.
@@ -210,11 +210,15 @@ constexpr int kCombinedResultsTitle = 288;
 constexpr int kCombinedReportTitle = 285;
 constexpr int kBachilleratoSaveCaption = 330; // grabar
 constexpr int kDegreesOfItinerary = 327;
-constexpr int kHigherTitlesOfItinerary = 326; // itinerary 11: 386, then 387 to 389
+constexpr int kHigherTitlesOfItinerary = 326;  // itinerary 11: 386, then 387 to 389
 constexpr int kBachilleratoReportHeader = 284; // + the pupil's name
 constexpr int kBachilleratoReportLine = 596;   // + " " + 597
 constexpr int kBachilleratoReportClosing = 598;
 constexpr int kBachilleratoReportPage2 = 340;
+constexpr int kBachilleratoEntryCaption = kQuestionnairesCaption; // BotCuestionario in the module menu
+constexpr int kShowResultsCaption = 334;                          // VerResul
+constexpr int kReviewAnswersCaption = 335;                        // revisa
+constexpr int kFinishCaption = 336;                               // acabarCua
 
 // Middle-grade explorer (TForm3): its routes, listings and questionnaire route.
 namespace middle_grade_text {

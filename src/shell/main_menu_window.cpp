@@ -428,8 +428,12 @@ void Tform0::carryOutDoor(int door)
             Form1->openModuleMenu();
         module = Form1;
         break;
-    case DoorHigherGrade:
-    case DoorBachillerato: module = Form1; break;
+    case DoorHigherGrade: module = Form1; break;
+    case DoorBachillerato:
+        if (Form1)
+            Form1->openQuestionnaire();
+        module = Form1;
+        break;
     case DoorCatalogue: module = FormCat; break;
     case DoorItineraries:
         if (Form2)

@@ -11,6 +11,7 @@
 #include "university/university_masters_page.h"
 #include "university/university_menu_page.h"
 #include "university/university_places_page.h"
+#include "university/university_questionnaire_page.h"
 #include "widgets/help_panel_widget.h"
 #include "widgets/window_controls.h"
 
@@ -55,6 +56,7 @@ void TForm1::createPages()
     m_places = new UniversityPlacesPage(this, *m_menu, *m_selection, *m_catalogue);
     m_masters = new UniversityMastersPage(this, *m_menu, *m_selection);
     m_information = new UniversityInformationPage(this, *m_menu);
+    m_questionnaire = new UniversityQuestionnairePage(this, *m_menu);
 }
 
 void TForm1::createRunner()
@@ -72,6 +74,7 @@ void TForm1::setCaptions()
     m_places->setCaptions();
     m_masters->setCaptions();
     m_information->setCaptions();
+    m_questionnaire->setCaptions();
 }
 
 void TForm1::openModuleMenu()
@@ -82,10 +85,17 @@ void TForm1::openModuleMenu()
     m_places->close();
     m_masters->close();
     m_information->close();
+    m_questionnaire->close();
     hideHelp();
     m_views = {};
     hideStarMap();
     m_menu->open();
+}
+
+void TForm1::openQuestionnaire()
+{
+    openModuleMenu();
+    m_questionnaire->openFromMainMenu();
 }
 
 // The help of a view goes with it.

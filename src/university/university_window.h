@@ -2,8 +2,9 @@
 // The Bachillerato and university window. It owns its pages and switches
 // between them: the module menu, the selection area that most views share,
 // the degree catalogue with a degree's details, the places (map, centres,
-// double degrees, other studies), the masters and the information menu. The lists come from the university/
-// logic units; the pages wire them to their controls.
+// double degrees, other studies), the masters, the information menu and the
+// Bachillerato questionnaire. The lists come from the university/ logic
+// units; the pages wire them to their controls.
 
 #include "university/selection_back.h"
 #include "widgets/window_base.h"
@@ -20,6 +21,7 @@ class UniversityInformationPage;
 class UniversityMastersPage;
 class UniversityMenuPage;
 class UniversityPlacesPage;
+class UniversityQuestionnairePage;
 
 class TForm1 : public WindowBase
 {
@@ -29,6 +31,9 @@ public:
 
     // The main menu's first door: the module menu, every other view closed.
     void openModuleMenu();
+    // The main menu's Bachillerato questionnaire door: the questionnaire
+    // opened as its entry in the module menu opens it, returning to the main menu.
+    void openQuestionnaire();
 
     // What the pages share: the views of the selection area, the degree and
     // region chosen, the help panel and the web browser.
@@ -70,6 +75,7 @@ private:
     UniversityPlacesPage *m_places = nullptr;
     UniversityMastersPage *m_masters = nullptr;
     UniversityInformationPage *m_information = nullptr;
+    UniversityQuestionnairePage *m_questionnaire = nullptr;
 
     SelectionViews m_views;
 };

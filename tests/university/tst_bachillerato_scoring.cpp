@@ -4,6 +4,7 @@
 #include "university_test_support.h"
 
 #include "data/record_files.h"
+#include "university/bachillerato_questionnaire.h"
 #include "university/bachillerato_scoring.h"
 
 #include <QtTest>
@@ -163,6 +164,46 @@ private slots:
                         QByteArray(44, ' ') + "T598"}));
         QCOMPARE(bold, (std::vector<int>{3, 9, 15}));
         QCOMPARE(partResultsTitle(301), QByteArray("T286    T301"));
+    }
+
+    // Results follow the ranking shown last; restarting forgets both parts.
+    void theQuestionnaireKeepsTheLastRankingShown()
+    {
+        unitest::fillPadded(universityData().itinerar, names(kItineraries), 60);
+        std::vector<std::vector<int>> qualities(kItineraries, {1});
+        qualities[4] = {2};
+        std::vector<std::vector<int>> interests(kItineraries, {1});
+        interests[7] = {3, 3};
+        content().datgrub.first = record(qualities);
+        content().datgrub.second = record(interests);
+
+        BachilleratoQuestionnaire answers;
+        answers.markStarted(BachilleratoPart::Qualities);
+        QVERIFY(!answers.bothStarted());
+        QCOMPARE(answers.scorePart(BachilleratoPart::Qualities, {2}).ranked.ranking.front(), 5);
+        QCOMPARE(answers.lastRanking().front(), 5);
+        QCOMPARE(answers.scorePart(BachilleratoPart::Interests, {3}).ranked.ranking.front(), 8);
+        QCOMPARE(answers.lastRanking().front(), 8);
+        // 5 scores (10.1 + 0.1) / 2, 8 scores (0.1 + 10.05) / 2.
+        const RankedResult &mean = answers.combine();
+        QCOMPARE(mean.ranking.front(), 5);
+        QCOMPARE(mean.ranking.at(1), 8);
+        QCOMPARE(answers.lastRanking(), mean.ranking);
+        QVERIFY(mean.lines.front().endsWith(" 5.1"));
+
+        answers.markStarted(BachilleratoPart::Interests);
+        answers.studentName = "Ana";
+        answers.restart();
+        QVERIFY(!answers.anyStarted());
+        QVERIFY(answers.lastRanking().empty());
+        QVERIFY(answers.studentName.isEmpty());
+    }
+
+    void theSavedTextLeavesOutThePrintedHeader()
+    {
+        QCOMPARE(savedResultsText({"header", "one", ""}, {"page 2", "two"}),
+                 QByteArray("one\n\npage 2\ntwo\n"));
+        QCOMPARE(savedResultsText({"header"}, {}), QByteArray());
     }
 };
 

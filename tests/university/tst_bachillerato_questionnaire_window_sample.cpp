@@ -1,0 +1,304 @@
+// The Bachillerato questionnaire on the sample installation, as a pupil
+// answers it from the main menu's questionnaire door: qualities and
+// interests marked by clicks and by Enter, the results of each part and of
+// both, what follows from an itinerary, the report printed and saved, and
+// the question before starting again.
+
+#include "support/controls.h"
+#include "support/dialog_answerer.h"
+#include "support/started_installation.h"
+
+#include "data/content_tables.h"
+#include "data/interface_texts.h"
+#include "data/text_bytes.h"
+#include "data/text_ids.h"
+#include "data/university_tables.h"
+#include "university/bachillerato_scoring.h"
+#include "university/university_window.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace velmira;
+using testsupport::control;
+
+namespace {
+
+template <typename Control> Control *univ(const char *name) { return control<Control>(Form1, name); }
+
+void click(const char *button) { QTest::mouseClick(univ<QPushButton>(button), Qt::LeftButton); }
+
+void clickRow(QListWidget *list, int row)
+{
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+void clickResultRow(int row)
+{
+    auto *grid = univ<QTableWidget>("ListResul");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(row, 0)).center());
+}
+
+std::vector<int> markedRows(const QListWidget *list)
+{
+    std::vector<int> rows;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected())
+            rows.push_back(i);
+    return rows;
+}
+
+QStringList shownLines(const QListWidget *list)
+{
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+// The grid's rows as name + score, as the ranking shows them.
+QStringList resultRows()
+{
+    auto *grid = univ<QTableWidget>("ListResul");
+    QStringList rows;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        rows << grid->item(r, 0)->text() + grid->item(r, 1)->text();
+    return rows;
+}
+
+QStringList expectedRows(const std::vector<double> &scores)
+{
+    std::vector<QByteArray> names;
+    for (int t = 1; t <= kItineraries; ++t)
+        names.push_back(trimTrailingBlanks(universityData().itinerar.at(t)));
+    QStringList rows;
+    for (const QByteArray &line : rankResult("", scores, names).lines)
+        rows << displayText(line);
+    return rows;
+}
+
+QString helpLine(int k)
+{
+    return control<QLabel>(Form1, QStringLiteral("LabelAyu%1").arg(k).toLatin1().constData())->text();
+}
+
+// The itinerary shown in a row: the first line of what follows from it.
+QString itineraryOfRow(int row)
+{
+    clickResultRow(row);
+    const QString name = univ<QListWidget>("ListCarreras")->item(0)->text();
+    click("acabarCua");
+    return name;
+}
+
+} // namespace
+
+class BachilleratoQuestionnaireTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<StartedInstallation> m_program;
+    std::vector<double> m_qualities;
+    std::vector<double> m_interests;
+
+private slots:
+    void initTestCase()
+    {
+        m_program = std::make_unique<StartedInstallation>();
+        QVERIFY(m_program->started());
+        m_program->clickDoor("LabelCuesB");
+        QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 5000);
+        QVERIFY(univ<QWidget>("Panelcon")->isVisible());
+        QVERIFY(!univ<QWidget>("PanelMenu")->isVisible());
+        for (const char *entry : {"Menucua", "MenuGus", "MenuMedia", "MenuRetroCon"})
+            QVERIFY(univ<QPushButton>(entry)->isVisible());
+        QTRY_COMPARE(helpLine(2), uiText(kQuestionnaireOpenedHelp));
+    }
+
+    void cleanupTestCase()
+    {
+        QCOMPARE(m_program->messages(), QStringList());
+        m_program.reset();
+    }
+
+    void bothPartsAreNeededForTheirMean()
+    {
+        click("MenuMedia");
+        QTRY_COMPARE(helpLine(1), uiText(kCombinedTooEarlyHelp));
+        QVERIFY(!univ<QTableWidget>("ListResul")->isVisible());
+    }
+
+    void qualitiesMarkedByClickAndEnterGiveTheirRanking()
+    {
+        click("Menucua");
+        auto *list = univ<QListWidget>("ListCua");
+        QVERIFY(list->isVisible());
+        QVERIFY(!univ<QPushButton>("MenuGus")->isVisible());
+        QCOMPARE(list->count(), universityData().cualidad.count());
+        QCOMPARE(list->item(0)->text(), displayText(universityData().cualidad.at(1).trimmed()));
+        clickRow(list, 1);
+        clickRow(list, 6);
+        clickRow(list, 9);
+        clickRow(list, 9); // a second click takes the mark away
+        // Enter marks the item under the focus, and a second Enter unmarks it.
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 10);
+        QTest::keyClick(list, Qt::Key_Return);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(markedRows(list), (std::vector<int>{1, 6, 10}));
+
+        click("VerResul");
+        m_qualities = partScores({2, 7, 11}, content().datgrub.first);
+        QCOMPARE(resultRows(), expectedRows(m_qualities));
+        QCOMPARE(univ<QLabel>("PanelResCon")->text(), displayText(partResultsTitle(kQualitiesCaption)));
+        QVERIFY(!list->isVisible());
+        QVERIFY(univ<QPushButton>("revisa")->isVisible());
+        QTRY_COMPARE(helpLine(1), uiText(kPartResultsHelp));
+
+        // Back to the answers: the marks are still there.
+        click("revisa");
+        QVERIFY(list->isVisible());
+        QCOMPARE(markedRows(list), (std::vector<int>{1, 6, 10}));
+        click("VerResul");
+        click("acabarCua");
+        QVERIFY(univ<QPushButton>("MenuGus")->isVisible());
+        QVERIFY(!univ<QTableWidget>("ListResul")->isVisible());
+    }
+
+    void interestsAndTheMeanOfBothParts()
+    {
+        click("MenuGus");
+        auto *list = univ<QListWidget>("Listint");
+        QTRY_COMPARE(helpLine(1), uiText(kInterestsHelpHeading));
+        for (int row : {0, 3, 4, 12, 20})
+            clickRow(list, row);
+        click("VerResul");
+        m_interests = partScores({1, 4, 5, 13, 21}, content().datgrub.second);
+        QCOMPARE(resultRows(), expectedRows(m_interests));
+        click("acabarCua");
+
+        click("MenuMedia");
+        QCOMPARE(resultRows(), expectedRows(combinedScores(m_qualities, m_interests)));
+        QCOMPARE(univ<QLabel>("PanelResCon")->text(), uiText(kCombinedResultsTitle).trimmed());
+        QVERIFY(univ<QPushButton>("ImpResul")->isVisible());
+        QVERIFY(univ<QPushButton>("grabar")->isVisible());
+        QTRY_COMPARE(helpLine(1), uiText(kCombinedResultsHelp));
+    }
+
+    void anItineraryShowsWhatFollowsFromIt()
+    {
+        clickResultRow(0);
+        auto *outcomes = univ<QListWidget>("ListCarreras");
+        QVERIFY(outcomes->isVisible());
+        const QStringList lines = shownLines(outcomes);
+        QVERIFY(lines.contains(uiText(kDegreesOfItinerary).trimmed()));
+        QCOMPARE(lines.at(0), resultRows().at(0).left(45).trimmed());
+        QTest::mouseClick(outcomes->viewport(), Qt::LeftButton, {},
+                          outcomes->visualItemRect(outcomes->item(0)).center());
+        QVERIFY(!outcomes->isVisible());
+
+        // Itinerary 11 names its note where the titles heading would be.
+        const QString eleven = displayText(universityData().itinerar.at(11).trimmed());
+        for (int row = 0; row < kItineraries; ++row) {
+            if (!resultRows().at(row).startsWith(eleven))
+                continue;
+            clickResultRow(row);
+            const QStringList shown = shownLines(outcomes);
+            QVERIFY(shown.contains(uiText(kItineraryElevenNote).trimmed()));
+            QVERIFY(!shown.contains(uiText(kHigherTitlesOfItinerary).trimmed()));
+            click("acabarCua"); // closes the list, stays on the results
+            QVERIFY(!outcomes->isVisible());
+            QVERIFY(univ<QTableWidget>("ListResul")->isVisible());
+        }
+    }
+
+    void theReportPrintsOnTwoPagesAfterTheName()
+    {
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("informe.pdf"));
+        qputenv("VELMIRA_PRINT_PDF", pdf.toLocal8Bit());
+        testsupport::DialogAnswerer answerer;
+        answerer.name = QStringLiteral("Lucía Pérez");
+        click("ImpResul");
+        qunsetenv("VELMIRA_PRINT_PDF");
+
+        QCOMPARE(answerer.questionsAnswered, 1);
+        QCOMPARE(answerer.lastQuestion, uiText(kStudentNamePrompt));
+        QCOMPARE(answerer.printQuestionsAnswered, 1);
+        // Page 2 starts a page of its own after the rankings.
+        QVERIFY(testsupport::pdfPageCount(pdf) >= 2);
+        const QString text = testsupport::pdfText(pdf);
+        QVERIFY2(
+            text.contains(uiText(kBachilleratoReportHeader).simplified() + QStringLiteral(" Lucía Pérez")),
+            qPrintable(text));
+        QVERIFY(text.contains(uiText(kBachilleratoReportPage2).simplified()));
+        QVERIFY(text.contains(itineraryOfRow(0).simplified()));
+        QVERIFY(text.contains(itineraryOfRow(1).simplified()));
+    }
+
+    void theReportSavesAsTextUnderTheSameName()
+    {
+        QTemporaryDir out;
+        const QString path = out.filePath(QStringLiteral("informe.TXT"));
+        testsupport::DialogAnswerer answerer;
+        answerer.saveAs = path; // the name field keeps the name typed before
+        click("grabar");
+
+        QCOMPARE(answerer.questionsAnswered, 1);
+        QCOMPARE(answerer.saveDialogsAnswered, 1);
+        QVERIFY(answerer.proposedFileName.endsWith(QStringLiteral("Lucía Pérez.TXT")));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = displayText(file.readAll()).split(QLatin1Char('\n'));
+        // The header of page 1 is not written; page 2 follows page 1.
+        QCOMPARE(lines.at(0),
+                 uiText(kBachilleratoReportLine) + QLatin1Char(' ') + uiText(kBachilleratoReportLine + 1));
+        QVERIFY(!lines.join(QLatin1Char('\n')).contains(QStringLiteral("Lucía Pérez")));
+        QVERIFY(lines.contains(uiText(kBachilleratoReportPage2)));
+        QVERIFY(lines.indexOf(uiText(kBachilleratoReportPage2))
+                > lines.indexOf(QString(9, ' ') + resultRows().at(0)));
+        QVERIFY(!univ<QTableWidget>("ListResul")->isVisible());
+        QTRY_COMPARE(helpLine(1), uiText(kResultsSavedHelp));
+    }
+
+    void enteringAgainAsksBeforeForgettingTheMarks()
+    {
+        click("MenuRetroCon");
+        QTRY_VERIFY(form0->isVisible());
+        QVERIFY(!Form1->isVisible());
+
+        {
+            testsupport::DialogAnswerer answerer;
+            answerer.answerYes = false;
+            m_program->clickDoor("LabelCuesB");
+            QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 5000);
+            QCOMPARE(answerer.lastQuestion, uiText(kQuestionnaireResetQuestion));
+        }
+        click("Menucua");
+        QCOMPARE(markedRows(univ<QListWidget>("ListCua")), (std::vector<int>{1, 6, 10}));
+        click("VerResul");
+        click("acabarCua");
+        click("MenuRetroCon");
+        QTRY_VERIFY(form0->isVisible());
+
+        testsupport::DialogAnswerer answerer;
+        m_program->clickDoor("LabelCuesB");
+        QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 5000);
+        QCOMPARE(answerer.questionsAnswered, 1);
+        click("MenuMedia"); // neither part is started any more
+        QTRY_COMPARE(helpLine(1), uiText(kCombinedTooEarlyHelp));
+        click("Menucua");
+        QVERIFY(markedRows(univ<QListWidget>("ListCua")).empty());
+    }
+};
+
+QTEST_MAIN(BachilleratoQuestionnaireTest)
+#include "tst_bachillerato_questionnaire_window_sample.moc"
