@@ -138,13 +138,28 @@ bool parseFieldNumber(QByteArrayView field, int &value)
 
 // A text cut at its capacity in UTF mode may end in the middle of a
 // two-byte sequence; the incomplete lead byte is not shown.
+namespace {
+// The length of the text without a UTF-8 sequence cut short at its end (a
+// slot's capacity counts bytes and may end inside a letter).
+qsizetype wholeSequencesLength(QByteArrayView text)
+{
+    qsizetype lead = text.size();
+    for (int back = 0; back < 4 && lead > 0; ++back) {
+        const auto byte = static_cast<unsigned char>(text[--lead]);
+        if ((byte & 0xC0) == 0x80)
+            continue; // a continuation byte: its lead lies further back
+        const int length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return lead + length > text.size() ? lead : text.size();
+    }
+    return text.size();
+}
+} // namespace
+
 QString displayText(QByteArrayView stored)
 {
     if (!utfMode())
         return QString::fromLatin1(stored);
-    if (!stored.isEmpty() && (static_cast<unsigned char>(stored.back()) & 0xC0) == 0xC0)
-        stored.chop(1);
-    return QString::fromUtf8(stored);
+    return QString::fromUtf8(stored.first(wholeSequencesLength(stored)));
 }
 
 QByteArray storedText(const QString &shown) { return utfMode() ? shown.toUtf8() : shown.toLatin1(); }

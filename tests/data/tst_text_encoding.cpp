@@ -87,6 +87,13 @@ void TestTextEncoding::storedLineFollowsUtfMode()
     QCOMPARE(storedText(QStringLiteral("ñ")), QByteArray("\xC3\xB1", 2));
     // "4º" converted and cut to a 2-byte slot keeps half of the "º": it is not shown.
     QCOMPARE(displayText(storedLine("4\xBA").left(2)), QStringLiteral("4"));
+    // A name typed with a three-byte letter and cut inside it loses the
+    // whole letter; letters before it, and a whole one at the end, stay.
+    const QByteArray euro = storedText(QStringLiteral("ñ€"));
+    QCOMPARE(displayText(euro.left(4)), QStringLiteral("ñ"));
+    QCOMPARE(displayText(euro.left(3)), QStringLiteral("ñ"));
+    QCOMPARE(displayText(euro), QStringLiteral("ñ€"));
+    QVERIFY(!displayText(QByteArray("\xF0\x9F\x98", 3)).contains(QChar::ReplacementCharacter));
     setUtfMode(false);
     QCOMPARE(storedText(QStringLiteral("ñ")), QByteArray("\xF1", 1));
 }
