@@ -105,6 +105,8 @@ void EsoResultsPage::setCaptions()
     grabar->setText(uiText(kSaveCaption));
     BotCerrar->setText(uiText(kCloseCaption));
     BotImpTit->setText(uiText(kPrintListCaption));
+    for (QPushButton *captioned : {ImpResul, grabar, BotCerrar, BotImpTit})
+        fitCaption(captioned);
 }
 
 void EsoResultsPage::open()

@@ -48,6 +48,10 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, const Q
     l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(geometry);
     l->setWordWrap(true);
+    // Measured in the settings font, which the window gives its labels.
+    QFont font = l->font();
+    font.setFamily(QString::fromLatin1(fontName()));
+    l->setFont(fittingFont(font, caption, geometry.size(), true));
     return l;
 }
 

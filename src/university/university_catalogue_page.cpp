@@ -14,11 +14,15 @@
 #include "widgets/window_controls.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace velmira {
 
@@ -75,6 +79,12 @@ UniversityCataloguePage::UniversityCataloguePage(TForm1 *window, UniversityMenuP
     Tree->setGeometry(10, 50, 380, 590);
     Tree->setHeaderHidden(true);
     Tree->setFont(settingsFont(11));
+    // A long degree name wraps onto a second line instead of running past
+    // the edge.
+    Tree->setWordWrap(true);
+    Tree->header()->setSectionResizeMode(QHeaderView::Stretch);
+    Tree->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(ComboAgru, &QComboBox::activated, this, &UniversityCataloguePage::ComboAgruChange);
     connect(Tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { TreeClick(item); });
     connect(Tree, &QTreeWidget::itemDoubleClicked, this, [this] { TreeDblClick(); });
@@ -151,8 +161,19 @@ void UniversityCataloguePage::ComboAgruChange(int index)
         item->setText(0, displayText(trimTrailingBlanks(node.caption)));
         item->setIcon(0, treeImage(node.image));
         item->setData(0, kNodeRole, int(i));
+        fitLineHeight(item, node.parent < 0 ? 1 : 2);
         m_items.push_back(item);
     }
+}
+
+void UniversityCataloguePage::fitLineHeight(QTreeWidgetItem *item, int depth)
+{
+    constexpr int kIconRoom = 16 + 8; // the icon and the gaps around it
+    const int width = Tree->width() - 2 * Tree->frameWidth() - Tree->verticalScrollBar()->sizeHint().width()
+        - depth * Tree->indentation() - kIconRoom;
+    const QRect wrapped =
+        Tree->fontMetrics().boundingRect(QRect(0, 0, width, 1000), Qt::TextWordWrap, item->text(0));
+    item->setSizeHint(0, QSize(width, std::max(wrapped.height(), 16) + 4));
 }
 
 void UniversityCataloguePage::TreeClick(QTreeWidgetItem *item)

@@ -40,6 +40,8 @@ public:
 
 private:
     void menunuevo1Click();
+    // A line as tall as its caption wrapped at the tree's width.
+    void fitLineHeight(QTreeWidgetItem *item, int depth);
     void ComboAgruChange(int index);
     void TreeClick(QTreeWidgetItem *item);
     void TreeDblClick();

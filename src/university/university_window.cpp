@@ -41,9 +41,11 @@ TForm1::TForm1(QWidget *parent)
 void TForm1::createHeading()
 {
     Labelano = new QLabel(this);
+    Labelano->setObjectName(QStringLiteral("Labelano"));
     Labelano->setGeometry(10, 10, 270, 24);
     Labelano->setFont(settingsFont(14));
     Labelano2 = new QLabel(this);
+    Labelano2->setObjectName(QStringLiteral("Labelano2"));
     Labelano2->setGeometry(10, 36, 270, 64);
     Labelano2->setWordWrap(true);
 }

@@ -36,30 +36,29 @@ QPushButton *button(QWidget *parent, const char *name, const QRect &geometry)
     return widget;
 }
 
-namespace {
-
-// The font one point smaller at a time, down to 6 points, until the text
-// fits the width on one line.
-QFont fontThatFits(QFont font, const QString &text, int width)
+QFont fittingFont(QFont font, const QString &text, const QSize &room, bool wrap)
 {
     constexpr int kSmallestPoints = 6;
-    while (font.pointSize() > kSmallestPoints && QFontMetrics(font).horizontalAdvance(text) > width)
+    const auto fits = [&] {
+        const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, room.width(), 100000),
+                                                             wrap ? Qt::TextWordWrap : 0, text);
+        return needed.width() <= room.width() && needed.height() <= room.height();
+    };
+    while (font.pointSize() > kSmallestPoints && !fits())
         font.setPointSize(font.pointSize() - 1);
     return font;
 }
 
-} // namespace
-
 void fitCaption(QPushButton *button)
 {
     constexpr int kMargins = 12; // the frame and a little air on each side
-    button->setFont(fontThatFits(button->font(), button->text(), button->width() - kMargins));
+    button->setFont(fittingFont(button->font(), button->text(), button->size() - QSize(kMargins, 0), false));
 }
 
 void fitCaption(QLabel *label)
 {
     constexpr int kMargins = 4;
-    label->setFont(fontThatFits(label->font(), label->text(), label->width() - kMargins));
+    label->setFont(fittingFont(label->font(), label->text(), QSize(label->width() - kMargins, 100000), false));
 }
 
 QLabel *textLabel(QWidget *parent, const char *name, const QRect &geometry, int points, bool bold)
@@ -154,7 +153,10 @@ void showSchoolHeading(QWidget *window, QLabel *year, QLabel *centre)
     window->setWindowTitle(uiText(kModuleWindowCaption) + QStringLiteral("  ") + name);
     year->setText(uiText(kSchoolYearCaption) + QStringLiteral(" 2011/12"));
     centre->setText(name);
-    centre->setFont(settingsFont(centreNameFontSize(name.size())));
+    // The size its length gives, smaller while the wrapped name would run
+    // past the label's bottom.
+    centre->setFont(fittingFont(settingsFont(centreNameFontSize(name.size())), name,
+                                centre->contentsRect().size(), centre->wordWrap()));
 }
 
 } // namespace velmira

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QSize>
 #include <QByteArray>
 #include <QString>
 
@@ -21,6 +22,10 @@ QWidget *panel(QWidget *parent, const QRect &geometry, const QColor &colour);
 
 // A button known by its control name.
 QPushButton *button(QWidget *parent, const char *name, const QRect &geometry);
+
+// The font, a point smaller at a time (down to 6 points), until the text
+// fits the room, wrapped at its width when asked to.
+QFont fittingFont(QFont font, const QString &text, const QSize &room, bool wrap);
 
 // Shrinks the button's font a point at a time until its caption fits
 // across the button; a caption that fits keeps its font.

@@ -4,6 +4,7 @@
 // pairs of clicks and the keyboard, and results that count every answer.
 
 #include "support/started_installation.h"
+#include "support/text_fits.h"
 
 #include "data/content_tables.h"
 #include "data/eso_tables.h"
@@ -21,6 +22,7 @@
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::captionFits;
 using testsupport::control;
 
 namespace {
@@ -58,12 +60,6 @@ void clickWindowAt(const QPoint &at)
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(Form2, at));
 }
 
-// Whether the caption fits across its button in the button's font.
-bool captionFits(const QPushButton *button)
-{
-    return button->fontMetrics().horizontalAdvance(button->text()) <= button->width() - 8;
-}
-
 // The clicks that give a question its highest answer short of the scale's
 // end: enough for a mark above 5.
 int clicksForHighAnswer(int scale) { return scale == 2 ? 1 : 3; }
@@ -90,8 +86,8 @@ private slots:
         QVERIFY(m_program->started());
         m_program->clickDoor("LabelCuesE");
         QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
-        for (const char *entry : {"botCuestio", "BotItinerarios", "BitAcabarLogse", "BotCuestio1", "BotCuestio2",
-                                  "BotCuestio3"})
+        for (const char *entry :
+             {"botCuestio", "BotItinerarios", "BitAcabarLogse", "BotCuestio1", "BotCuestio2", "BotCuestio3"})
             QVERIFY2(captionFits(eso<QPushButton>(entry)), entry);
     }
 

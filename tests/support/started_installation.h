@@ -17,12 +17,18 @@
 #include <QStringList>
 #include <QtTest>
 
+#include <functional>
+
 class StartedInstallation
 {
 public:
-    StartedInstallation()
+    // The preparation changes the copy before the program starts (another
+    // language in "clave12", another encoding in "fuente").
+    explicit StartedInstallation(const std::function<void(const InstallationCopy &)> &prepare = {})
         : m_previous(QDir::currentPath())
     {
+        if (prepare)
+            prepare(m_copy);
         QDir::setCurrent(m_copy.path());
         velmira::resetFoundationState();
         velmira::installMessageBoxes();

@@ -1,0 +1,271 @@
+// Every text of the built windows whole, in every interface language and in
+// both encodings: each combination starts the program afresh (windows are
+// made once per run), opens each window as a pupil does, and measures every
+// caption, list line and grid cell against its control. The runs in UTF mode
+// name a wider font than "Arial" finds here (a desktop without its metric
+// twin falls back to such a font), so that captions keep room to spare.
+
+#include "data/settings.h"
+#include "eso/eso_window.h"
+#include "explorers/middle_grade_window.h"
+#include "professions/professions_window.h"
+#include "shell/main_menu_window.h"
+#include "support/dialog_answerer.h"
+#include "support/started_installation.h"
+#include "support/text_fits.h"
+#include "university/university_window.h"
+#include "widgets/question_window.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QTreeWidget>
+#include <QProcess>
+#include <QTimer>
+#include <QtTest>
+
+using namespace velmira;
+using testsupport::control;
+using testsupport::unfitTexts;
+
+namespace {
+
+const char *const kLanguageVariable = "VELMIRA_TEST_LANGUAGE";
+const char *const kEncodingVariable = "VELMIRA_TEST_ENCODING";
+const char *const kFontVariable = "VELMIRA_TEST_FONT";
+
+void click(QWidget *window, const char *name)
+{
+    QTest::mouseClick(control<QWidget>(window, name), Qt::LeftButton);
+}
+
+// Fails with the list of texts that do not fit.
+void expectWhole(QWidget *window)
+{
+    const QStringList unfit = unfitTexts(window);
+    QVERIFY2(unfit.isEmpty(),
+             qPrintable(QString::fromLatin1(window->metaObject()->className()) + QStringLiteral(": ")
+                        + unfit.join(QStringLiteral("\n  "))));
+}
+
+} // namespace
+
+// One language in one encoding, named by the environment.
+class WindowTextsTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<StartedInstallation> m_program;
+
+    void openByDoor(const char *door, QWidget *window)
+    {
+        m_program->clickDoor(door);
+        QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), 5000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const char language = char(qEnvironmentVariableIntValue(kLanguageVariable));
+        const QByteArray encoding = qgetenv(kEncodingVariable);
+        m_program = std::make_unique<StartedInstallation>([&](const InstallationCopy &copy) {
+            // The longest centre name the record holds, in words that wrap.
+            QFile record(copy.file(QStringLiteral("clave12")));
+            QVERIFY(record.open(QIODevice::ReadWrite));
+            SettingsRecord settings;
+            settings.raw = record.readAll();
+            settings.setCentreName("Instituto de Educaci\xF3n Secundaria Mar\xED"
+                                   "a Zambrano (Ja\xE9n)");
+            settings.raw[SettingsRecord::kLanguageOffset] = language;
+            QVERIFY(record.seek(0) && record.write(settings.raw) == SettingsRecord::kSize);
+            QFile fonts(copy.file(QStringLiteral("fuente")));
+            QVERIFY(fonts.open(QIODevice::WriteOnly));
+            fonts.write(qgetenv(kFontVariable) + "\n" + encoding + '\n');
+        });
+        QVERIFY(m_program->started());
+    }
+
+    void cleanupTestCase() { m_program.reset(); }
+
+    void mainMenuAndConfiguration()
+    {
+        expectWhole(form0);
+        click(form0, "LabelConfi");
+        expectWhole(form0);
+        for (const char *panel : {"Button1", "Botdeco", "Button3"}) {
+            click(form0, panel);
+            expectWhole(form0);
+        }
+        click(form0, "Button6");
+    }
+
+    void questionWindow()
+    {
+        QStringList unfit{QStringLiteral("never asked")};
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(Form4->isVisible());
+            unfit = unfitTexts(Form4);
+            click(Form4, "ShadowNo");
+        });
+        QTest::keyClick(form0, Qt::Key_Escape);
+        QVERIFY2(unfit.isEmpty(), qPrintable(unfit.join(QLatin1Char('\n'))));
+    }
+
+    void esoWindow()
+    {
+        openByDoor("LabelCuesE", Form2);
+        expectWhole(Form2);
+        click(Form2, "BotCuestio1");
+        expectWhole(Form2);
+        {
+            testsupport::DialogAnswerer answerer;
+            click(Form2, "BotResCues");
+            expectWhole(Form2);
+            auto *results = control<QListWidget>(Form2, "ListresCues");
+            QVERIFY(results->isVisible() && results->count() > 2);
+            QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                              results->visualItemRect(results->item(2)).center());
+            expectWhole(Form2);
+            click(Form2, "BotCerrar");
+        }
+        click(Form2, "BitAcabarLogse");
+
+        openByDoor("LabelIti", Form2);
+        click(Form2, "BotItinerarios");
+        // Each click draws one more stage; the subject boxes come last.
+        for (int stage = 0; stage < 20 && !control<QWidget>(Form2, "BitBtn3")->isVisible(); ++stage)
+            QTest::mouseClick(Form2, Qt::LeftButton, {}, QPoint(1000, 740));
+        expectWhole(Form2);
+        click(Form2, "BitBtn3");
+        expectWhole(Form2);
+        click(Form2, "botContextual");
+        expectWhole(Form2);
+        click(Form2, "BotCerrarV");
+        click(Form2, "BitAcabarLogse");
+    }
+
+    void universityWindow()
+    {
+        openByDoor("LabelCarreras", Form1);
+        expectWhole(Form1);
+        click(Form1, "menunuevo1");
+        expectWhole(Form1);
+        auto *tree = control<QTreeWidget>(Form1, "Tree");
+        QTreeWidgetItem *heading = tree->topLevelItem(0);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(heading).center());
+        QTest::keyClick(tree, Qt::Key_Right);
+        expectWhole(Form1);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(heading->child(0)).center());
+        expectWhole(Form1);
+        click(Form1, "BotRetroceder");
+
+        click(Form1, "MenuCarUni3");
+        expectWhole(Form1);
+        auto *map = control<QLabel>(Form1, "mapa");
+        const QPoint madrid(map->width() / 2, map->height() / 2);
+        QTest::mouseMove(map, madrid);
+        QTest::mouseClick(map, Qt::LeftButton, {}, madrid);
+        expectWhole(Form1);
+        auto *centres = control<QListWidget>(Form1, "ListComunidad");
+        if (centres->isVisible() && centres->count() > 0) {
+            QTest::mouseClick(centres->viewport(), Qt::LeftButton, {},
+                              centres->visualItemRect(centres->item(0)).center());
+            expectWhole(Form1);
+            click(Form1, "BotRetroceder");
+        }
+        click(Form1, "BotRetroceder");
+        for (const char *entry : {"MenuCarUniDoble2", "menui6", "BotMaster"}) {
+            click(Form1, entry);
+            expectWhole(Form1);
+            click(Form1, "BotRetroceder");
+        }
+        QTest::mouseMove(control<QPushButton>(Form1, "Botinfo"));
+        QTRY_VERIFY(control<QWidget>(Form1, "Panelmenu2")->isVisible());
+        expectWhole(Form1);
+        click(Form1, "BotSalirUni");
+    }
+
+    void middleGradeExplorer()
+    {
+        openByDoor("LabelFPM", Form3);
+        expectWhole(Form3);
+        click(Form3, "botTit2");
+        expectWhole(Form3);
+        auto *families = control<QListWidget>(Form3, "ListPreFam");
+        QTest::keyClick(families, Qt::Key_Return);
+        expectWhole(Form3);
+        QTest::keyClick(families, Qt::Key_Return);
+        expectWhole(Form3);
+        for (int i = 0; i < 4 && !control<QWidget>(Form3, "botTit2")->isVisible(); ++i)
+            QTest::keyClick(Form3, Qt::Key_Escape);
+        click(Form3, "botLug2");
+        expectWhole(Form3);
+        for (int i = 0; i < 4 && Form3->isVisible(); ++i)
+            QTest::keyClick(Form3, Qt::Key_Escape);
+        QTRY_VERIFY(form0->isVisible());
+    }
+
+    void professionsWindow()
+    {
+        openByDoor("LabelProfe", profe);
+        expectWhole(profe);
+        testsupport::DialogAnswerer answerer;
+        QTest::keyClick(profe, Qt::Key_Escape);
+        QTRY_VERIFY(form0->isVisible());
+    }
+};
+
+// Runs the test above once per language and encoding, each in a program of
+// its own.
+class EveryLanguageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void textsAreWhole_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("encoding");
+        QTest::addColumn<QString>("font");
+        const char *const names[] = {"Castilian", "Catalan", "Galician", "Basque"};
+        for (int language = 0; language < 4; ++language)
+            for (const char *encoding : {"ISO", "UTF"}) {
+                const QString font = QLatin1String(encoding) == QLatin1String("ISO")
+                    ? QStringLiteral("Arial")
+                    : QStringLiteral("DejaVu Sans");
+                QTest::addRow("%s %s", names[language], encoding)
+                    << language << QString::fromLatin1(encoding) << font;
+            }
+    }
+
+    void textsAreWhole()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, encoding);
+        QFETCH(QString, font);
+        QProcess run;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(kLanguageVariable), QString::number(language));
+        environment.insert(QString::fromLatin1(kEncodingVariable), encoding);
+        environment.insert(QString::fromLatin1(kFontVariable), font);
+        run.setProcessEnvironment(environment);
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(run.waitForFinished(120000));
+        QVERIFY2(run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0, run.readAll().constData());
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet(kLanguageVariable)) {
+        WindowTextsTest one;
+        return QTest::qExec(&one, argc, argv);
+    }
+    EveryLanguageTest all;
+    return QTest::qExec(&all, argc, argv);
+}
+
+#include "tst_texts_fit.moc"
