@@ -298,6 +298,30 @@ private slots:
         click("Menucua");
         QVERIFY(markedRows(univ<QListWidget>("ListCua")).empty());
     }
+
+    // From the module menu, the questionnaire's return goes back there.
+    void theModuleMenuEntryOpensItToo()
+    {
+        click("VerResul");
+        click("acabarCua");
+        click("MenuRetroCon");
+        QTRY_VERIFY(form0->isVisible());
+        m_program->clickDoor("LabelCarreras");
+        QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 5000);
+        QVERIFY(univ<QWidget>("PanelMenu")->isVisible());
+        {
+            testsupport::DialogAnswerer answerer;
+            answerer.answerYes = false;
+            click("BotCuestionario");
+            QCOMPARE(answerer.questionsAnswered, 1);
+        }
+        QVERIFY(univ<QWidget>("Panelcon")->isVisible());
+        QVERIFY(!univ<QWidget>("PanelMenu")->isVisible());
+        click("MenuRetroCon");
+        QVERIFY(Form1->isVisible());
+        QVERIFY(univ<QWidget>("PanelMenu")->isVisible());
+        QVERIFY(!univ<QWidget>("Panelcon")->isVisible());
+    }
 };
 
 QTEST_MAIN(BachilleratoQuestionnaireTest)
