@@ -34,14 +34,17 @@ struct ContentTables
     LineTable fp2{1101, 60};
     LineTable cuesgm{1101, 75};              // the items, once prepared
     MiddleQuestionnaire middleQuestionnaire; // its areas and the items' areas
-    LineTable fpip{1101, 60};
-    LineTable certifica{1101, 60};
+    LineTable fpip{1101, 60};                // the programme lines, once the groups are set apart
+    LineTable certifica{1101, 60};           // the certificate lines, once the groups are set apart
     LineTable ipmodulos{1101, 60};
     LineTable fpTitles{1101, 60}; // title lines of "fp"
     std::vector<int> fpTitleLines = std::vector<int>(1101, 0);
     LineTable fp2Titles{1101, 60}; // title lines of "fp2"
     std::vector<int> fp2TitleLines = std::vector<int>(1101, 0);
-    LineTable certificah{251, 90};
+    LineTable certificah{251, 90};             // line n describes certificate line n
+    LineTable fpipGroups{10, 60};              // the nine groups that open "fpip"
+    LineTable certificaGroups{10, 60};         // the nine groups that open "certifica"
+    LineTable certificateRequirements{10, 90}; // the nine labels that open "certificah"
     LineTable familias{1101, 60};
     LineTable materiasp{101, 70}; // entries 1..100, no entry 0
     DoubleDegrees dobles;

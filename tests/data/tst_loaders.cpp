@@ -3,7 +3,9 @@
 
 #include "data_test_support.h"
 
+#include "data/content_tables.h"
 #include "data/encoding.h"
+#include "data/explorer_tables.h"
 #include "data/language.h"
 #include "data/load_notes.h"
 #include "data/loaders.h"
@@ -65,6 +67,7 @@ private slots:
     void trimmedLines();
     void emptyActivities();
     void longAndPlainLines();
+    void groupLinesSetApart();
     void places();
     void regionTexts();
 
@@ -498,6 +501,40 @@ void TestLoaders::emptyActivities()
     LoadTrimmedLines(localName("activida"), table);
     QCOMPARE(table.count(), 0);
     QCOMPARE(table.at(0), QByteArray("euskera/activida"));
+}
+
+// The programme and certificate files open with nine lines of their own; once
+// loaded, line n is programme (certificate) n, as the other files number them.
+void TestLoaders::groupLinesSetApart()
+{
+    ScratchDir dir;
+    QVERIFY(dir.isValid());
+    allocateGlobalTables();
+    QVERIFY(writeFile("fpip", numberedLines(9, "0123grupo ") + "0-Sanidad\n0Auxiliar\n"));
+    QVERIFY(writeFile("ipmodulos", numberedLines(20, "modulo ")));
+    initialProgrammesLoadSteps().front()();
+    const ContentTables &t = content();
+    QCOMPARE(t.fpip.count(), 2);
+    QCOMPARE(t.fpip.at(2), padTo("0Auxiliar", 60));
+    QCOMPARE(t.fpip.at(3), QByteArray()); // nothing left over from the longer file
+    QCOMPARE(t.fpipGroups.count(), 9);
+    QCOMPARE(t.fpipGroups.at(9), padTo("0123grupo 9", 60));
+
+    QVERIFY(writeFile("certifica", numberedLines(9, "ABgrupo ") + "A-Servicios\nAMediacion\n"));
+    QVERIFY(writeFile("certificah", numberedLines(9, "Xetiqueta ") + "\nAB 120 Mediar\n"));
+    loadCertificatesData();
+    QCOMPARE(t.certifica.count(), 2);
+    QCOMPARE(t.certifica.at(1), padTo("A-Servicios", 60));
+    QCOMPARE(t.certificah.count(), 2);
+    QCOMPARE(t.certificah.at(2), QByteArray("AB 120 Mediar"));
+    QCOMPARE(t.certificateRequirements.at(1), QByteArray("Xetiqueta 1"));
+    QCOMPARE(t.certificaGroups.count(), 9);
+
+    // A file shorter than its own lines leaves nothing to number.
+    QVERIFY(writeFile("certifica", numberedLines(4, "ABgrupo ")));
+    loadCertificatesData();
+    QCOMPARE(t.certifica.count(), 0);
+    QCOMPARE(t.certificaGroups.count(), 4);
 }
 
 void TestLoaders::longAndPlainLines()
