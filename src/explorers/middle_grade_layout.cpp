@@ -1,8 +1,5 @@
 #include "middle_grade_layout.h"
 
-#include "widgets/theme_assets.h"
-
-#include <QIcon>
 #include <QPushButton>
 
 namespace velmira::middlegrade {
@@ -12,12 +9,6 @@ constexpr int kGap = 8;
 constexpr int kPadding = 28;
 constexpr int kNarrowest = 110;
 } // namespace
-
-QIcon listIcon(int icon)
-{
-    const std::vector<QPixmap> &icons = themeAssets().icons;
-    return icon >= 0 && icon < int(icons.size()) ? QIcon(icons[icon]) : QIcon();
-}
 
 void lineUpButtons(const std::vector<QPushButton *> &buttons, const QRect &row, bool fromRight)
 {

@@ -6,7 +6,6 @@
 
 #include <vector>
 
-class QIcon;
 class QPushButton;
 
 namespace velmira::middlegrade {
@@ -28,9 +27,6 @@ inline const QRect kTitlePreview(480, 506, 524, 200);  // LabelPuestos over List
 inline const QRect kQuestionnaire(130, 136, 764, 560); // ListGM, ListGM2
 inline const QRect kBottomRow(20, 720, 984, 33);       // back, leave, arrows
 constexpr int kGuideTop = 80;                          // LabAyuGM; HeliPeque 12 pixels higher
-
-// Icon i of the main menu's icon list, for the rows of the explorer's lists.
-QIcon listIcon(int icon);
 
 // Sizes the buttons to their captions and lines them up along the row, from
 // its left edge, or from its right edge when asked.

@@ -2,6 +2,7 @@
 
 #include "explorers/middle_grade_catalogue.h"
 #include "explorers/middle_grade_layout.h"
+#include "widgets/theme_assets.h"
 
 #include "data/content_tables.h"
 #include "data/interface_texts.h"

@@ -40,4 +40,10 @@ void loadIconList()
     assets().icons = loadStrip(QString::fromLatin1(pictures::kIconStrip), pictures::IconCount);
 }
 
+QIcon listIcon(int icon)
+{
+    const std::vector<QPixmap> &icons = assets().icons;
+    return icon >= 0 && icon < int(icons.size()) ? QIcon(icons[icon]) : QIcon();
+}
+
 } // namespace velmira

@@ -5,6 +5,7 @@
 
 #include "data/themes.h"
 
+#include <QIcon>
 #include <QPixmap>
 
 #include <vector>
@@ -30,5 +31,9 @@ const ThemeAssets &themeAssets();
 void loadThemeAssets(const ThemePictures &names);
 // Loads the icon list. Raises FileError.
 void loadIconList();
+
+// Icon i of the icon list, for the rows of the windows' lists; no icon for
+// a number outside the list.
+QIcon listIcon(int icon);
 
 } // namespace velmira
