@@ -261,7 +261,31 @@ constexpr int kAskName = kStudentNamePrompt;
 
 // Professional certificates (TCertifica): still to be built.
 
-// Families catalogue (TFormCat): still to be built.
+// Families catalogue (TFormCat): the family list, its five lists, the
+// details of an entry and the printed catalogue.
+namespace families_text {
+constexpr int kPrint = kPrintText;                     // BotImprimir
+constexpr int kClose = kCloseCaption;                  // BotRetroceder, botcerrar
+constexpr int kCatalogueTitle = kCatalogueDoorCaption; // + ": " + the family, the report's title
+constexpr int kFamilies = 575;                         // LabelFami
+constexpr int kGuideFirst = 578;                       // LabelAyu0: text + " " + 442
+constexpr int kGuideSecond = 442;
+constexpr int kDegrees = 299;                                   // Label1
+constexpr int kHigherTitles = 47;                               // Label2
+constexpr int kMiddleTitles = kMiddleGradeShortName;            // Label3
+constexpr int kProgrammes = kInitialProgrammesShortName;        // Label4
+constexpr int kCertificates = kProfessionalCertificatesCaption; // Label5
+constexpr int kRelatedHigherTitles = 176;           // last row of the higher-grade list of family "5"
+constexpr int kRelatedMiddleTitles = 177;           // last row of the middle-grade list of family "5"
+constexpr int kRequirements = kRequirementsCaption; // heading of a degree's or title's details
+constexpr int kAdmission = kAdmissionHeading;       // a degree's details, after 277
+constexpr int kBranch = 385;                        // a degree's details, before its branch
+constexpr int kBranchName = kFirstBranchName;       // branch b is 514 + b
+constexpr int kJobPositions = 271;                  // before a title's five job positions
+constexpr int kModules = 67;                        // before a programme's five modules
+constexpr int kEntryRequirements = 29;              // a programme's or certificate's requirements
+constexpr int kHours = 582;                         // + ": " + a certificate's hours
+} // namespace families_text
 
 // University entrance panels (TForm6): still to be built.
 

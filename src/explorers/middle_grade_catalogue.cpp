@@ -11,7 +11,6 @@ namespace velmira {
 
 namespace {
 
-constexpr int kFirstGroupLine = 30;
 constexpr int kMarkedFamiliesGroup = 6;
 constexpr int kFamilyNameWidth = 45;
 constexpr int kJobPositions = 5;
@@ -46,7 +45,7 @@ std::vector<FamilyGroup> middleFamilyGroups()
 {
     std::vector<FamilyGroup> groups;
     for (int g = 0; g < kFamilyGroupCount; ++g) {
-        const QByteArray line = content().familias.at(kFirstGroupLine + g);
+        const QByteArray line = content().familias.at(kFirstFamilyGroupLine + g);
         FamilyGroup group;
         group.name = line.mid(6);
         for (int k = 0; k < 3; ++k)

@@ -16,6 +16,7 @@
 namespace velmira {
 
 constexpr int kFamilyGroupCount = 9;
+constexpr int kFirstFamilyGroupLine = 30; // of `familias`: the family lines come before
 
 struct FamilyGroup
 {
