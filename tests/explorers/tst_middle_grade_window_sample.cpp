@@ -28,7 +28,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace velmira;
@@ -100,26 +99,9 @@ TitleRoad firstTaughtTitle()
 
 bool printed(const QString &text, const QString &line) { return text.contains(line.simplified()); }
 
-// Prints through the report printer into a PDF, answering the questions.
-class PdfPrint
-{
-public:
-    PdfPrint()
-        : m_path(m_dir.filePath(QStringLiteral("listing.pdf")))
-    {
-        qputenv("VELMIRA_PRINT_PDF", m_path.toLocal8Bit());
-    }
-    ~PdfPrint() { qunsetenv("VELMIRA_PRINT_PDF"); }
-    QString text() const { return testsupport::pdfText(m_path); }
-    bool written() const { return QFile::exists(m_path); }
-    testsupport::DialogAnswerer answerer;
-
-private:
-    QTemporaryDir m_dir;
-    QString m_path;
-};
-
 } // namespace
+
+using testsupport::PdfPrint;
 
 class MiddleGradeWindowTest : public QObject
 {

@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -107,5 +108,26 @@ inline QString pdfText(const QString &path)
     pdftotext.waitForFinished(20000);
     return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
 }
+
+// Prints through the report printer into a PDF, answering the questions.
+class PdfPrint
+{
+public:
+    PdfPrint()
+        : m_path(m_dir.filePath(QStringLiteral("listing.pdf")))
+    {
+        qputenv("VELMIRA_PRINT_PDF", m_path.toLocal8Bit());
+    }
+    ~PdfPrint() { qunsetenv("VELMIRA_PRINT_PDF"); }
+    PdfPrint(const PdfPrint &) = delete;
+    PdfPrint &operator=(const PdfPrint &) = delete;
+    QString text() const { return pdfText(m_path); }
+    bool written() const { return QFile::exists(m_path); }
+    DialogAnswerer answerer;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+};
 
 } // namespace testsupport
