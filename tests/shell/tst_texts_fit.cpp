@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QTreeWidget>
 #include <QProcess>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -184,6 +185,31 @@ private slots:
         QTRY_VERIFY(control<QWidget>(Form1, "Panelmenu2")->isVisible());
         expectWhole(Form1);
         click(Form1, "BotSalirUni");
+    }
+
+    void bachilleratoQuestionnaire()
+    {
+        openByDoor("LabelCuesB", Form1);
+        expectWhole(Form1);
+        for (const char *part : {"Menucua", "MenuGus"}) {
+            click(Form1, part);
+            expectWhole(Form1);
+            click(Form1, "VerResul");
+            expectWhole(Form1);
+            click(Form1, "acabarCua");
+        }
+        click(Form1, "MenuMedia");
+        expectWhole(Form1);
+        auto *results = control<QTableWidget>(Form1, "ListResul");
+        for (int row = 0; row < results->rowCount(); ++row) {
+            QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                              results->visualRect(results->model()->index(row, 0)).center());
+            expectWhole(Form1);
+            click(Form1, "acabarCua");
+        }
+        click(Form1, "acabarCua");
+        click(Form1, "MenuRetroCon");
+        QTRY_VERIFY(form0->isVisible());
     }
 
     void middleGradeExplorer()
