@@ -228,7 +228,12 @@ void EsoItinerariesPage::botContextualMouseUp()
     }
 }
 
-void EsoItinerariesPage::closeSubjectList() { BotCerrarVMouseUp(); }
+bool EsoItinerariesPage::closeSubjectList()
+{
+    const bool open = m_boxClicks.listOpen();
+    BotCerrarVMouseUp();
+    return open;
+}
 
 void EsoItinerariesPage::BotCerrarVMouseUp()
 {

@@ -43,7 +43,7 @@ public:
     // part while drawing; true when the drawing took it.
     bool advance();
     // A click on the window or Escape once drawing has ended.
-    void closeSubjectList();
+    bool closeSubjectList(); // true when a list was open
 
     const ItineraryDrawing &drawing() const { return m_drawing; }
 

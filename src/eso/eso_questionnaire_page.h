@@ -30,6 +30,8 @@ public:
     // `BotCuestio1`: every question; `BotCuestio3`: the first 35.
     void openFull();
     void openShort();
+    // Ends the questionnaire as its end button does (Escape).
+    void leave() { acabarCuesClick(); }
 
 private:
     void GcuestioMouseDown(int row);

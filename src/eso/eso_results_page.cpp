@@ -135,7 +135,12 @@ void EsoResultsPage::close()
         widget->hide();
 }
 
-void EsoResultsPage::hideDetailsList() { ListCar->hide(); }
+bool EsoResultsPage::hideDetailsList()
+{
+    const bool shown = ListCar->isVisible();
+    ListCar->hide();
+    return shown;
+}
 
 bool EsoResultsPage::eventFilter(QObject *watched, QEvent *event)
 {

@@ -37,7 +37,7 @@ public:
     // buttons and the details panel go.
     void close();
     // Escape: the details list goes.
-    void hideDetailsList();
+    bool hideDetailsList(); // true when it was shown
 
     const EsoResultList &list() const { return m_list; }
 

@@ -220,8 +220,14 @@ void TForm2::keyPressEvent(QKeyEvent *event)
         closeExplainer();
         return;
     }
-    m_itineraries->closeSubjectList();
-    m_results->hideDetailsList();
+    // One step back: an open list closes, then the questionnaire ends, then
+    // the window goes.
+    if (m_itineraries->closeSubjectList() || m_results->hideDetailsList())
+        return;
+    if (questionnaireActive())
+        m_questionnaire->leave();
+    else
+        BitAcabarLogseClick();
 }
 
 void TForm2::openItinerariesPage()

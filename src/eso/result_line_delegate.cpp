@@ -34,6 +34,11 @@ void ResultLineDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
                          item.height());
         painter->drawPixmap(span, m_icons[look.icon->icon]);
     }
+    // The line the keyboard is on, while the list has the focus.
+    if (option.state & QStyle::State_HasFocus) {
+        painter->setPen(QPen(option.palette.text().color(), 1, Qt::DotLine));
+        painter->drawRect(item.adjusted(0, 0, -1, -1));
+    }
     painter->restore();
 }
 

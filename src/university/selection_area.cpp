@@ -37,6 +37,9 @@ SelectionArea::SelectionArea(TForm1 *window)
     ListSel->setObjectName(QStringLiteral("ListSel"));
     ListSel->setGeometry(10, 44, kArea.width() - 20, 560);
     ListSel->setFont(settingsFont(11));
+    // A list with the focus says so even while it is empty.
+    ListSel->setStyleSheet(QStringLiteral("QListWidget { border: 1px solid gray; }"
+                                          " QListWidget:focus { border: 2px solid black; }"));
     m_listTop = ListSel->pos();
     Richedit1 = new QPlainTextEdit(PanelSel);
     Richedit1->setObjectName(QStringLiteral("Richedit1"));
@@ -68,6 +71,8 @@ void SelectionArea::setCaptions()
     BotImprimir->setText(uiText(kPrintText));
     BotRetroceder->setText(uiText(kBackCaption));
 }
+
+bool SelectionArea::isOpen() const { return PanelSel->isVisible(); }
 
 void SelectionArea::open()
 {

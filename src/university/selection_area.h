@@ -34,6 +34,7 @@ public:
 
     // Shown with its title, list and back button; the print button as it was.
     void open();
+    bool isOpen() const;
     // Hidden, with the print button and the text pane.
     void close();
     // The back button's own steps: the list's ordinary cursor and the design

@@ -15,6 +15,7 @@
 #include "widgets/help_panel_widget.h"
 #include "widgets/window_controls.h"
 
+#include <QKeyEvent>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -152,6 +153,16 @@ void TForm1::openCatalogueOn(int degree)
 }
 
 void TForm1::setPresentationTick(int milliseconds) { m_information->setPresentationTick(milliseconds); }
+
+// Escape steps back as the back button does; on the module menu it leaves.
+void TForm1::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && m_selection->isOpen()) {
+        goBack();
+        return;
+    }
+    WindowBase::keyPressEvent(event);
+}
 
 void TForm1::goBack()
 {

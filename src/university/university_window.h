@@ -55,6 +55,9 @@ public:
     // shortens it so that clicking through the steps need not wait.
     void setPresentationTick(int milliseconds);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void createHeading();
     void createPages();
