@@ -107,27 +107,27 @@ constexpr int kStudiesIntroLine2 = 169;
 constexpr int kBranchDegreesHeading = 170;
 constexpr int kHigherGradeTitlesListHeading = 171;
 // The education-system explainer: its menu entry, stages and information.
-constexpr int kExplainerCaption = 263;          // BotExplica
-constexpr int kPressTheArrow = 672;             // LabelNota, followed by kToContinue
-constexpr int kEsoShortName = 2;                // "ESO", after a course number
-constexpr int kFourthCourse = 188;              // "4.", before a stage's name
+constexpr int kExplainerCaption = 263; // BotExplica
+constexpr int kPressTheArrow = 672;    // LabelNota, followed by kToContinue
+constexpr int kEsoShortName = 2;       // "ESO", after a course number
+constexpr int kFourthCourse = 188;     // "4.", before a stage's name
 constexpr int kBachilleratoName = 88;
 constexpr int kArtsName = 92;
-constexpr int kNotWord = 140;                   // before kUniversityEntranceExam
-constexpr int kCoursesWord = 308;               // after a number of years
-constexpr int kExamWord = 536;                  // after "+"
+constexpr int kNotWord = 140;     // before kUniversityEntranceExam
+constexpr int kCoursesWord = 308; // after a number of years
+constexpr int kExamWord = 536;    // after "+"
 constexpr int kDiversificationName = 555;
 constexpr int kIfYouPass = 537;
 constexpr int kIfYouFail = 538;
-constexpr int kWorkingLife = 115;             // also an itineraries-diagram box
-constexpr int kCompulsorySecondaryName = 74;    // heading of the ESO's information
-constexpr int kHumanitiesName = 97;             // headings of the Bachillerato routes
+constexpr int kWorkingLife = 115;            // also an itineraries-diagram box
+constexpr int kCompulsorySecondaryName = 74; // heading of the ESO's information
+constexpr int kHumanitiesName = 97;          // headings of the Bachillerato routes
 constexpr int kSciencesName = 99;
 constexpr int kSocialName = 100;
 constexpr int kEngineeringName = 112;
 constexpr int kSciencesSecondName = 101;
 constexpr int kHealthName = 78;
-constexpr int kModulesName = 501;               // heading of the higher-grade titles
+constexpr int kModulesName = 501; // heading of the higher-grade titles
 constexpr int kProfessionalFamiliesName = 575;
 
 // University window (TForm1): menus, places, centres, the information menu.
@@ -259,7 +259,20 @@ constexpr int kAskName = kStudentNamePrompt;
 
 // Initial programmes (TFIniPro): still to be built.
 
-// Professional certificates (TCertifica): still to be built.
+// Professional certificates (TCertifica): captions, help lines and report.
+namespace certificates_text {
+constexpr int kCaption = kProfessionalCertificatesCaption; // the window's heading; report row 0
+constexpr int kBack = kBackCaption;
+constexpr int kPrint = kPrintText;
+constexpr int kChooseGroup = 577;       // LabelTit1, over the groups
+constexpr int kChooseFamily = 578;      // LabelTit2, over the families
+constexpr int kChooseCertificate = 579; // LabelTit3, over the certificates
+constexpr int kRequirements = 581;      // over the requirements; in the report before them
+constexpr int kHours = 582;             // + ": " + the hours
+constexpr int kFamily = 583;            // + ":" in the report, before the family's name
+constexpr int kFirstHelpLine = 562;     // LabelAyu1 .. LabelAyu7: 562 .. 568
+constexpr int kHelpLines = 7;
+} // namespace certificates_text
 
 // Families catalogue (TFormCat): the family list, its five lists, the
 // details of an entry and the printed catalogue.

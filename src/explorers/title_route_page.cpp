@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace velmira {
@@ -37,36 +36,6 @@ void fillLines(QListWidget *list, const std::vector<QByteArray> &lines)
     for (const QByteArray &line : lines)
         list->addItem(displayText(trimTrailingBlanks(line)));
 }
-
-// The row under the pointer follows it, as the title list previews.
-class RowUnderPointer : public QObject
-{
-public:
-    RowUnderPointer(QListWidget *list, std::function<void(int)> hovered)
-        : QObject(list)
-        , m_list(list)
-        , m_hovered(std::move(hovered))
-    {
-        list->setMouseTracking(true);
-        list->viewport()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::MouseMove) {
-            const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
-            const int row = m_list->row(m_list->itemAt(at));
-            if (row >= 0)
-                m_hovered(row);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QListWidget *m_list;
-    std::function<void(int)> m_hovered;
-};
 
 } // namespace
 
@@ -99,7 +68,7 @@ void TitleRoutePage::createLists(QWidget *window)
     ListTitFP->setGeometry(kTitles.adjusted(0, 30, 0, 0));
     ListTitFP->setFont(settingsFont(10));
     onRowChosen(ListTitFP, [this](int row) { ListTitFPClick(row); });
-    new RowUnderPointer(ListTitFP, [this](int row) { ListTitFPMouseMove(row); });
+    onRowHovered(ListTitFP, [this](int row) { ListTitFPMouseMove(row); });
     connect(ListTitFP, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             ListTitFPMouseMove(row);

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 
 namespace velmira {
 
@@ -35,7 +36,40 @@ private:
     std::function<void(int)> m_chosen;
 };
 
+class RowUnderPointer : public QObject
+{
+public:
+    RowUnderPointer(QListWidget *list, std::function<void(int)> hovered)
+        : QObject(list)
+        , m_list(list)
+        , m_hovered(std::move(hovered))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseMove) {
+            const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+            const int row = m_list->row(m_list->itemAt(at));
+            if (row >= 0)
+                m_hovered(row);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QListWidget *m_list;
+    std::function<void(int)> m_hovered;
+};
+
 } // namespace
+
+void onRowHovered(QListWidget *list, std::function<void(int row)> hovered)
+{
+    list->setMouseTracking(true);
+    list->viewport()->installEventFilter(new RowUnderPointer(list, std::move(hovered)));
+}
 
 void onRowChosen(QListWidget *list, std::function<void(int row)> chosen)
 {

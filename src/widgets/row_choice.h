@@ -1,6 +1,6 @@
 #pragma once
 // A list row chosen as a pupil chooses it: with a click, or with Return on
-// the current row.
+// the current row; and the row under the pointer, followed as it moves.
 
 #include <functional>
 
@@ -9,5 +9,8 @@ class QListWidget;
 namespace velmira {
 
 void onRowChosen(QListWidget *list, std::function<void(int row)> chosen);
+
+// Called with the row under the pointer at each move over a row.
+void onRowHovered(QListWidget *list, std::function<void(int row)> hovered);
 
 } // namespace velmira

@@ -32,6 +32,7 @@
 
 using namespace velmira;
 using testsupport::control;
+using testsupport::PdfPrint;
 
 namespace {
 

@@ -2,6 +2,7 @@
 // Controls found as a user finds them, by their design name on the window,
 // and text typed into them as a user types it.
 
+#include <QListWidget>
 #include <QObject>
 #include <QString>
 #include <QWidget>
@@ -47,5 +48,20 @@ inline bool tabTo(QWidget *window, const char *name)
     }
     return false;
 }
+
+// A list row as the pointer reaches it: scrolled into view, then clicked or
+// hovered at its centre.
+inline QPoint rowCentre(QListWidget *list, int row)
+{
+    list->scrollToItem(list->item(row));
+    return list->visualItemRect(list->item(row)).center();
+}
+
+inline void clickRow(QListWidget *list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
+}
+
+inline void hoverRow(QListWidget *list, int row) { QTest::mouseMove(list->viewport(), rowCentre(list, row)); }
 
 } // namespace testsupport
