@@ -7,6 +7,7 @@
 #include "data/explorer_tables.h"
 #include "data/interface_texts.h"
 #include "data/text_ids.h"
+#include "data/web_addresses.h"
 #include "widgets/window_controls.h"
 
 #include <QLabel>
@@ -23,7 +24,7 @@ using namespace certificates_text;
 namespace {
 
 // The public employment service's page of training for employment.
-const QByteArray kTrainingPage = "https://www.sepe.es/ciudadano/p_formacion.html";
+const QByteArray kTrainingPage = QByteArray(web::kEmploymentService) + "/ciudadano/p_formacion.html";
 
 constexpr int kHelpInterval = 300;
 constexpr int kHelpLastTick = 14;

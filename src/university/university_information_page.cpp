@@ -8,7 +8,7 @@
 #include "data/text_ids.h"
 #include "university/university_menu_page.h"
 #include "university/university_window.h"
-#include "university/web_addresses.h"
+#include "data/web_addresses.h"
 #include "widgets/window_controls.h"
 
 #include <algorithm>

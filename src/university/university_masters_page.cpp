@@ -7,7 +7,7 @@
 #include "university/star_map_link.h"
 #include "university/university_menu_page.h"
 #include "university/university_window.h"
-#include "university/web_addresses.h"
+#include "data/web_addresses.h"
 #include "widgets/window_controls.h"
 
 #include <QEvent>

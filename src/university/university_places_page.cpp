@@ -17,7 +17,7 @@
 #include "university/university_help.h"
 #include "university/university_menu_page.h"
 #include "university/university_window.h"
-#include "university/web_addresses.h"
+#include "data/web_addresses.h"
 #include "widgets/theme_assets.h"
 #include "widgets/window_controls.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// The hosts of the web pages the university window opens. The installation
+// The hosts of the web pages the program opens. The installation
 // is a sample, so they are the sample's own reserved names; a real
 // installation sets its own here.
 
@@ -11,5 +11,7 @@ inline constexpr char kProductSite[] = "http://www.velmira.example";
 inline constexpr char kStudiesDirectory[] = "http://www.estudios.example";
 // The guide of postgraduate studies (masters).
 inline constexpr char kPostgraduateGuide[] = "http://www.posgrados.example";
+// The public employment service, whose training page the certificates window opens.
+inline constexpr char kEmploymentService[] = "https://www.empleo.example";
 
 } // namespace velmira::web
