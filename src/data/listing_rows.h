@@ -15,6 +15,9 @@ struct ListingRow
     int title = 0; // 0 for centre, heading and separator rows
 };
 
+// The characters of a centre's text that the grid of centres shows.
+constexpr int kCentreGridTextWidth = 44;
+
 // A listing over every region that grows beyond this many rows is not
 // printed at once: the user first chooses the regions to print.
 constexpr int kMostRowsPrintedForAllRegions = 150;

@@ -44,6 +44,30 @@ QFont courier(int points)
 
 } // namespace
 
+void previewReport(QListWidget *listing, const ExplorerReport &report)
+{
+    listing->clear();
+    listing->setFont(courier(kReportFontSize));
+    listing->addItem(displayText(report.title));
+    for (const QByteArray &row : report.rows)
+        listing->addItem(displayText(row));
+    for (int row : regionHeadingRows(report)) {
+        QFont bold = listing->font();
+        bold.setBold(true);
+        listing->item(row)->setFont(bold);
+    }
+    listing->show();
+}
+
+void printReport(const ExplorerReport &report)
+{
+    LineTable &buffer = work().print1;
+    const int count = fillPrintBuffer(buffer, report.title, report.rows);
+    setBoldLines({});
+    if (askPrintQuestion())
+        PrintLines(buffer, count, true, kReportFontSize);
+}
+
 ListingPrintPage::ListingPrintPage(QWidget *window, MiddleGradeState &state, const MiddleGradeFrame &frame,
                                    const PlaceRoutePage &places)
     : QObject(window)
@@ -92,7 +116,7 @@ void ListingPrintPage::hideAll()
 void ListingPrintPage::BotImprimirClick()
 {
     if (m_state.route == ExplorerRoute::ByPlace) {
-        print(provinceReport(m_state.provinceName, m_places.provinceRows()));
+        printReport(provinceReport(m_state.provinceName, kMiddleGrade, m_places.provinceRows()));
         return;
     }
     const bool everyRegion = !m_choosing;
@@ -103,8 +127,9 @@ void ListingPrintPage::BotImprimirClick()
         return;
     }
     m_choosing = false;
-    preview(report);
-    print(report);
+    m_frame.reja->hide();
+    previewReport(m_frame.listSelFP, report);
+    printReport(report);
 }
 
 void ListingPrintPage::startChoosingRegions()
@@ -143,34 +168,6 @@ void ListingPrintPage::BotAceptarClick()
     PanelImp->hide();
     ListImp->clear();
     BotImprimirClick();
-}
-
-// The listing as it will print, in the place of the details.
-void ListingPrintPage::preview(const ExplorerReport &report)
-{
-    m_frame.reja->hide();
-    QListWidget *list = m_frame.listSelFP;
-    list->clear();
-    list->setFont(courier(kReportFontSize));
-    list->addItem(displayText(report.title));
-    for (const QByteArray &row : report.rows)
-        list->addItem(displayText(row));
-    // The region headings stand out, so that the eye finds each region.
-    for (int row : regionHeadingRows(report)) {
-        QFont bold = list->font();
-        bold.setBold(true);
-        list->item(row)->setFont(bold);
-    }
-    list->show();
-}
-
-void ListingPrintPage::print(const ExplorerReport &report)
-{
-    LineTable &buffer = work().print1;
-    const int count = fillPrintBuffer(buffer, report.title, report.rows);
-    setBoldLines({});
-    if (askPrintQuestion())
-        PrintLines(buffer, count, true, kReportFontSize);
 }
 
 } // namespace velmira

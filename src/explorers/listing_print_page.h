@@ -20,6 +20,12 @@ namespace velmira {
 class PlaceRoutePage;
 struct ExplorerReport;
 
+// The report as it will print, in the listing: Courier at the report's
+// size, the region headings in bold so that the eye finds each region.
+void previewReport(QListWidget *listing, const ExplorerReport &report);
+// Asks the print question and prints the report in Courier.
+void printReport(const ExplorerReport &report);
+
 class ListingPrintPage : public QObject
 {
     Q_OBJECT
@@ -40,8 +46,6 @@ private:
     void ListImpClick(int row);
 
     void startChoosingRegions();
-    void preview(const ExplorerReport &report);
-    void print(const ExplorerReport &report);
 
     QWidget *m_window;
     MiddleGradeState &m_state;

@@ -12,7 +12,6 @@ using namespace middle_grade_text;
 
 namespace {
 
-constexpr int kGridTextWidth = 44;
 constexpr int kRuleLength = 34;
 
 QByteArray sectionHeading(int text) { return "** " + interfaceText(text) + " **"; }
@@ -72,12 +71,13 @@ std::vector<int> regionHeadingRows(const ExplorerReport &report)
     return rows;
 }
 
-ExplorerReport provinceReport(const QByteArray &provinceName, const std::vector<ListingRow> &grid)
+ExplorerReport provinceReport(const QByteArray &provinceName, int studies,
+                              const std::vector<ListingRow> &grid)
 {
     ExplorerReport report;
-    report.title = interfaceText(kPlace) + ": " + provinceName + " - " + interfaceText(kMiddleGrade);
+    report.title = interfaceText(kPlace) + ": " + provinceName + " - " + interfaceText(studies);
     for (const ListingRow &row : grid)
-        report.rows.push_back(printedRow(row, kGridTextWidth));
+        report.rows.push_back(printedRow(row, kCentreGridTextWidth));
     return report;
 }
 

@@ -33,8 +33,11 @@ std::vector<int> allRegions();
 // The rows of a report that head a region ("***" first).
 std::vector<int> regionHeadingRows(const ExplorerReport &report);
 
-// Interface text 289 + ": " + the province + " - " + interface text 113, then
-// every row of the province's centre grid: 44 characters and the telephone.
-ExplorerReport provinceReport(const QByteArray &provinceName, const std::vector<ListingRow> &grid);
+// Interface text 289 + ": " + the province + " - " + the studies listed
+// (interface text 113 for middle-grade titles, 172 for initial programmes),
+// then every row of the province's centre grid: 44 characters and the
+// telephone.
+ExplorerReport provinceReport(const QByteArray &provinceName, int studies,
+                              const std::vector<ListingRow> &grid);
 
 } // namespace velmira

@@ -1,12 +1,16 @@
 #include "middle_grade_window.h"
 
 #include "explorers/listing_print_page.h"
+#include "explorers/map_frame.h"
 #include "explorers/middle_grade_layout.h"
 #include "explorers/place_route_page.h"
 #include "explorers/questionnaire_route_page.h"
 #include "explorers/title_route_page.h"
 
+#include "explorers/middle_grade_catalogue.h"
+
 #include "data/colours.h"
+#include "data/content_tables.h"
 #include "data/interface_texts.h"
 #include "data/text_ids.h"
 #include "data/picture_names.h"
@@ -33,35 +37,16 @@ using namespace middlegrade;
 
 TForm3 *Form3 = nullptr;
 
-namespace {
-
-constexpr int kTitleBlinkTicks = 9;
-
-QLabel *textPanel(QWidget *parent, const char *name, const QRect &geometry, const QColor &colour)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setAutoFillBackground(true);
-    QPalette shades = label->palette();
-    shades.setColor(QPalette::Window, colour);
-    shades.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(shades);
-    label->setIndent(10);
-    label->setFont(settingsFont(14));
-    return label;
-}
-
-} // namespace
-
 // The explorer works on the tables the ESO window loads.
 TForm3::TForm3(QWidget *parent)
     : WindowBase(QStringLiteral("F.P.  G.M."), QSize(1024, 768), colour4(), parent)
 {
     createHeadings();
     createMenu();
-    createMap();
-    createListing();
+    createMapFrame(this, m_frame, "listSelFP");
+    // The guide stands over the headings.
+    m_frame.LabAyuGM->raise();
+    m_frame.HeliPeque->raise();
     createPages();
     applyCommonLook();
     for (QPushButton *b : findChildren<QPushButton *>())
@@ -82,14 +67,6 @@ void TForm3::createHeadings()
     QFont heading = settingsFont(18);
     heading.setBold(true);
     LabelFPGM->setFont(heading);
-    m_frame.PanelSelTit = textPanel(this, "PanelSelTit", kSelectionTitle, colour6());
-    m_frame.PanelCarSel = textPanel(this, "PanelCarSel", kChosenName, colour3());
-    QFont chosen = m_frame.PanelCarSel->font();
-    chosen.setBold(true);
-    m_frame.PanelCarSel->setFont(chosen);
-    QLabel *name = m_frame.PanelCarSel;
-    m_frame.blinker =
-        new TextBlinker(this, kTitleBlinkTicks, [name](const QString &text) { name->setText(text); });
 
     m_frame.LabAyuGM = new QLabel(this);
     m_frame.LabAyuGM->setObjectName(QStringLiteral("LabAyuGM"));
@@ -112,36 +89,12 @@ void TForm3::createMenu()
     connect(botSalir, &QPushButton::clicked, this, &TForm3::botSalirClick);
 }
 
-void TForm3::createMap()
-{
-    m_frame.PanelEstrellas = panel(this, kMapPanel, colour3());
-    m_frame.PanelEstrellas->setObjectName(QStringLiteral("PanelEstrellas"));
-    m_frame.mapa = new RegionMap(m_frame.PanelEstrellas, this, QPoint(5, 20));
-    m_frame.mapa->move((kMapPanel.width() - RegionMap::kPictureSize.width()) / 2,
-                       (kMapPanel.height() - RegionMap::kPictureSize.height()) / 2);
-    m_frame.mapa->setPicture(themeAssets().map);
-    connect(m_frame.mapa, &RegionMap::regionClicked, this, &TForm3::mapaClick);
-}
-
-void TForm3::createListing()
-{
-    m_frame.listSelFP = new QListWidget(this);
-    m_frame.listSelFP->setObjectName(QStringLiteral("listSelFP"));
-    m_frame.listSelFP->setGeometry(kListing);
-    m_frame.listSelFP->setFont(settingsFont(11));
-    m_frame.reja = new CentreGrid(this);
-    m_frame.reja->setGeometry(kListing);
-    m_frame.reja->setFont(settingsFont(9));
-    m_frame.BotImprimir = button(this, "BotImprimir", kButtonRow);
-    m_frame.BotRetrocederFP =
-        button(this, "BotRetrocederFP", QRect(kBottomRow.x(), kBottomRow.y(), 220, kButtonHeight));
-    connect(m_frame.BotRetrocederFP, &QPushButton::clicked, this, &TForm3::BotRetrocederFPClick);
-}
-
 void TForm3::createPages()
 {
     m_titles = new TitleRoutePage(this, m_state, m_frame);
-    m_places = new PlaceRoutePage(this, m_state, m_frame);
+    connect(m_frame.mapa, &RegionMap::regionClicked, this, &TForm3::mapaClick);
+    connect(m_frame.BotRetrocederFP, &QPushButton::clicked, this, &TForm3::BotRetrocederFPClick);
+    m_places = new PlaceRoutePage(this, m_state, m_frame, content().datluggm, middleTitleName);
     m_printing = new ListingPrintPage(this, m_state, m_frame, *m_places);
     m_questionnaire = new QuestionnaireRoutePage(this, m_state, m_frame, *m_titles);
     connect(m_places, &PlaceRoutePage::titleChosen, m_titles, &TitleRoutePage::openTitle);

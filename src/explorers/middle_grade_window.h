@@ -40,8 +40,6 @@ protected:
 private:
     void createHeadings();
     void createMenu();
-    void createMap();
-    void createListing();
     void createPages();
     void loadGuidePicture();
     void setCaptions();

@@ -1,9 +1,7 @@
 #include "place_route_page.h"
 
-#include "explorers/middle_grade_catalogue.h"
 #include "explorers/middle_grade_layout.h"
 
-#include "data/content_tables.h"
 #include "data/interface_texts.h"
 #include "data/text_ids.h"
 #include "data/text_bytes.h"
@@ -17,16 +15,21 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <utility>
+
 namespace velmira {
 
 using namespace middle_grade_text;
 
 using namespace middlegrade;
 
-PlaceRoutePage::PlaceRoutePage(QWidget *window, MiddleGradeState &state, const MiddleGradeFrame &frame)
+PlaceRoutePage::PlaceRoutePage(QWidget *window, MiddleGradeState &state, const MiddleGradeFrame &frame,
+                               const PlaceTitleTables &tables, TitleNames titleName)
     : QObject(window)
     , m_state(state)
     , m_frame(frame)
+    , m_tables(tables)
+    , m_titleName(std::move(titleName))
 {
     ListSelLugFP = new QListWidget(window);
     ListSelLugFP->setObjectName(QStringLiteral("ListSelLugFP"));
@@ -112,7 +115,7 @@ void PlaceRoutePage::ListSelLugFPClick(int row)
 
 void PlaceRoutePage::chooseProvince(int k)
 {
-    m_state.province = placesOfProvince(content().datluggm, provinceKeyOf(m_state.provinces.code(k)));
+    m_state.province = placesOfProvince(m_tables, provinceKeyOf(m_state.provinces.code(k)));
     m_state.provinceName = trimTrailingBlanks(m_state.provinces.listName(k));
     ListSelLugFP->clear();
     for (const Locality &locality : m_state.province.localities)
@@ -129,7 +132,7 @@ void PlaceRoutePage::showLocality(int locality)
     m_frame.BotRetrocederFP->show();
     m_frame.BotImprimir->show();
     BotTelefono->show();
-    const ProvinceGrid grid = gridOfProvince(content().datluggm, m_state.province, locality, middleTitleName);
+    const ProvinceGrid grid = gridOfProvince(m_tables, m_state.province, locality, m_titleName);
     m_frame.PanelCarSel->setText(displayText(m_state.provinceName));
     m_frame.PanelSelTit->setText(uiText(kCentresByPlace));
     m_frame.reja->showRows(grid.rows, m_state.telephones);
@@ -163,7 +166,7 @@ void PlaceRoutePage::rejaDblClick(int row)
 
 std::vector<ListingRow> PlaceRoutePage::provinceRows() const
 {
-    return gridOfProvince(content().datluggm, m_state.province, 1, middleTitleName).rows;
+    return gridOfProvince(m_tables, m_state.province, 1, m_titleName).rows;
 }
 
 bool PlaceRoutePage::stepBack()

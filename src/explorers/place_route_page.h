@@ -1,9 +1,11 @@
 #pragma once
-// The middle-grade explorer's route by place: a region on the map, then one
-// of its provinces (at once when it has only one), then a locality; the grid
-// lists every centre of the province with the titles each teaches, placed on
-// the chosen locality, with or without telephones. A double click on a title
-// in the grid opens it in the route by title.
+// The route by place of the explorers of vocational studies: a region on the
+// map, then one of its provinces (at once when it has only one), then a
+// locality; the grid lists every centre of the province with the titles each
+// teaches, placed on the chosen locality, with or without telephones. A
+// double click on a title in the grid opens it in the route by title. The
+// middle-grade explorer lists its titles, the initial programmes window its
+// programmes: each gives its place-title tables and its titles' names.
 
 #include "explorers/middle_grade_frame.h"
 
@@ -21,7 +23,8 @@ class PlaceRoutePage : public QObject
 {
     Q_OBJECT
 public:
-    PlaceRoutePage(QWidget *window, MiddleGradeState &state, const MiddleGradeFrame &frame);
+    PlaceRoutePage(QWidget *window, MiddleGradeState &state, const MiddleGradeFrame &frame,
+                   const PlaceTitleTables &tables, TitleNames titleName);
 
     void setCaptions();
     // `botLug2Click`: the map.
@@ -49,6 +52,8 @@ private:
 
     MiddleGradeState &m_state;
     const MiddleGradeFrame &m_frame;
+    const PlaceTitleTables &m_tables;
+    TitleNames m_titleName;
     QListWidget *ListSelLugFP = nullptr;
     QPushButton *BotTelefono = nullptr;
     int m_locality = 1;

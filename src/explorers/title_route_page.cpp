@@ -28,7 +28,6 @@ using namespace middlegrade;
 
 namespace {
 
-constexpr int kGridTextWidth = 44;
 
 void fillLines(QListWidget *list, const std::vector<QByteArray> &lines)
 {
@@ -265,7 +264,7 @@ void TitleRoutePage::listCentres(int region)
         QApplication::beep();
         m_frame.reja->showMessage(uiText(kNothingFound));
     } else {
-        m_frame.reja->showRows(rows, true, kGridTextWidth);
+        m_frame.reja->showRows(rows, true, kCentreGridTextWidth);
     }
     m_frame.reja->show();
     emit centresListed(m_state.title, rows);

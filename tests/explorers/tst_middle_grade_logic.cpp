@@ -5,6 +5,7 @@
 #include "support/numbered_texts.h"
 
 #include "data/text_bytes.h"
+#include "data/text_ids.h"
 #include "explorers/middle_grade_catalogue.h"
 #include "explorers/middle_grade_report.h"
 #include "explorers/questionnaire_titles.h"
@@ -191,7 +192,8 @@ private slots:
         QCOMPARE(allRegions().size(), size_t(kRegionCount));
 
         const ExplorerReport province =
-            provinceReport("Huesca", {{"-" + QByteArray(50, 'x'), "974000001", 0}, {"Ventas", {}, 6}});
+            provinceReport("Huesca", middle_grade_text::kMiddleGrade,
+                           {{"-" + QByteArray(50, 'x'), "974000001", 0}, {"Ventas", {}, 6}});
         QCOMPARE(province.title, QByteArray("T289: Huesca - T113"));
         QCOMPARE(province.rows, (Lines{"-" + QByteArray(43, 'x') + "974000001", "Ventas"}));
     }

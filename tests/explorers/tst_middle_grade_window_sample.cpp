@@ -8,6 +8,7 @@
 
 #include "support/controls.h"
 #include "support/dialog_answerer.h"
+#include "support/map_clicks.h"
 #include "support/started_installation.h"
 
 #include "data/centre_listings.h"
@@ -31,6 +32,8 @@
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::clickableRegions;
+using testsupport::clickRegion;
 using testsupport::control;
 using testsupport::PdfPrint;
 
@@ -47,29 +50,7 @@ void clickRow(QListWidget *list, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
-// A region's centre, where its ring is drawn and where the pupil clicks.
-void clickRegion(RegionMap *map, int region)
-{
-    const QPoint centre = regionCentre(region);
-    QCOMPARE(hoveredRegion(centre.x(), centre.y(), 0), region);
-    QTest::mouseMove(map, centre);
-    QTest::mouseClick(map, Qt::LeftButton, {}, centre);
-}
-
 QString shown(const QByteArray &stored) { return displayText(trimTrailingBlanks(stored)); }
-
-// The regions whose centre the pointer can reach (the map's small islands
-// are clicked on their own rectangles).
-std::vector<int> clickableRegions()
-{
-    std::vector<int> regions;
-    for (int r = 1; r <= kRegionCount; ++r) {
-        const QPoint c = regionCentre(r);
-        if (hoveredRegion(c.x(), c.y(), 0) == r)
-            regions.push_back(r);
-    }
-    return regions;
-}
 
 struct TitleRoad
 {
