@@ -257,7 +257,28 @@ constexpr int kCentres = kCentresCaption; // + ":", before the centres in the pr
 constexpr int kAskName = kStudentNamePrompt;
 } // namespace middle_grade_text
 
-// Initial programmes (TFIniPro): still to be built.
+// Initial programmes (TFIniPro): groups, programmes, details, map and report.
+namespace initial_programmes_text {
+constexpr int kWindowHeading = 1;                        // LabelFPIp1 and its shadow LabelFPIp2
+constexpr int kRequirements = 29;                        // BotRequisitos; printed section heading
+constexpr int kWhatIsStudiedButton = 30;                 // BotAsig
+constexpr int kWork = 671;                               // BotTra: text + "..."
+constexpr int kPrint = kPrintText;                       // BotImprimir
+constexpr int kByPlace = kInitialProgrammesDoorHint2;    // BotLug
+constexpr int kChooseGroup = 577;                        // LabelAyu0, sliding in PanelSelTit0
+constexpr int kBack = kBackCaption;                      // BotRetrocederFP
+constexpr int kModules = 501;                            // four blanks + text over a programme's modules
+constexpr int kModulesHeading = 67;                      // before what is studied and before the modules
+constexpr int kJobPositions = 199;                       // before the job positions; printed section heading
+constexpr int kWhatIsStudied = 312;                      // PanelSelTit; printed section heading
+constexpr int kCentresByPlace = 294;                     // PanelSelTit in the route by place
+constexpr int kCentresOfRegion = 323;                    // printed before the region
+constexpr int kNothingFound = 292;                       // the grid's only row when no centre teaches it
+constexpr int kProgrammes = kInitialProgrammesShortName; // report titles
+constexpr int kChooseRegionFirst = 585;                  // printing before a region was chosen
+constexpr int kFirstHelpLine = 569;                      // LabelAyu1 .. LabelAyu6: 569 .. 574
+constexpr int kHelpLines = 6;
+} // namespace initial_programmes_text
 
 // Professional certificates (TCertifica): captions, help lines and report.
 namespace certificates_text {
