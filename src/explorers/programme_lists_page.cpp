@@ -216,6 +216,12 @@ void ProgrammeListsPage::ListSelFpMouseUp(int row)
     ListFPExpli->move(kProgrammeList.x(), kProgrammeList.y() + height);
     ListFPExpli->clear();
     showWidgets({ListTitFP, ListFPExpli});
+    // The first programme is current, and previewed, before the keyboard
+    // comes to the list.
+    const auto firstProgramme =
+        std::find_if(m_lines.begin(), m_lines.end(), [](int line) { return !programmes::isHeading(line); });
+    if (firstProgramme != m_lines.end())
+        ListTitFP->setCurrentRow(int(firstProgramme - m_lines.begin()));
     ListTitFP->setFocus();
 }
 

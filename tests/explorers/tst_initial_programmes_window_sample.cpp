@@ -117,11 +117,11 @@ private slots:
 
         // The modules of the programme under the pointer; none for a heading.
         hoverRow(programmeList, road.row);
-        QCOMPARE(preview->count(), 6);
+        QTRY_COMPARE(preview->count(), 6);
         QCOMPARE(preview->item(1)->text(), shown(modulesOfProgramme(road.line).front()));
         QCOMPARE(preview->geometry().top(), programmeList->geometry().bottom() + 1);
         hoverRow(programmeList, road.row - 1);
-        QCOMPARE(preview->count(), 0);
+        QTRY_COMPARE(preview->count(), 0);
         clickRow(programmeList, road.row - 1);
         QVERIFY(programmeList->isVisible() && !shows("PanelEstrellas"));
 
