@@ -201,6 +201,16 @@ constexpr int kAccessHeading = 717;
 constexpr int kAccessLines = 711;     // 711 to 715
 constexpr int kMastersQuestion = 535; // LabelMaster, + " ?"
 
+// The artistic studies and the printed listings of the university window.
+constexpr int kArtisticStudiesCaption = kDegreesDoorHint3; // Menui4
+constexpr int kPlasticArtsTitle = 529;            // BotArtesPlas and the kind's title; 530-532 the others
+constexpr int kArtisticGeneralCaption = 278;      // BotArtesTit; the degree report's information heading
+constexpr int kArtisticSpecialitiesCaption = 478; // BotArtesEsp
+constexpr int kInformationHeading = kArtisticGeneralCaption;
+constexpr int kDegreeLabel = 325;         // + ": " + the degree chosen, in the double-degree report
+constexpr int kPlaceLabel = 289;          // + ": " + the university chosen, in the double-degree report
+constexpr int kOtherStudiesHeading = 290; // + ": " + the entry, its report's title
+
 // The Bachillerato questionnaire: its parts, results and report.
 // The parts are kQualitiesCaption (Menucua) and kInterestsCaption (MenuGus),
 // whose captions are also their titles.
