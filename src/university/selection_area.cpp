@@ -1,10 +1,14 @@
 #include "selection_area.h"
 
 #include "data/colours.h"
+#include "data/content_tables.h"
 #include "data/interface_texts.h"
+#include "data/print_buffer.h"
+#include "data/print_state.h"
 #include "data/text_bytes.h"
 #include "data/text_ids.h"
 #include "university/university_window.h"
+#include "widgets/report_printer.h"
 #include "widgets/window_controls.h"
 
 #include <QLabel>
@@ -51,10 +55,11 @@ SelectionArea::SelectionArea(TForm1 *window)
             [this](QListWidgetItem *item) { ListSelDblClick(ListSel->row(item)); });
 
     BotImprimir = addButton("BotImprimir", QRect(400, 614, 184, kButtonHeight));
+    BotImprimirN = addButton("BotImprimirN", QRect(400, 657, 184, kButtonHeight));
     BotRetroceder = addButton("BotRetroceder", QRect(400, 700, 184, kButtonHeight));
     connect(BotRetroceder, &QPushButton::clicked, this, &SelectionArea::BotRetrocederClick);
-    // Printing the lists opens a page that is not part of this window yet.
-    BotImprimir->setEnabled(false);
+    connect(BotImprimir, &QPushButton::clicked, this, &SelectionArea::BotImprimirClick);
+    connect(BotImprimirN, &QPushButton::clicked, this, &SelectionArea::BotImprimirNClick);
     close();
 }
 
@@ -69,6 +74,7 @@ QPushButton *SelectionArea::addButton(const char *name, const QRect &geometry)
 void SelectionArea::setCaptions()
 {
     BotImprimir->setText(uiText(kPrintText));
+    BotImprimirN->setText(uiText(kPrintText));
     BotRetroceder->setText(uiText(kBackCaption));
 }
 
@@ -86,6 +92,7 @@ void SelectionArea::close()
 {
     PanelSel->hide();
     BotImprimir->hide();
+    BotImprimirN->hide();
     Richedit1->hide();
 }
 
@@ -166,6 +173,33 @@ void SelectionArea::setPointingHand(bool pointing)
 }
 
 void SelectionArea::showPrintButton(bool shown) { BotImprimir->setVisible(shown); }
+
+void SelectionArea::showChosenPrintButton(bool shown) { BotImprimirN->setVisible(shown); }
+
+void SelectionArea::setListFontSize(int points) { ListSel->setFont(settingsFont(points)); }
+
+void SelectionArea::showReport(const ListingReport &report)
+{
+    Richedit1->hide();
+    std::vector<QByteArray> lines{report.title};
+    lines.insert(lines.end(), report.rows.begin(), report.rows.end());
+    showLines(lines, true);
+    ListSel->show();
+}
+
+void SelectionArea::printReport(const ListingReport &report, int fontSize)
+{
+    LineTable &buffer = work().print1;
+    const int count = fillPrintBuffer(buffer, report.title, report.rows);
+    setBoldLines(report.boldRows);
+    if (askPrintQuestion())
+        PrintLines(buffer, count, true, fontSize);
+    setBoldLines({});
+}
+
+void SelectionArea::BotImprimirClick() { m_window->printShownList(); }
+
+void SelectionArea::BotImprimirNClick() { m_window->printChosen(); }
 
 // A degree line of a centre's list opens the catalogue on that degree; a web
 // address opens in the browser.

@@ -4,6 +4,7 @@
 // button, and the buttons each page puts under the list for its own view.
 // Every view of the window but the module menu shows it.
 
+#include "university/listing_reports.h"
 #include "university/numbered_lines.h"
 
 #include <QObject>
@@ -58,10 +59,21 @@ public:
     // Lines that open something on a double click show a pointing hand.
     void setPointingHand(bool pointing);
     void showPrintButton(bool shown);
+    // `BotImprimirN`: prints the degree or the artistic kind shown.
+    void showChosenPrintButton(bool shown);
+    // The list in the settings font at the given size.
+    void setListFontSize(int points);
+
+    // A report shown in the list: its title, then its rows.
+    void showReport(const ListingReport &report);
+    // After the print question, the report in "Courier" at the given size.
+    void printReport(const ListingReport &report, int fontSize);
 
 private:
     void ListSelDblClick(int row);
     void BotRetrocederClick();
+    void BotImprimirClick();
+    void BotImprimirNClick();
 
     TForm1 *m_window;
     QWidget *PanelSel = nullptr;
@@ -69,6 +81,7 @@ private:
     QListWidget *ListSel = nullptr;
     QPlainTextEdit *Richedit1 = nullptr;
     QPushButton *BotImprimir = nullptr;
+    QPushButton *BotImprimirN = nullptr;
     QPushButton *BotRetroceder = nullptr;
 
     std::vector<int> m_lineNumbers; // per `ListSel` line

@@ -30,7 +30,8 @@ std::vector<BackStep> backSteps(const SelectionViews &views, const SelectionScre
     // the map, as the two last steps run one after the other.
     if (screen.mapShown)
         steps.push_back(BackStep::LeaveMap);
-    if (screen.centreListShown)
+    // The artistic step has put its list away already.
+    if (screen.centreListShown && !views.artistic)
         steps.push_back(BackStep::CentresBackToMap);
     return steps;
 }

@@ -7,6 +7,7 @@
 #include "university/centre_lists.h"
 #include "university/degree_catalogue.h"
 #include "university/degree_details.h"
+#include "university/listing_reports.h"
 #include "university/selection_area.h"
 #include "university/star_map_link.h"
 #include "university/university_menu_page.h"
@@ -96,13 +97,12 @@ UniversityCataloguePage::UniversityCataloguePage(TForm1 *window, UniversityMenuP
     BotSal = selection.addButton("BotSal", QRect(400, row1, width, height));
     BotCorte = selection.addButton("BotCorte", QRect(10, row2, width, height));
     BotPonde = selection.addButton("BotPonde", QRect(205, row2, width, height));
-    BotImprimirN = selection.addButton("BotImprimirN", QRect(400, row2, width, height));
     connect(BotUni, &QPushButton::clicked, this, &UniversityCataloguePage::BotUniClick);
     connect(botReq, &QPushButton::clicked, this, &UniversityCataloguePage::botReqClick);
     connect(BotSal, &QPushButton::clicked, this, &UniversityCataloguePage::BotSalClick);
-    // Cut-off marks, weightings and printing open pages that are not part
-    // of this window yet.
-    for (QPushButton *later : {BotCorte, BotPonde, BotImprimirN})
+    // Cut-off marks and weightings open pages that are not part of this
+    // window yet.
+    for (QPushButton *later : {BotCorte, BotPonde})
         later->setEnabled(false);
 }
 
@@ -118,7 +118,6 @@ void UniversityCataloguePage::setCaptions()
     BotSal->setText(uiText(kOutletsCaption));
     BotCorte->setText(uiText(kCutOffMarksCaption));
     BotPonde->setText(uiText(kWeightingsCaption));
-    BotImprimirN->setText(uiText(kPrintText));
 }
 
 void UniversityCataloguePage::close()
@@ -129,8 +128,9 @@ void UniversityCataloguePage::close()
 
 void UniversityCataloguePage::showDetailButtons(bool shown)
 {
-    for (QPushButton *b : {BotUni, botReq, BotSal, BotPonde, BotCorte, BotImprimirN})
+    for (QPushButton *b : {BotUni, botReq, BotSal, BotPonde, BotCorte})
         b->setVisible(shown);
+    m_selection.showChosenPrintButton(shown);
 }
 
 void UniversityCataloguePage::menunuevo1Click()
@@ -261,6 +261,18 @@ void UniversityCataloguePage::openOn(int degree)
     showDetailButtons(true);
     m_selection.setTitle(degreeName(degree));
     BotUniClick();
+}
+
+// The degree's centres, requirements and information text, shown in the list
+// and printed.
+void UniversityCataloguePage::printDegree()
+{
+    if (m_currentDegree == 0)
+        return;
+    hideStarMap();
+    const ListingReport report = degreeReport(m_currentDegree);
+    m_selection.showReport(report);
+    m_selection.printReport(report, kListingFontSize);
 }
 
 } // namespace velmira

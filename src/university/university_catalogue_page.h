@@ -37,6 +37,8 @@ public:
     // The degree whose details are shown; 0 for none.
     int currentDegree() const { return m_currentDegree; }
     void forgetPendingDegree() { m_pendingDegreeSet = false; }
+    // `BotImprimirN` in the catalogue: the current degree's report.
+    void printDegree();
 
 private:
     void menunuevo1Click();
@@ -62,7 +64,6 @@ private:
     QPushButton *BotSal = nullptr;
     QPushButton *BotCorte = nullptr;
     QPushButton *BotPonde = nullptr;
-    QPushButton *BotImprimirN = nullptr;
 
     std::vector<DegreeTreeNode> m_nodes; // node map: item i is node i
     std::vector<QTreeWidgetItem *> m_items;

@@ -3,6 +3,7 @@
 #include "data/interface_texts.h"
 #include "data/text_ids.h"
 #include "university/degree_details.h"
+#include "university/listing_reports.h"
 #include "university/selection_area.h"
 #include "university/star_map_link.h"
 #include "university/university_menu_page.h"
@@ -72,6 +73,8 @@ void UniversityMastersPage::BotMasterClick()
     m_selection.showText(mastersText());
     m_selection.showPrintButton(true);
 }
+
+void UniversityMastersPage::print() { m_selection.printReport(mastersReport(), kListingFontSize); }
 
 void UniversityMastersPage::LabelMaster2MouseDown()
 {

@@ -22,6 +22,8 @@ public:
     void setCaptions();
     // The labels hidden; the window's back button and menu do the rest.
     void close();
+    // `BotImprimir` in the masters view: the masters text.
+    void print();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -11,6 +11,7 @@
 #include "data/text_ids.h"
 #include "university/centre_lists.h"
 #include "university/degree_catalogue.h"
+#include "university/listing_reports.h"
 #include "university/place_lists.h"
 #include "university/selection_area.h"
 #include "university/university_catalogue_page.h"
@@ -32,6 +33,8 @@ namespace velmira {
 namespace {
 
 const QSize kMapSize(281, 196);
+const QRect kLeftColumn(10, 110, 400, 650);
+constexpr int kCentreListPoints = 11;
 
 } // namespace
 
@@ -51,7 +54,7 @@ UniversityPlacesPage::UniversityPlacesPage(TForm1 *window, UniversityMenuPage &m
     connect(MenuCarUniDoble2, &QPushButton::clicked, this, &UniversityPlacesPage::MenuCarUniDoble2Click);
     connect(menui6, &QPushButton::clicked, this, &UniversityPlacesPage::menui6Click);
 
-    PanelEstrellas = panel(window, QRect(10, 110, 400, 330), colour4());
+    PanelEstrellas = panel(window, QRect(kLeftColumn.topLeft(), QSize(400, 330)), colour4());
     PanelEstrellas->setObjectName(QStringLiteral("PanelEstrellas"));
     LabelMapa = new QLabel(PanelEstrellas);
     LabelMapa->setObjectName(QStringLiteral("LabelMapa"));
@@ -83,9 +86,9 @@ UniversityPlacesPage::UniversityPlacesPage(TForm1 *window, UniversityMenuPage &m
 
     ListComunidad = new QListWidget(window);
     ListComunidad->setObjectName(QStringLiteral("ListComunidad"));
-    ListComunidad->setGeometry(10, 110, 400, 650);
+    ListComunidad->setGeometry(kLeftColumn);
     ListComunidad->setCursor(Qt::PointingHandCursor);
-    ListComunidad->setFont(settingsFont(11));
+    ListComunidad->setFont(settingsFont(kCentreListPoints));
     connect(ListComunidad, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { ListComunidadClick(ListComunidad->row(item)); });
     ListComunidad->hide();
@@ -123,6 +126,26 @@ void UniversityPlacesPage::close()
 {
     for (QWidget *w : std::initializer_list<QWidget *>{PanelEstrellas, PanelMapa, ListComunidad, BotIntUni})
         w->hide();
+    ListComunidad->setGeometry(kLeftColumn);
+    ListComunidad->setFont(settingsFont(kCentreListPoints));
+    PanelEstrellas->move(kLeftColumn.topLeft());
+}
+
+void UniversityPlacesPage::showChoices(const std::vector<QByteArray> &lines, int top, int points)
+{
+    PanelEstrellas->hide();
+    ListComunidad->setGeometry(kLeftColumn.adjusted(0, top - kLeftColumn.top(), 0, 0));
+    ListComunidad->setFont(settingsFont(points));
+    fillCentreList(lines);
+    m_centreLineNumbers.assign(lines.size(), 0);
+    showCentreList();
+}
+
+void UniversityPlacesPage::showMapAt(int top)
+{
+    ListComunidad->hide();
+    PanelEstrellas->move(kLeftColumn.left(), top);
+    PanelEstrellas->show();
 }
 
 void UniversityPlacesPage::hideCentreButton() { BotIntUni->hide(); }
@@ -189,6 +212,10 @@ void UniversityPlacesPage::mapaClick()
     const int region = clickedRegion(m_hoveredRegion);
     if (region == 0)
         return;
+    if (m_window->views().artistic) {
+        emit regionChosen(region);
+        return;
+    }
     if (m_window->views().university)
         showCentresOfRegion(region);
     else if (m_window->views().doubleDegrees)
@@ -208,6 +235,8 @@ void UniversityPlacesPage::showDoubleGroupsOfRegion(int region)
 {
     const NumberedLines groups = doubleDegreeGroupsOfRegion(region);
     if (groups.numbers.front() == 0) {
+        m_doubleDegreeChoice = 0;
+        m_selection.showPrintButton(false);
         ListComunidad->hide();
         m_selection.showLines(groups.lines, false);
         m_selection.showList();
@@ -221,6 +250,10 @@ void UniversityPlacesPage::showDoubleGroupsOfRegion(int region)
 
 void UniversityPlacesPage::ListComunidadClick(int row)
 {
+    if (m_window->views().artistic) {
+        emit choiceClicked(row);
+        return;
+    }
     if (row < 0 || row >= static_cast<int>(m_centreLineNumbers.size()))
         return;
     const int number = m_centreLineNumbers[row];
@@ -246,6 +279,8 @@ void UniversityPlacesPage::ListComunidadClick(int row)
     if (number == 0)
         return;
     if (views.doubleDegrees) {
+        m_doubleDegreeChoice = number;
+        m_selection.showPrintButton(true);
         if (views.byDegree) {
             m_selection.showLines(doubleDegreesOfDegree(number), false);
             m_selection.setTitle(interfaceText(kDoubleDegreesCaption));
@@ -265,6 +300,22 @@ void UniversityPlacesPage::ListComunidadClick(int row)
     m_selection.showPrintButton(true);
 }
 
+void UniversityPlacesPage::printList()
+{
+    const SelectionViews &views = m_window->views();
+    if (views.doubleDegrees && m_doubleDegreeChoice > 0) {
+        const int chosen = m_doubleDegreeChoice;
+        const ListingReport report = views.byDegree
+            ? doubleDegreeReport(true, degreeName(chosen), doubleDegreesOfDegree(chosen))
+            : doubleDegreeReport(false, content().dobles.names.at(chosen), doubleDegreeMemberLines(chosen));
+        m_selection.printReport(report, kDoubleDegreeFontSize);
+    } else if (views.otherStudies && m_currentOtherStudy > 0) {
+        m_selection.printReport(otherStudyReport(m_currentOtherStudy), kListingFontSize);
+    } else if (views.university && m_currentCentre > 0) {
+        m_selection.printReport(centreDegreesReport(m_currentCentre), kListingFontSize);
+    }
+}
+
 void UniversityPlacesPage::BotIntUniClick()
 {
     if (m_currentCentre > 0)
@@ -280,6 +331,7 @@ void UniversityPlacesPage::BotInternetCMouseUp()
 void UniversityPlacesPage::MenucarUniDobleClick()
 {
     SelectionViews &views = m_window->views();
+    m_doubleDegreeChoice = 0;
     views.doubleDegrees = true;
     views.byDegree = true;
     views.university = false;
@@ -295,6 +347,7 @@ void UniversityPlacesPage::MenucarUniDobleClick()
 void UniversityPlacesPage::MenuCarUniDoble2Click()
 {
     SelectionViews &views = m_window->views();
+    m_doubleDegreeChoice = 0;
     views.doubleDegrees = true;
     views.byDegree = false;
     views.university = false;

@@ -42,6 +42,20 @@ public:
     // keep their own numbers); 0 before any.
     int currentRegion() const { return m_currentRegion; }
 
+    // For the artistic view: lines in `ListComunidad` from `top` down, in
+    // the settings font at `points`, each click reported by choiceClicked;
+    // the map from `top`, each click reported by regionChosen. close() puts
+    // both back in their place.
+    void showChoices(const std::vector<QByteArray> &lines, int top, int points);
+    void showMapAt(int top);
+    // `BotImprimir` in these views: the double degrees, the other study or
+    // the centre's degrees shown.
+    void printList();
+
+signals:
+    void choiceClicked(int row);
+    void regionChosen(int region);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -81,6 +95,7 @@ private:
     int m_currentRegion = 0;
     int m_currentCentre = 0;
     int m_currentOtherStudy = 0;
+    int m_doubleDegreeChoice = 0;         // the degree or group whose double degrees are listed
     std::vector<int> m_centreLineNumbers; // per `ListComunidad` line
 };
 

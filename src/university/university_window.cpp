@@ -5,6 +5,7 @@
 #include "data/university_tables.h"
 #include "university/selection_area.h"
 #include "university/star_map_link.h"
+#include "university/university_artistic_page.h"
 #include "university/university_catalogue_page.h"
 #include "university/university_help.h"
 #include "university/university_information_page.h"
@@ -58,6 +59,7 @@ void TForm1::createPages()
     m_catalogue = new UniversityCataloguePage(this, *m_menu, *m_selection);
     m_places = new UniversityPlacesPage(this, *m_menu, *m_selection, *m_catalogue);
     m_masters = new UniversityMastersPage(this, *m_menu, *m_selection);
+    m_artistic = new UniversityArtisticPage(this, *m_menu, *m_selection, *m_places);
     m_information = new UniversityInformationPage(this, *m_menu);
     m_questionnaire = new UniversityQuestionnairePage(this, *m_menu);
 }
@@ -76,6 +78,7 @@ void TForm1::setCaptions()
     m_catalogue->setCaptions();
     m_places->setCaptions();
     m_masters->setCaptions();
+    m_artistic->setCaptions();
     m_information->setCaptions();
     m_questionnaire->setCaptions();
 }
@@ -87,6 +90,7 @@ void TForm1::openModuleMenu()
     m_catalogue->forgetPendingDegree();
     m_places->close();
     m_masters->close();
+    m_artistic->close();
     m_information->close();
     m_questionnaire->close();
     hideHelp();
@@ -171,13 +175,34 @@ void TForm1::goBack()
         runBackStep(step);
 }
 
+void TForm1::printChosen()
+{
+    if (m_views.artistic)
+        m_artistic->print();
+    else
+        m_catalogue->printDegree();
+}
+
+void TForm1::printShownList()
+{
+    if (m_views.masters)
+        m_masters->print();
+    else
+        m_places->printList();
+}
+
 void TForm1::runBackStep(BackStep step)
 {
     switch (step) {
     case BackStep::LeaveMasters: openModuleMenu(); break;
     case BackStep::LeaveArtistic:
-        // The artistic view belongs to a page this window does not open yet.
-        openModuleMenu();
+        m_views.artistic = false;
+        m_artistic->close();
+        m_places->close();
+        m_selection->close();
+        m_selection->clearTitle();
+        m_selection->clearLines();
+        backToMenu();
         break;
     case BackStep::ResetSelectionArea: m_selection->resetPlaces(); break;
     case BackStep::LeaveUniversity:

@@ -2,8 +2,8 @@
 // The Bachillerato and university window. It owns its pages and switches
 // between them: the module menu, the selection area that most views share,
 // the degree catalogue with a degree's details, the places (map, centres,
-// double degrees, other studies), the masters, the information menu and the
-// Bachillerato questionnaire. The lists come from the university/ logic
+// double degrees, other studies), the masters, the artistic studies, the
+// information menu and the Bachillerato questionnaire. The lists come from the university/ logic
 // units; the pages wire them to their controls.
 
 #include "university/selection_back.h"
@@ -16,6 +16,7 @@ namespace velmira {
 class HelpPanelWidget;
 class SelectionArea;
 class TCmdExecComponent;
+class UniversityArtisticPage;
 class UniversityCataloguePage;
 class UniversityInformationPage;
 class UniversityMastersPage;
@@ -50,6 +51,10 @@ public:
     void openCatalogueOn(int degree);
     // The back button of the selection area: one step back from the view on screen.
     void goBack();
+    // The selection area's print buttons: `BotImprimirN` prints the degree or
+    // the artistic kind chosen, `BotImprimir` the list of the view on screen.
+    void printChosen();
+    void printShownList();
 
     // The tick of the presentation's animations, 10 ms by design; a test
     // shortens it so that clicking through the steps need not wait.
@@ -77,6 +82,7 @@ private:
     UniversityCataloguePage *m_catalogue = nullptr;
     UniversityPlacesPage *m_places = nullptr;
     UniversityMastersPage *m_masters = nullptr;
+    UniversityArtisticPage *m_artistic = nullptr;
     UniversityInformationPage *m_information = nullptr;
     UniversityQuestionnairePage *m_questionnaire = nullptr;
 

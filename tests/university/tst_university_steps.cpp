@@ -53,6 +53,11 @@ private slots:
         QTest::newRow("artistic goes on to the university step")
             << artistic << SelectionScreen{}
             << std::vector<B>{B::ResetSelectionArea, B::LeaveArtistic, B::LeaveUniversity};
+        SelectionViews artisticAlone;
+        artisticAlone.artistic = true;
+        QTest::newRow("artistic titles or map back to the menu")
+            << artisticAlone << SelectionScreen{true, true}
+            << std::vector<B>{B::ResetSelectionArea, B::LeaveArtistic, B::EmptySelection, B::LeaveMap};
         QTest::newRow("double degrees of a region")
             << doublesByRegion << SelectionScreen{true, false}
             << std::vector<B>{B::ResetSelectionArea, B::DoublesBackToMap};

@@ -5,6 +5,7 @@
 // run through a stand-in browser.
 
 #include "support/controls.h"
+#include "support/dialog_answerer.h"
 #include "support/started_installation.h"
 
 #include "data/command_runner.h"
@@ -14,6 +15,7 @@
 #include "data/map_geometry.h"
 #include "data/text_bytes.h"
 #include "data/text_ids.h"
+#include "university/artistic_studies.h"
 #include "university/centre_lists.h"
 #include "university/degree_catalogue.h"
 #include "university/degree_details.h"
@@ -223,7 +225,8 @@ private slots:
         QVERIFY(text->isVisible());
         QCOMPARE(text->toPlainText(), displayed(mastersText()).join(QLatin1Char('\n')));
         QVERIFY(text->toPlainText().size() > 100);
-        QCOMPARE(control<QLabel>(Form1, "PanelSelTit")->text(), displayText(interfaceText(kMastersCaption).trimmed()));
+        QCOMPARE(control<QLabel>(Form1, "PanelSelTit")->text(),
+                 displayText(interfaceText(kMastersCaption).trimmed()));
         auto *link = control<QLabel>(Form1, "LabelMaster2");
         QVERIFY(control<QLabel>(Form1, "LabelMaster")->isVisible() && link->isVisible());
         QTest::mouseClick(link, Qt::LeftButton);
@@ -280,10 +283,12 @@ private slots:
         QVERIFY(!control<QPushButton>(Form1, "BotIntUni")->isVisible());
         QVERIFY(!control<QPushButton>(Form1, "BotImprimir")->isVisible());
         QVERIFY(control<QPushButton>(Form1, "BotImprimirN")->isVisible());
-        const QList<QPushButton *> buttons = control<QWidget>(Form1, "PanelSel")->findChildren<QPushButton *>();
+        const QList<QPushButton *> buttons =
+            control<QWidget>(Form1, "PanelSel")->findChildren<QPushButton *>();
         for (QPushButton *a : buttons)
             for (QPushButton *b : buttons)
-                QVERIFY2(a == b || !a->isVisible() || !b->isVisible() || !a->geometry().intersects(b->geometry()),
+                QVERIFY2(a == b || !a->isVisible() || !b->isVisible()
+                             || !a->geometry().intersects(b->geometry()),
                          qPrintable(a->objectName() + QLatin1Char('/') + b->objectName()));
 
         QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
@@ -309,8 +314,9 @@ private slots:
                      displayText(trimTrailingBlanks(centresOfRegion(1).lines.front())));
             QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
             QTest::mouseClick(control<QPushButton>(Form1, "BotInternetC"), Qt::LeftButton);
-            QTRY_COMPARE(browser.arguments(),
-                         QStringList{QString::fromLatin1("http://" + content().comuint.at(region).trimmed())});
+            QTRY_COMPARE(
+                browser.arguments(),
+                QStringList{QString::fromLatin1("http://" + content().comuint.at(region).trimmed())});
             QFile::remove(browser.argumentsFile());
         }
         QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
@@ -480,8 +486,9 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(!growth->isActive(), 10000);
             // The grown sentence shows whole: on one line, or wrapped within its height.
             const QFontMetrics metrics = sentence->fontMetrics();
-            const QRect needed = metrics.boundingRect(QRect(0, 0, sentence->width(), 1000),
-                                                      sentence->wordWrap() ? Qt::TextWordWrap : 0, sentence->text());
+            const QRect needed =
+                metrics.boundingRect(QRect(0, 0, sentence->width(), 1000),
+                                     sentence->wordWrap() ? Qt::TextWordWrap : 0, sentence->text());
             QVERIFY2(needed.width() <= sentence->width() && needed.height() <= sentence->height(),
                      qPrintable(sentence->text()));
             QVERIFY(sentence->geometry().right() < presentation->width());
@@ -494,6 +501,98 @@ private slots:
         QTest::mouseClick(control<QPushButton>(Form1, "BotAcabarG"), Qt::LeftButton);
         QVERIFY(!presentation->isVisible());
         QVERIFY(next->isEnabled());
+    }
+
+    // From the artistic entry to plastic arts: a title's schools, a region's
+    // schools chosen on the map, the kind printed; back to the menu.
+    void artisticStudiesPrintTheSchoolsOfARegion()
+    {
+        auto *list = control<QListWidget>(Form1, "ListSel");
+        auto *titles = control<QListWidget>(Form1, "ListComunidad");
+        auto *map = control<QLabel>(Form1, "mapa");
+        QTest::mouseMove(control<QPushButton>(Form1, "Menui4"));
+        QTRY_VERIFY(control<QWidget>(Form1, "PanelMenu4")->isVisible());
+        QTest::mouseClick(control<QPushButton>(Form1, "BotArtesPlas"), Qt::LeftButton);
+        const ArtisticStudy study = loadArtisticStudy(ArtisticKind::PlasticArts);
+        QCOMPARE(control<QLabel>(Form1, "PanelArtes")->text(), uiText(kPlasticArtsTitle));
+        QCOMPARE(shownLines(list), displayed(artisticGeneralText(study)));
+        QVERIFY(list->count() > 3);
+
+        QTest::mouseClick(control<QPushButton>(Form1, "BotArtesEsp"), Qt::LeftButton);
+        QCOMPARE(shownLines(titles), displayed(plasticArtsTitles(study)));
+        clickRow(titles, 1);
+        QCOMPARE(shownLines(list), displayed(plasticSchoolsOfTitle(study, 1)));
+        QVERIFY(list->item(0)->text().startsWith(QStringLiteral("- ")));
+
+        QTest::mouseClick(control<QPushButton>(Form1, "BotArtesLug"), Qt::LeftButton);
+        QVERIFY(control<QWidget>(Form1, "PanelEstrellas")->isVisible() && !titles->isVisible());
+        const QPoint onMap = pointOfRegion(1);
+        QTest::mouseMove(map, onMap);
+        QTest::mouseClick(map, Qt::LeftButton, {}, onMap);
+        const std::vector<QByteArray> schools = plasticSchoolsOfRegion(study, 1);
+        QVERIFY(schools.size() > 2);
+        QCOMPARE(shownLines(list), displayed(schools));
+
+        testsupport::PdfPrint pdf;
+        QTest::mouseClick(control<QPushButton>(Form1, "BotImprimirN"), Qt::LeftButton);
+        QCOMPARE(pdf.answerer.printQuestionsAnswered, 1);
+        QVERIFY(pdf.written());
+        const QString printed = pdf.text();
+        QVERIFY(printed.contains(uiText(kPlasticArtsTitle).simplified()));
+        QVERIFY2(printed.contains(displayText(schools.front()).simplified()), qPrintable(printed));
+        QVERIFY(printed.contains(displayText(schools.back()).simplified()));
+        // The report stays on screen.
+        QCOMPARE(list->item(0)->text(), uiText(kPlasticArtsTitle));
+
+        QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
+        QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
+        QVERIFY(!control<QWidget>(Form1, "PanelArtes")->isVisible() && !map->isVisible()
+                && !control<QWidget>(Form1, "PanelSel")->isVisible());
+    }
+
+    // A music school's address opens in the browser with a double click.
+    void musicAddressesOpenInTheBrowser()
+    {
+        FakeBrowser browser;
+        auto *list = control<QListWidget>(Form1, "ListSel");
+        QTest::mouseMove(control<QPushButton>(Form1, "Menui4"));
+        QTest::mouseClick(control<QPushButton>(Form1, "BotMusica"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(Form1, "BotArtesLug"), Qt::LeftButton);
+        QCOMPARE(shownLines(list), displayed(artisticPlaces(loadArtisticStudy(ArtisticKind::Music))));
+        const QStringList lines = shownLines(list);
+        const qsizetype address = lines.indexOf(QRegularExpression(QStringLiteral("http.*")));
+        QVERIFY(address > 0);
+        const QPoint onLine = list->visualItemRect(list->item(int(address))).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onLine);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onLine);
+        QTRY_COMPARE(browser.arguments(), QStringList{lines[address]});
+        QTest::keyClick(Form1, Qt::Key_Escape);
+        QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
+    }
+
+    // A degree printed from the catalogue: its centres, requirements and
+    // information text, read back from the PDF.
+    void aDegreeIsPrintedFromTheCatalogue()
+    {
+        QTest::mouseClick(control<QPushButton>(Form1, "menunuevo1"), Qt::LeftButton);
+        auto *tree = control<QTreeWidget>(Form1, "Tree");
+        tree->expandItem(tree->topLevelItem(1));
+        QTreeWidgetItem *degreeItem = tree->topLevelItem(1)->child(0);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(degreeItem).center());
+        const int degree = Form1->currentDegree();
+        testsupport::PdfPrint pdf;
+        QTest::mouseClick(control<QPushButton>(Form1, "BotImprimirN"), Qt::LeftButton);
+        QCOMPARE(pdf.answerer.printQuestionsAnswered, 1);
+        const QString printed = pdf.text();
+        QVERIFY2(printed.contains(displayText(degreeName(degree).trimmed())), qPrintable(printed));
+        QVERIFY(printed.contains(uiText(kRequirementsCaption).simplified()));
+        const std::vector<QByteArray> information = informationText(degree);
+        QVERIFY(printed.contains(displayText(information.front()).simplified()));
+        QCOMPARE(control<QListWidget>(Form1, "ListSel")->item(0)->text(),
+                 displayText(trimTrailingBlanks(interfaceText(kUniversityDegreesShort)) + ":  "
+                             + degreeName(degree).trimmed()));
+        QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
+        QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
     }
 };
 
