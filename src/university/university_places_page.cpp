@@ -128,6 +128,7 @@ void UniversityPlacesPage::close()
         w->hide();
     ListComunidad->setGeometry(kLeftColumn);
     ListComunidad->setFont(settingsFont(kCentreListPoints));
+    ListComunidad->setWordWrap(false);
     PanelEstrellas->move(kLeftColumn.topLeft());
 }
 
@@ -136,6 +137,8 @@ void UniversityPlacesPage::showChoices(const std::vector<QByteArray> &lines, int
     PanelEstrellas->hide();
     ListComunidad->setGeometry(kLeftColumn.adjusted(0, top - kLeftColumn.top(), 0, 0));
     ListComunidad->setFont(settingsFont(points));
+    // A long choice takes a second line rather than running past the edge.
+    ListComunidad->setWordWrap(true);
     fillCentreList(lines);
     m_centreLineNumbers.assign(lines.size(), 0);
     showCentreList();

@@ -181,6 +181,18 @@ private slots:
             expectWhole(Form1);
             click(Form1, "BotRetroceder");
         }
+        for (const char *kind : {"BotArtesPlas", "BotMusica", "BotDanza", "BotDramatico"}) {
+            QTest::mouseMove(control<QPushButton>(Form1, "Menui4"));
+            QTRY_VERIFY(control<QWidget>(Form1, "PanelMenu4")->isVisible());
+            expectWhole(Form1);
+            click(Form1, kind);
+            expectWhole(Form1);
+            for (const char *section : {"BotArtesEsp", "BotArtesLug"}) {
+                click(Form1, section);
+                expectWhole(Form1);
+            }
+            click(Form1, "BotRetroceder");
+        }
         QTest::mouseMove(control<QPushButton>(Form1, "Botinfo"));
         QTRY_VERIFY(control<QWidget>(Form1, "Panelmenu2")->isVisible());
         expectWhole(Form1);
