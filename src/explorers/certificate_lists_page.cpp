@@ -65,15 +65,6 @@ bool slide(QWidget *panel, QLabel *heading, int stop)
     return heading->x() <= stop;
 }
 
-QListWidget *list(QWidget *window, const char *name, const QRect &geometry, int points)
-{
-    auto *l = new QListWidget(window);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(geometry);
-    l->setFont(settingsFont(points));
-    return l;
-}
-
 } // namespace
 
 CertificateListsPage::CertificateListsPage(QWidget *window, QPushButton *BotImprimir)
@@ -100,13 +91,13 @@ void CertificateListsPage::createHeadings(QWidget *window)
 
 void CertificateListsPage::createLists(QWidget *window)
 {
-    ListSelFp = list(window, "ListSelFp", kLeftList, 12);
+    ListSelFp = listBox(window, "ListSelFp", kLeftList, 12);
     ListSelFp->setIconSize(QSize(30, 30));
     ListSelFp->setSpacing(2);
     onRowHovered(ListSelFp, [this](int row) { ListSelFpMouseMove(row); });
     onRowChosen(ListSelFp, [this](int row) { ListSelFpMouseUp(row); });
 
-    ListTitFP = list(window, "ListTitFP", kLeftList, 11);
+    ListTitFP = listBox(window, "ListTitFP", kLeftList, 11);
     onRowHovered(ListTitFP, [this](int row) { ListTitFPMouseMove(row); });
     connect(ListTitFP, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
@@ -114,7 +105,7 @@ void CertificateListsPage::createLists(QWidget *window)
     });
     onRowChosen(ListTitFP, [this](int row) { ListTitFPMouseUp(row); });
 
-    ListFPExpli = list(window, "ListFPExpli", kRightList, 10);
+    ListFPExpli = listBox(window, "ListFPExpli", kRightList, 10);
     onRowChosen(ListFPExpli, [this](int row) { ListFPExpliMouseUp(row); });
 }
 

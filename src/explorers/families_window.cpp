@@ -69,10 +69,7 @@ const char *const kListNames[kCatalogueLists] = {"ListCat1", "ListCat2", "ListCa
 
 QListWidget *list(QWidget *parent, const char *name, const QRect &geometry, int points)
 {
-    auto *list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setGeometry(geometry);
-    list->setFont(settingsFont(points));
+    auto *list = listBox(parent, name, geometry, points);
     list->setWordWrap(true);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette shades = list->palette();

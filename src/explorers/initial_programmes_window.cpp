@@ -61,10 +61,7 @@ void TFIniPro::ensurePages()
     createDetailButtons();
     createPages();
     applyCommonLook();
-    for (QPushButton *b : findChildren<QPushButton *>())
-        b->setFont(settingsFont(12));
-    // The control the keyboard is on shows it.
-    setStyleSheet(QStringLiteral("QPushButton:focus { border: 2px solid #000080; }"));
+    applyExplorerLook(this);
     setCaptions();
 }
 

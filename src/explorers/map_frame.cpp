@@ -68,4 +68,11 @@ void createMapFrame(QWidget *window, MiddleGradeFrame &frame, const char *listin
         button(window, "BotRetrocederFP", QRect(kBottomRow.x(), kBottomRow.y(), 220, kButtonHeight));
 }
 
+void applyExplorerLook(QWidget *window)
+{
+    for (QPushButton *b : window->findChildren<QPushButton *>())
+        b->setFont(settingsFont(12));
+    window->setStyleSheet(QStringLiteral("QPushButton:focus { border: 2px solid #000080; }"));
+}
+
 } // namespace velmira

@@ -14,4 +14,8 @@ namespace velmira {
 // `listingName` is the design name of the listing (`listSelFP`, `Listsel`).
 void createMapFrame(QWidget *window, MiddleGradeFrame &frame, const char *listingName);
 
+// After the common look: the buttons in the settings font at 12 points, and
+// the button the keyboard is on marked.
+void applyExplorerLook(QWidget *window);
+
 } // namespace velmira

@@ -49,10 +49,7 @@ TForm3::TForm3(QWidget *parent)
     m_frame.HeliPeque->raise();
     createPages();
     applyCommonLook();
-    for (QPushButton *b : findChildren<QPushButton *>())
-        b->setFont(settingsFont(12));
-    // The control the keyboard is on shows it.
-    setStyleSheet(QStringLiteral("QPushButton:focus { border: 2px solid #000080; }"));
+    applyExplorerLook(this);
     setCaptions();
     load([this] { loadGuidePicture(); });
     hideRoutes();

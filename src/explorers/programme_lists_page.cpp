@@ -43,15 +43,6 @@ const QRect kProgrammeList(480, 136, 524, 420);                        // ListTi
 constexpr int kPreviewHeight = 150;                                    // ListFPExpli, under ListTitFP
 const QRect kByPlaceButton(260, 720, 260, middlegrade::kButtonHeight); // BotLug
 
-QListWidget *list(QWidget *window, const char *name, const QRect &geometry, int points)
-{
-    auto *l = new QListWidget(window);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(geometry);
-    l->setFont(settingsFont(points));
-    return l;
-}
-
 } // namespace
 
 ProgrammeListsPage::ProgrammeListsPage(QWidget *window)
@@ -71,7 +62,7 @@ void ProgrammeListsPage::createGroups(QWidget *window)
     LabelAyu0 =
         textLabel(PanelSelTit0, "LabelAyu0", QRect(kSlideStop, 2, 700, PanelSelTit0->height() - 4), 14, true);
     LabelAyu0->setWordWrap(false);
-    ListSelFp = list(window, "ListSelFp", kGroups, 12);
+    ListSelFp = listBox(window, "ListSelFp", kGroups, 12);
     ListSelFp->setIconSize(QSize(30, 30));
     ListSelFp->setSpacing(2);
     onRowHovered(ListSelFp, [this](int row) { ListSelFpMouseMove(row); });
@@ -80,7 +71,7 @@ void ProgrammeListsPage::createGroups(QWidget *window)
 
 void ProgrammeListsPage::createProgrammes(QWidget *window)
 {
-    ListTitFP = list(window, "ListTitFP", kProgrammeList, 10);
+    ListTitFP = listBox(window, "ListTitFP", kProgrammeList, 10);
     onRowHovered(ListTitFP, [this](int row) { ListTitFPMouseMove(row); });
     connect(ListTitFP, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
@@ -88,8 +79,8 @@ void ProgrammeListsPage::createProgrammes(QWidget *window)
     });
     onRowChosen(ListTitFP, [this](int row) { ListTitFPMouseUp(row); });
     ListFPExpli =
-        list(window, "ListFPExpli",
-             QRect(kProgrammeList.x(), kProgrammeList.y(), kProgrammeList.width(), kPreviewHeight), 10);
+        listBox(window, "ListFPExpli",
+                QRect(kProgrammeList.x(), kProgrammeList.y(), kProgrammeList.width(), kPreviewHeight), 10);
     ListFPExpli->setFocusPolicy(Qt::NoFocus);
     ListFPExpli->setSelectionMode(QAbstractItemView::NoSelection);
 }

@@ -28,7 +28,6 @@ using namespace middlegrade;
 
 namespace {
 
-
 void fillLines(QListWidget *list, const std::vector<QByteArray> &lines)
 {
     list->clear();

@@ -58,7 +58,8 @@ void fitCaption(QPushButton *button)
 void fitCaption(QLabel *label)
 {
     constexpr int kMargins = 4;
-    label->setFont(fittingFont(label->font(), label->text(), QSize(label->width() - kMargins, 100000), false));
+    label->setFont(
+        fittingFont(label->font(), label->text(), QSize(label->width() - kMargins, 100000), false));
 }
 
 QLabel *textLabel(QWidget *parent, const char *name, const QRect &geometry, int points, bool bold)
@@ -157,6 +158,15 @@ void showSchoolHeading(QWidget *window, QLabel *year, QLabel *centre)
     // past the label's bottom.
     centre->setFont(fittingFont(settingsFont(centreNameFontSize(name.size())), name,
                                 centre->contentsRect().size(), centre->wordWrap()));
+}
+
+QListWidget *listBox(QWidget *parent, const char *name, const QRect &geometry, int points)
+{
+    auto *list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setGeometry(geometry);
+    list->setFont(settingsFont(points));
+    return list;
 }
 
 } // namespace velmira

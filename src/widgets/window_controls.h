@@ -33,6 +33,9 @@ void fitCaption(QPushButton *button);
 // The same for a label's text, kept on one line.
 void fitCaption(QLabel *label);
 
+// A list box known by its control name, in the settings font at the given size.
+QListWidget *listBox(QWidget *parent, const char *name, const QRect &geometry, int points);
+
 // A label known by its control name, in the settings font at the given size;
 // its text starts at the top left and wraps.
 QLabel *textLabel(QWidget *parent, const char *name, const QRect &geometry, int points, bool bold = false);
