@@ -98,7 +98,7 @@ TFormCat::TFormCat(QWidget *parent)
     createDetails();
     applyCommonLook();
     // The control the keyboard is on shows it.
-    setStyleSheet(QStringLiteral("QPushButton:focus { border: 2px solid #000080; }"));
+    setStyleSheet(QStringLiteral("QPushButton:focus, QListWidget:focus { border: 2px solid #000080; }"));
     setCaptions();
     fillFamilyList();
 }

@@ -81,8 +81,6 @@ void ProgrammeListsPage::createProgrammes(QWidget *window)
     ListFPExpli =
         listBox(window, "ListFPExpli",
                 QRect(kProgrammeList.x(), kProgrammeList.y(), kProgrammeList.width(), kPreviewHeight), 10);
-    ListFPExpli->setFocusPolicy(Qt::NoFocus);
-    ListFPExpli->setSelectionMode(QAbstractItemView::NoSelection);
 }
 
 // The guide beside the help lines.

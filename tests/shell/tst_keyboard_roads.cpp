@@ -3,6 +3,9 @@
 // focus mark; Return presses the focused control; Escape goes back.
 
 #include "eso/eso_window.h"
+#include "explorers/certificates_window.h"
+#include "explorers/families_window.h"
+#include "explorers/initial_programmes_window.h"
 #include "explorers/middle_grade_window.h"
 #include "professions/professions_window.h"
 #include "shell/main_menu_window.h"
@@ -30,6 +33,13 @@ void expectFullRound(QWidget *window)
              qPrintable(QStringLiteral("not reached: ") + round.unreached.join(u' ')));
     QVERIFY2(round.withoutFocusMark.isEmpty(),
              qPrintable(QStringLiteral("no focus mark: ") + round.withoutFocusMark.join(u' ')));
+}
+
+// Tab to the list, then Return on its current row.
+void choose(QWidget *window, const char *list)
+{
+    QVERIFY2(tabTo(window, list), list);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
 // Tab to the control, then Return.
@@ -139,6 +149,40 @@ private slots:
         press(Form3, "botTit2");
         expectFullRound(Form3);
         escapeToMainMenu(Form3);
+    }
+
+    void initialProgrammesWindow()
+    {
+        openByDoor("LabelFPip", FIniPro);
+        expectFullRound(FIniPro);
+        choose(FIniPro, "ListSelFp");
+        expectFullRound(FIniPro);
+        choose(FIniPro, "ListTitFP");
+        QVERIFY(control<QWidget>(FIniPro, "PanelEstrellas")->isVisible());
+        press(FIniPro, "BotTra");
+        expectFullRound(FIniPro);
+        escapeToMainMenu(FIniPro);
+    }
+
+    void certificatesWindow()
+    {
+        openByDoor("LabelDejar", Certifica);
+        expectFullRound(Certifica);
+        choose(Certifica, "ListSelFp");
+        choose(Certifica, "ListTitFP");
+        choose(Certifica, "ListFPExpli");
+        QVERIFY(control<QWidget>(Certifica, "PanelResul")->isVisible());
+        expectFullRound(Certifica);
+        escapeToMainMenu(Certifica);
+    }
+
+    void familiesCatalogue()
+    {
+        openByDoor("LabelCat", FormCat);
+        expectFullRound(FormCat);
+        choose(FormCat, "ListFam");
+        expectFullRound(FormCat);
+        escapeToMainMenu(FormCat);
     }
 
     void professionsWindow()
