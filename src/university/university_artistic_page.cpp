@@ -84,6 +84,11 @@ void UniversityArtisticPage::createView()
     BotArtesTit = m_selection.addButton("BotArtesTit", QRect(10, top, width, kButtonHeight));
     BotArtesEsp = m_selection.addButton("BotArtesEsp", QRect(205, top, width, kButtonHeight));
     BotArtesLug = m_selection.addButton("BotArtesLug", QRect(400, top, width, kButtonHeight));
+    // Made after the window's common look was given: they take it here.
+    for (QPushButton *section : {BotArtesTit, BotArtesEsp, BotArtesLug}) {
+        section->setCursor(Qt::PointingHandCursor);
+        section->setStyleSheet(buttonStyle());
+    }
     connect(BotArtesTit, &QPushButton::clicked, this, &UniversityArtisticPage::BotArtesTitClick);
     connect(BotArtesEsp, &QPushButton::clicked, this, &UniversityArtisticPage::BotArtesEspClick);
     connect(BotArtesLug, &QPushButton::clicked, this, &UniversityArtisticPage::BotArtesLugClick);

@@ -594,6 +594,25 @@ private slots:
         QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
         QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
     }
+
+    // The double degrees of a degree, printed under the report's heading.
+    void doubleDegreesOfADegreeArePrinted()
+    {
+        QTest::mouseClick(control<QPushButton>(Form1, "MenucarUniDoble"), Qt::LeftButton);
+        clickRow(control<QListWidget>(Form1, "ListComunidad"), 0);
+        auto *print = control<QPushButton>(Form1, "BotImprimir");
+        QVERIFY(print->isVisible() && print->isEnabled());
+        testsupport::PdfPrint pdf;
+        QTest::mouseClick(print, Qt::LeftButton);
+        const QString printed = pdf.text();
+        const QString degree = displayText(degreesWithDoubles().lines.front()).left(20);
+        QVERIFY2(printed.contains(uiText(kDoubleDegreesCaption) + QStringLiteral(" ") + uiText(kDegreeLabel)
+                                  + QStringLiteral(": ") + degree),
+                 qPrintable(printed));
+        QVERIFY(printed.contains(QString(45, QLatin1Char('_'))));
+        QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
+        QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
+    }
 };
 
 QTEST_MAIN(UniversityWindowTest)
