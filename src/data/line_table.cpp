@@ -9,7 +9,7 @@ LineTable::LineTable(int entries, int capacity)
     : m_entries(std::max(entries, 0))
     , m_capacity(std::clamp(capacity, 0, 255))
     , m_bytes(static_cast<size_t>(m_entries) * m_capacity)
-    , m_lengths(m_entries, 0)
+    , m_lengths(m_entries)
 {
 }
 
@@ -32,7 +32,7 @@ void LineTable::set(int i, QByteArrayView text)
 
 void LineTable::clear()
 {
-    std::fill(m_lengths.begin(), m_lengths.end(), 0);
+    std::fill_n(m_lengths.data(), m_lengths.size(), 0);
     m_count = 0;
 }
 

@@ -5,8 +5,9 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include "zeroed_array.h"
+
 #include <cstdint>
-#include <vector>
 
 namespace velmira {
 
@@ -32,8 +33,8 @@ private:
     int m_entries = 0;
     int m_capacity = 0;
     int m_count = 0;
-    std::vector<char> m_bytes;
-    std::vector<std::uint8_t> m_lengths;
+    ZeroedArray<char> m_bytes;
+    ZeroedArray<std::uint8_t> m_lengths;
 };
 
 // Groups of members, both numbered from 1 (subject groups, for instance).

@@ -10,7 +10,7 @@ namespace velmira {
 IntRows::IntRows(int rows, int intsPerRow)
     : m_rows(rows)
     , m_ints(intsPerRow)
-    , m_values(static_cast<size_t>(rows) * intsPerRow, 0)
+    , m_values(static_cast<size_t>(rows) * intsPerRow)
 {
 }
 

@@ -3,11 +3,12 @@
 // single bytes), read as whole records of a fixed size, never written.
 // A missing or short file raises FileError.
 
+#include "zeroed_array.h"
+
 #include <QByteArray>
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 namespace velmira {
 
@@ -31,7 +32,7 @@ public:
 private:
     int m_rows;
     int m_ints;
-    std::vector<std::int32_t> m_values;
+    ZeroedArray<std::int32_t> m_values;
 };
 
 // One per place list: 1,100 rows of 26 integers; integer 0 is the number n of
