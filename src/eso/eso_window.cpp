@@ -40,14 +40,18 @@ TForm2::TForm2(QWidget *parent)
     : WindowBase(QStringLiteral("Velmira"), QSize(1024, 768), colour2(), parent)
 {
     move(0, 0);
+    load(loadEsoData);
+}
+
+void TForm2::createContents()
+{
     createMenus();
     createHelpPanel();
     createPages();
     applyCommonLook();
     m_itineraries->styleSubjectBoxes();
     setFonts();
-    if (!load(loadEsoData) || !load([this] { payuda->loadGuide(); })
-        || !load([this] { m_explainer->loadPictures(); }))
+    if (!load([this] { payuda->loadGuide(); }) || !load([this] { m_explainer->loadPictures(); }))
         return;
     loadDecorations();
     setCaptions();
@@ -232,12 +236,14 @@ void TForm2::keyPressEvent(QKeyEvent *event)
 
 void TForm2::openItinerariesPage()
 {
+    ensureContents();
     PanelMenu2->hide();
     PanelMenu->show();
 }
 
 void TForm2::openQuestionnairePage()
 {
+    ensureContents();
     PanelMenu->show();
     PanelMenu2->show();
 }

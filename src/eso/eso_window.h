@@ -63,6 +63,7 @@ public:
     void handOffToMiddleGrade();
 
 protected:
+    void createContents() override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

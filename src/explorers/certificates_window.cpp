@@ -37,13 +37,16 @@ const QRect kBottomRow(20, 720, 984, 33);
 TCertifica::TCertifica(QWidget *parent)
     : WindowBase(QStringLiteral("Certificados de Profesionalidad"), QSize(1024, 768), colour4(), parent)
 {
+    load(loadCertificatesData);
+}
+
+void TCertifica::createContents()
+{
     createHeading();
     createButtons();
     createPage();
     createHelp();
     applyCommonLook();
-    if (!load(loadCertificatesData))
-        return;
     setCaptions();
 }
 

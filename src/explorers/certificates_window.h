@@ -24,6 +24,7 @@ public:
     explicit TCertifica(QWidget *parent = nullptr);
 
 protected:
+    void createContents() override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 

@@ -91,6 +91,10 @@ void fillRows(QListWidget *list, const CatalogueRows &rows)
 TFormCat::TFormCat(QWidget *parent)
     : WindowBase(QStringLiteral("Catálogo de Títulos"), QSize(1024, 768), colour2(), parent)
 {
+}
+
+void TFormCat::createContents()
+{
     createGuide();
     createFamilyList();
     createCatalogueLists();

@@ -26,6 +26,7 @@ public:
     explicit TFormCat(QWidget *parent = nullptr);
 
 protected:
+    void createContents() override;
     void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

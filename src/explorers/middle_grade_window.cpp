@@ -41,6 +41,10 @@ TForm3 *Form3 = nullptr;
 TForm3::TForm3(QWidget *parent)
     : WindowBase(QStringLiteral("F.P.  G.M."), QSize(1024, 768), colour4(), parent)
 {
+}
+
+void TForm3::createContents()
+{
     createHeadings();
     createMenu();
     createMapFrame(this, m_frame, "listSelFP");
@@ -127,12 +131,14 @@ void TForm3::setCaptions()
 
 void TForm3::startFromMainMenu()
 {
+    ensureContents();
     m_state.title = 0;
     startAtMenu();
 }
 
 void TForm3::startQuestionnaire(QWidget *esoWindow)
 {
+    ensureContents();
     m_state.questionnaireMode = true;
     hideRoutes();
     openFrom(esoWindow);
@@ -141,6 +147,7 @@ void TForm3::startQuestionnaire(QWidget *esoWindow)
 
 void TForm3::startExplorer(QWidget *opener)
 {
+    ensureContents();
     startAtMenu();
     openFrom(opener);
 }

@@ -34,6 +34,7 @@ public:
     void startExplorer(QWidget *opener);
 
 protected:
+    void createContents() override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

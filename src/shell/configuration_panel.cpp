@@ -131,7 +131,7 @@ void ConfigurationPanel::createConfigPanel(QWidget *window)
     auto *Button3 = captioned(PanelConfig, "Button3", QStringLiteral("Guardar"), QRect(8, 172, 161, 25));
     auto *Button2 = captioned(PanelConfig, "Button2", QStringLiteral("Cerrar"), QRect(8, 204, 161, 25));
     connect(Button1, &QPushButton::clicked, this, [this] { showAbove(PanelIdioma); });
-    connect(Botdeco, &QPushButton::clicked, this, [this] { showAbove(Paneldecorados); });
+    connect(Botdeco, &QPushButton::clicked, this, &ConfigurationPanel::showThemes);
     connect(Button5, &QPushButton::clicked, this, &ConfigurationPanel::Button5Click);
     connect(Button3, &QPushButton::clicked, this, [this] { showAbove(PanelGuardar); });
     connect(Button2, &QPushButton::clicked, this, &ConfigurationPanel::close);
@@ -178,8 +178,17 @@ void ConfigurationPanel::createThemePanel(QWidget *window)
         });
         picture->setObjectName(QString::fromLatin1(names[i]));
         picture->setGeometry(5 + 56 * i, 4, 49, 105);
-        picture->setPixmap(themeThumbnail(letter));
+        m_themePictures[i] = picture;
     }
+}
+
+// The thumbnails are read when the themes are first shown, not at start-up.
+void ConfigurationPanel::showThemes()
+{
+    for (int i = 0; i < 7; ++i)
+        if (m_themePictures[i]->pixmap().isNull())
+            m_themePictures[i]->setPixmap(themeThumbnail(kThemeLetters[i]));
+    showAbove(Paneldecorados);
 }
 
 void ConfigurationPanel::createSavePanel(QWidget *window)

@@ -37,6 +37,7 @@ private:
     void createLanguagePanel(QWidget *window);
     void createThemePanel(QWidget *window);
     void createSavePanel(QWidget *window);
+    void showThemes();
 
     void chooseLanguage(unsigned char value);
     void showLanguageColours();
@@ -50,6 +51,7 @@ private:
     std::array<QPushButton *, 4> m_languageButtons{}; // BotCas, BotCat, BotGal, BotEus
     int m_chosenLanguage = -1;
     QFrame *Paneldecorados = nullptr;
+    std::array<QLabel *, 7> m_themePictures{}; // left to right, as kThemeLetters
     QFrame *PanelGuardar = nullptr;
     QLineEdit *Edit1 = nullptr;
     QLabel *LabelClave = nullptr;

@@ -72,6 +72,21 @@ void WindowBase::openFrom(QWidget *opener)
     activateWindow();
 }
 
+void WindowBase::setVisible(bool visible)
+{
+    if (visible)
+        ensureContents();
+    QWidget::setVisible(visible);
+}
+
+void WindowBase::ensureContents()
+{
+    if (m_contentsCreated)
+        return;
+    m_contentsCreated = true;
+    createContents();
+}
+
 void WindowBase::returnToOpener() { bringBack(m_opener ? m_opener.data() : g_mainMenu); }
 
 void WindowBase::closeEvent(QCloseEvent *event)

@@ -32,6 +32,10 @@ public:
     // main menu when none did.
     void returnToOpener();
 
+    // A window is created at start-up but makes its controls the first time
+    // it is shown, so that start-up stays quick.
+    void setVisible(bool visible) override;
+
 protected:
     // A module window that has no return control of its own yet goes back to
     // the window that opened it when closed or on Escape, so the program
@@ -44,6 +48,11 @@ protected:
     // main menu would ask once more).
     void leaveProgram();
 
+    // Makes the window's controls, once: the first time it is shown, or
+    // earlier when an opening method of the window prepares a route.
+    void ensureContents();
+    virtual void createContents() {}
+
     // Runs a loading step; a FileError is reported in the shared error box and
     // ends the creation there. Returns whether the step completed.
     bool load(const std::function<void()> &step);
@@ -55,6 +64,7 @@ private:
     void bringBack(QWidget *window);
 
     QPointer<QWidget> m_opener;
+    bool m_contentsCreated = false;
 };
 
 } // namespace velmira
