@@ -52,10 +52,8 @@ TFIniPro::TFIniPro(QWidget *parent)
     load(loadInitialProgrammesData);
 }
 
-void TFIniPro::ensurePages()
+void TFIniPro::createContents()
 {
-    if (m_lists)
-        return;
     createHeading();
     createMapFrame(this, m_frame, "Listsel");
     createDetailButtons();
@@ -123,14 +121,6 @@ void TFIniPro::setCaptions()
     lineUpButtons({m_frame.BotImprimir}, kButtonRow, true);
     m_lists->setCaptions();
     m_places->setCaptions();
-}
-
-// The controls exist before the window first shows, so that they show with it.
-void TFIniPro::setVisible(bool visible)
-{
-    if (visible)
-        ensurePages();
-    WindowBase::setVisible(visible);
 }
 
 void TFIniPro::showEvent(QShowEvent *event)

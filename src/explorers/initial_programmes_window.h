@@ -26,15 +26,13 @@ class TFIniPro : public WindowBase
 public:
     explicit TFIniPro(QWidget *parent = nullptr);
 
-    void setVisible(bool visible) override;
-
 protected:
+    void createContents() override;
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void ensurePages();
     void createHeading();
     void createDetailButtons();
     void createPages();
