@@ -30,6 +30,14 @@ int DegreeCentres::centre(int degree, int k) const { return k >= 1 ? byteAt(m_ce
 
 int DegreeCentres::mark(int degree, int k) const { return k >= 1 ? byteAt(m_marks, degree, k) : 0; }
 
+QByteArray markText(int tenths)
+{
+    if (tenths == DegreeCentres::kNoMark)
+        return "  - ";
+    const QByteArray digits = QByteArray::number(tenths).rightJustified(3, ' ');
+    return digits.left(digits.size() - 1) + ',' + digits.right(1);
+}
+
 bool DegreeCentres::fillFrom(const QByteArray &contents)
 {
     constexpr qsizetype group = 5LL * kBlockBytes;

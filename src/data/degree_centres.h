@@ -41,6 +41,11 @@ private:
     std::vector<std::uint8_t> m_marks;
 };
 
+// A cut-off mark in tenths: right-aligned in 3 characters with a comma
+// before the last digit (65 gives " 6,5", 105 "10,5"); the no-mark value
+// gives "  - ".
+QByteArray markText(int tenths);
+
 // Reads the file; raises FileError when it is missing or short.
 void LoadDegreeCentres(const QByteArray &name, DegreeCentres &centres);
 

@@ -3,6 +3,8 @@
 #include "content_tables.h"
 #include "text_bytes.h"
 
+#include <algorithm>
+
 namespace velmira {
 
 namespace {
@@ -10,6 +12,13 @@ namespace {
 constexpr int kPrintedRowWidth = 60;
 
 } // namespace
+
+int blankRowsToScrollToTop(int rows, int first, int shown)
+{
+    constexpr int kLeastScreenful = 19;
+    const int screenful = std::max(shown, kLeastScreenful);
+    return rows < first + screenful ? screenful : 0;
+}
 
 void trimTrailingBlankRows(std::vector<QByteArray> &rows, int most)
 {

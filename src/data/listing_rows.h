@@ -27,6 +27,11 @@ inline bool mustChooseRegions(int rows, bool allRegions)
     return allRegions && rows > kMostRowsPrintedForAllRegions;
 }
 
+// The blank rows to append to a list of `rows` rows that shows `shown` rows
+// at a time, so that row `first` can scroll to its top: none when enough rows
+// follow it, else one screenful (at least 19).
+int blankRowsToScrollToTop(int rows, int first, int shown);
+
 // Removes blank rows from the end of a listing, at most `most` of them.
 void trimTrailingBlankRows(std::vector<QByteArray> &rows, int most = 10);
 

@@ -28,14 +28,6 @@ QByteArray visibleDegreeName(int degree) { return padToCharacters(degreeName(deg
 
 } // namespace
 
-QByteArray markText(int tenths)
-{
-    if (tenths == DegreeCentres::kNoMark)
-        return "  - ";
-    const QByteArray digits = QByteArray::number(tenths).rightJustified(3, ' ');
-    return digits.left(digits.size() - 1) + ',' + digits.right(1);
-}
-
 DegreeCentreList centreListOfDegree(int degree)
 {
     const DegreeCentres &centres = universityData().centres;

@@ -4,16 +4,14 @@
 
 #include "numbered_lines.h"
 
+#include "data/degree_centres.h"
+
 #include <QByteArray>
 
 #include <array>
 #include <vector>
 
 namespace velmira {
-
-// A cut-off mark in tenths: right-aligned in 3 characters with a comma
-// before the last digit (65 gives " 6,5"); the no-mark value gives "  - ".
-QByteArray markText(int tenths);
 
 struct DegreeCentreList
 {

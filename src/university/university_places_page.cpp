@@ -4,9 +4,9 @@
 #include "data/command_runner.h"
 #include "data/content_tables.h"
 #include "data/interface_texts.h"
-#include "data/language.h"
 #include "data/map_geometry.h"
 #include "data/messages.h"
+#include "data/pdf_documents.h"
 #include "data/text_bytes.h"
 #include "data/text_ids.h"
 #include "university/centre_lists.h"
@@ -265,9 +265,8 @@ void UniversityPlacesPage::ListComunidadClick(int row)
         const QByteArray line = content().otros.at(row + 1);
         const OtherStudyClick click = classifyOtherStudyClick(row, line);
         if (click.openSportsDocument
-            && OpenPdf(*CmdExecComponent2, programDirectory() + "pdf/", "DeportesCentros.pdf") != 0)
-            showMessage(
-                QStringLiteral("¡Lo siento! No puedo abrir el PDF. Los encontrarás en la carpeta \"PDF\""));
+            && OpenPdf(*CmdExecComponent2, documentDirectory(), "DeportesCentros.pdf") != 0)
+            showMessage(pdfFailureMessage());
         if (click.action == OtherStudyAction::DirectoryPage) {
             m_window->openWebPage(web::kStudiesDirectory + otherStudiesDirectoryPath(click.directoryPage));
         } else if (click.action == OtherStudyAction::ShowEntry) {

@@ -11,6 +11,8 @@
 #include <QStylePainter>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace velmira {
 
 namespace {
@@ -39,6 +41,9 @@ RegionMap::RegionMap(QWidget *parent, QWidget *host, const QPoint &hoverOffset)
     yellow.setColor(QPalette::WindowText, Qt::black);
     PanelMapa->setPalette(yellow);
     PanelMapa->setMargin(3);
+    // Where the host has little room the name may stand under the pointer:
+    // the map below keeps the pointer's moves and clicks.
+    PanelMapa->setAttribute(Qt::WA_TransparentForMouseEvents);
     PanelMapa->hide();
 
     TimerEstrellas = new QTimer(this);
@@ -119,8 +124,10 @@ void RegionMap::nameRegion(const QPoint &at)
 {
     PanelMapa->setText(displayText(regionName(m_current)));
     PanelMapa->adjustSize();
+    // Kept inside the host, which may be barely larger than the map.
     QPoint place = mapTo(m_host, at) + m_hoverOffset;
-    place.setX(std::min(place.x(), m_host->width() - PanelMapa->width()));
+    place.setX(std::max(0, std::min(place.x(), m_host->width() - PanelMapa->width())));
+    place.setY(std::max(0, std::min(place.y(), m_host->height() - PanelMapa->height())));
     PanelMapa->move(place);
     PanelMapa->show();
     PanelMapa->raise();

@@ -78,4 +78,11 @@ void onRowChosen(QListWidget *list, std::function<void(int row)> chosen)
                      [list, chosen](QListWidgetItem *item) { chosen(list->row(item)); });
 }
 
+void onRowOpened(QListWidget *list, std::function<void(int row)> opened)
+{
+    list->installEventFilter(new ReturnKeyChoice(list, opened));
+    QObject::connect(list, &QListWidget::itemDoubleClicked, list,
+                     [list, opened](QListWidgetItem *item) { opened(list->row(item)); });
+}
+
 } // namespace velmira

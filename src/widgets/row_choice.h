@@ -1,6 +1,6 @@
 #pragma once
 // A list row chosen as a pupil chooses it: with a click, or with Return on
-// the current row; and the row under the pointer, followed as it moves.
+// the current row; a row opened with a double click or Return; and the row under the pointer, followed as it moves.
 
 #include <functional>
 
@@ -9,6 +9,9 @@ class QListWidget;
 namespace velmira {
 
 void onRowChosen(QListWidget *list, std::function<void(int row)> chosen);
+
+// A row opened: with a double click, or with Return on the current row.
+void onRowOpened(QListWidget *list, std::function<void(int row)> opened);
 
 // Called with the row under the pointer at each move over a row.
 void onRowHovered(QListWidget *list, std::function<void(int row)> hovered);

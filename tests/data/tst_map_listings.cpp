@@ -245,6 +245,22 @@ private slots:
         QCOMPARE(printedRow({QByteArray(50, 'x'), "924000001", 0}, 44), QByteArray(44, 'x') + "924000001");
     }
 
+    // A region's first row scrolls to the top of the list: blank rows are
+    // appended only when too few rows follow it to fill the list.
+    void rowsAppendedToScrollARegionToTheTop()
+    {
+        // Region headings at rows 2 and 40 of a 45-row list showing 19 rows.
+        QCOMPARE(blankRowsToScrollToTop(45, 2, 19), 0);
+        QCOMPARE(blankRowsToScrollToTop(45, 26, 19), 0);
+        QCOMPARE(blankRowsToScrollToTop(45, 27, 19), 19);
+        QCOMPARE(blankRowsToScrollToTop(45, 40, 19), 19);
+        // A list that shows more rows is given a screenful of its own.
+        QCOMPARE(blankRowsToScrollToTop(45, 20, 30), 30);
+        QCOMPARE(blankRowsToScrollToTop(45, 15, 30), 0);
+        // A short list shows no fewer than 19 rows' worth.
+        QCOMPARE(blankRowsToScrollToTop(10, 5, 4), 19);
+    }
+
     void middleQuestionnaireSeparatesAreasFromItems()
     {
         LineTable &cuesgm = content().cuesgm;

@@ -5,6 +5,7 @@
 // the question before starting again.
 
 #include "support/controls.h"
+#include "support/list_lines.h"
 #include "support/dialog_answerer.h"
 #include "support/started_installation.h"
 
@@ -25,6 +26,7 @@
 
 using namespace velmira;
 using testsupport::control;
+using testsupport::shownLines;
 
 namespace {
 
@@ -52,14 +54,6 @@ std::vector<int> markedRows(const QListWidget *list)
         if (list->item(i)->isSelected())
             rows.push_back(i);
     return rows;
-}
-
-QStringList shownLines(const QListWidget *list)
-{
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
-    return lines;
 }
 
 // The grid's rows as name + score, as the ranking shows them.

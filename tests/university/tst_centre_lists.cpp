@@ -3,15 +3,14 @@
 
 #include "university_test_support.h"
 
+#include "support/degree_centres_file.h"
+
 #include "data/degree_centres.h"
 #include "data/encoding.h"
 #include "data/record_files.h"
 #include "university/centre_lists.h"
 
 #include <QtTest>
-
-#include <map>
-#include <utility>
 
 using namespace velmira;
 
@@ -30,22 +29,11 @@ void addCentre(int c, const QByteArray &name, int region)
 
 QByteArray grado(int d) { return "Grado " + QByteArray::number(d).rightJustified(2, '0'); }
 
-// Per degree, its (centre, mark) pairs in list order.
-using CentreMarks = std::map<int, std::vector<std::pair<int, int>>>;
+using testsupport::CentreMarks;
 
 void setDegreeCentres(const CentreMarks &perDegree)
 {
-    QByteArray file(5 * DegreeCentres::kBlockBytes, '\0');
-    for (const auto &[degree, pairs] : perDegree) {
-        const int at = (degree - 1) * DegreeCentres::kEntryBytes;
-        file[at] = static_cast<char>(pairs.size());
-        for (size_t k = 0; k < pairs.size(); ++k) {
-            file[at + 1 + static_cast<int>(k)] = static_cast<char>(pairs[k].first);
-            file[2 * DegreeCentres::kBlockBytes + at + 1 + static_cast<int>(k)] =
-                static_cast<char>(pairs[k].second);
-        }
-    }
-    universityData().centres.fillFrom(file);
+    universityData().centres.fillFrom(testsupport::degreeCentresFile(perDegree));
 }
 
 } // namespace

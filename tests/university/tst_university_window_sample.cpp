@@ -6,6 +6,7 @@
 
 #include "support/controls.h"
 #include "support/dialog_answerer.h"
+#include "support/list_lines.h"
 #include "support/started_installation.h"
 
 #include "data/command_runner.h"
@@ -34,24 +35,10 @@
 
 using namespace velmira;
 using testsupport::control;
+using testsupport::displayed;
+using testsupport::shownLines;
 
 namespace {
-
-QStringList shownLines(const QListWidget *list)
-{
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
-    return lines;
-}
-
-QStringList displayed(const std::vector<QByteArray> &lines)
-{
-    QStringList shown;
-    for (const QByteArray &line : lines)
-        shown << displayText(line);
-    return shown;
-}
 
 void clickRow(QListWidget *list, int row)
 {

@@ -3,6 +3,7 @@
 #include "data/file_access.h"
 #include "data/load_notes.h"
 #include "data/messages.h"
+#include "data/pdf_documents.h"
 #include "data/picture_names.h"
 #include "data/pictures.h"
 #include "data/themes.h"
@@ -101,12 +102,12 @@ void checkDocuments()
     if (!directory.exists())
         return; // noted with the sports document
     int weightings = 0;
-    // Listed as the entrance panels list them: by the upper-cased extension.
-    for (const QFileInfo &entry : directory.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (entry.suffix().toUpper() != QLatin1String("PDF") || entry.fileName() == kSportsDocument)
+    // Listed as the entrance panels list them.
+    for (const QString &name : pdfDocumentNames(kDocumentDirectory)) {
+        if (name == kSportsDocument)
             continue;
         ++weightings;
-        checkDocument(kDocumentDirectory + QLatin1Char('/') + entry.fileName());
+        checkDocument(kDocumentDirectory + QLatin1Char('/') + name);
     }
     if (weightings == 0)
         note(kDocumentDirectory,
