@@ -331,9 +331,24 @@ constexpr int kEntryRequirements = 29;              // a programme's or certific
 constexpr int kHours = 582;                         // + ": " + a certificate's hours
 } // namespace families_text
 
-// University entrance panels (TForm6): still to be built.
+// University entrance panels (TForm6).
+namespace entrance_text {
+constexpr int kClose = kCloseCaption;             // BotCerrar1, BotCerrar3, Botcerrar4
+constexpr int kCutOffMarks = kCutOffMarksCaption; // BotCorte2
+constexpr int kWorkedExample = 39;                // BotEjemplo2
+constexpr int kDoubleClick = 678;                 // LabelUnis: text + " " + 239
+constexpr int kToOpenIt = 239;
+constexpr int kWeightingsExplained = 689; // LabelPondera1
+constexpr int kSixOrMore = 690;           // Buttoncorte6
+constexpr int kEightOrMore = 691;         // Buttoncorte7
+constexpr int kTenOrMore = 692;           // ButtonCorte8
+constexpr int kCentresAndTotal = 693;     // LabelTotal
+constexpr int kDegreesWithMarks = 694;    // LabelCorte2
+constexpr int kHowToChoose = 695;         // LabelCorte1
+constexpr int kEntranceTitle = 696;       // LabelCorteSelecti
+} // namespace entrance_text
 
-// Star map (TForm7): still to be built.
+// Star map (TForm7): no texts; the regions are named from `comunida`.
 
 // Professions (Tprofe): its questionnaire, results and report.
 namespace professions_text {

@@ -1,5 +1,9 @@
 #include "entrance_panels_window.h"
 
+#include "cut_off_marks_page.h"
+#include "entrance_exam_page.h"
+#include "weightings_page.h"
+
 #include "data/colours.h"
 
 namespace velmira {
@@ -9,7 +13,44 @@ TForm6 *Form6 = nullptr;
 TForm6::TForm6(QWidget *parent)
     : WindowBase(QStringLiteral("Velmira"), QSize(1024, 768), colour2(), parent)
 {
-    applyCommonLook();
+    move(0, 0);
 }
+
+void TForm6::ensurePages()
+{
+    if (m_exam)
+        return;
+    m_exam = new EntranceExamPage(this);
+    m_cutOff = new CutOffMarksPage(this);
+    m_weightings = new WeightingsPage(this);
+    applyCommonLook();
+    // The control the keyboard is on shows it.
+    setStyleSheet(QStringLiteral("QPushButton:focus { border: 2px solid #000080; }"));
+}
+
+void TForm6::closePages()
+{
+    m_exam->close();
+    m_cutOff->close();
+    m_weightings->close();
+}
+
+void TForm6::openEntranceInformation(QWidget *opener)
+{
+    ensurePages();
+    closePages();
+    m_exam->open();
+    openFrom(opener);
+}
+
+void TForm6::openWeightings(QWidget *opener)
+{
+    ensurePages();
+    closePages();
+    m_weightings->open();
+    openFrom(opener);
+}
+
+void TForm6::showCutOffMarks() { m_cutOff->open(); }
 
 } // namespace velmira

@@ -3,6 +3,7 @@
 #include "data/colours.h"
 #include "data/content_tables.h"
 #include "data/interface_texts.h"
+#include "data/listing_rows.h"
 #include "data/print_buffer.h"
 #include "data/print_state.h"
 #include "data/text_bytes.h"
@@ -15,6 +16,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace velmira {
 
@@ -163,6 +166,16 @@ void SelectionArea::hideText() { Richedit1->hide(); }
 void SelectionArea::showList() { ListSel->show(); }
 
 void SelectionArea::hideList() { ListSel->hide(); }
+
+void SelectionArea::scrollToRow(int row)
+{
+    const int rowHeight = std::max(ListSel->sizeHintForRow(0), 1);
+    const int shown = ListSel->viewport()->height() / rowHeight;
+    for (int blank = blankRowsToScrollToTop(ListSel->count(), row, shown); blank > 0; --blank)
+        ListSel->addItem(QString());
+    if (row < ListSel->count())
+        ListSel->scrollToItem(ListSel->item(row), QAbstractItemView::PositionAtTop);
+}
 
 void SelectionArea::setPointingHand(bool pointing)
 {

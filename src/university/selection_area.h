@@ -56,6 +56,9 @@ public:
     void hideText();
     void showList();
     void hideList();
+    // Row n at the top of the list, blank rows appended first when too few
+    // follow it.
+    void scrollToRow(int row);
     // Lines that open something on a double click show a pointing hand.
     void setPointingHand(bool pointing);
     void showPrintButton(bool shown);

@@ -4,12 +4,13 @@
 #include "data/interface_texts.h"
 #include "data/text_bytes.h"
 #include "data/text_ids.h"
+#include "explorers/entrance_panels_window.h"
+#include "explorers/star_map_window.h"
 #include "university/centre_lists.h"
 #include "university/degree_catalogue.h"
 #include "university/degree_details.h"
 #include "university/listing_reports.h"
 #include "university/selection_area.h"
-#include "university/star_map_link.h"
 #include "university/university_menu_page.h"
 #include "university/university_window.h"
 #include "widgets/window_controls.h"
@@ -100,10 +101,13 @@ UniversityCataloguePage::UniversityCataloguePage(TForm1 *window, UniversityMenuP
     connect(BotUni, &QPushButton::clicked, this, &UniversityCataloguePage::BotUniClick);
     connect(botReq, &QPushButton::clicked, this, &UniversityCataloguePage::botReqClick);
     connect(BotSal, &QPushButton::clicked, this, &UniversityCataloguePage::BotSalClick);
-    // Cut-off marks and weightings open pages that are not part of this
-    // window yet.
-    for (QPushButton *later : {BotCorte, BotPonde})
-        later->setEnabled(false);
+    connect(BotCorte, &QPushButton::clicked, this, &UniversityCataloguePage::BotCorteMouseUp);
+    // The degree's centres are listed behind the weightings, for when the
+    // pupil comes back.
+    connect(BotPonde, &QPushButton::clicked, this, [this] {
+        BotUniClick();
+        BotPondeMouseUp();
+    });
 }
 
 void UniversityCataloguePage::setCaptions()
@@ -198,7 +202,7 @@ void UniversityCataloguePage::TreeDblClick()
     if (degree == 0) {
         m_selection.clearLines();
         m_selection.hideText();
-        hideStarMap();
+        Form7->hideMap();
         m_selection.clearTitle();
         showDetailButtons(false);
         return;
@@ -226,7 +230,7 @@ void UniversityCataloguePage::BotUniClick()
     const DegreeCentreList list = centreListOfDegree(degree);
     m_selection.showLines(list.lines, true);
     m_selection.setPointingHand(false);
-    showStarMap(list.regionHasCentres);
+    Form7->showRegions(list.regionHasCentres, list.regionHeadingLine, m_window);
 }
 
 void UniversityCataloguePage::botReqClick()
@@ -235,16 +239,28 @@ void UniversityCataloguePage::botReqClick()
     if (degree == 0)
         return;
     m_currentDegree = degree;
-    hideStarMap();
+    Form7->hideMap();
     m_selection.hideText();
     m_selection.showLines(requirementsLines(degree), false);
 }
 
 void UniversityCataloguePage::BotSalClick()
 {
-    hideStarMap();
+    Form7->hideMap();
     if (m_currentDegree >= 1 && m_currentDegree <= catalogueDegreeCount())
         m_selection.showText(informationText(m_currentDegree));
+}
+
+void UniversityCataloguePage::BotCorteMouseUp()
+{
+    Form7->hideMap();
+    Form6->openEntranceInformation(m_window);
+}
+
+void UniversityCataloguePage::BotPondeMouseUp()
+{
+    Form7->hideMap();
+    Form6->openWeightings(m_window);
 }
 
 void UniversityCataloguePage::openOn(int degree)
@@ -269,7 +285,7 @@ void UniversityCataloguePage::printDegree()
 {
     if (m_currentDegree == 0)
         return;
-    hideStarMap();
+    Form7->hideMap();
     const ListingReport report = degreeReport(m_currentDegree);
     m_selection.showReport(report);
     m_selection.printReport(report, kListingFontSize);

@@ -50,6 +50,10 @@ private:
     void BotUniClick();
     void botReqClick();
     void BotSalClick();
+    // The entrance panels, the star map put away: the entrance examination
+    // (from which the cut-off marks are reached) or the weightings.
+    void BotCorteMouseUp();
+    void BotPondeMouseUp();
     // The pending degree when one is set, else the tree's; 0 for none.
     int chosenDegree() const;
 

@@ -2,10 +2,10 @@
 
 #include "data/interface_texts.h"
 #include "data/text_ids.h"
+#include "explorers/star_map_window.h"
 #include "university/degree_details.h"
 #include "university/listing_reports.h"
 #include "university/selection_area.h"
-#include "university/star_map_link.h"
 #include "university/university_menu_page.h"
 #include "university/university_window.h"
 #include "data/web_addresses.h"
@@ -66,7 +66,7 @@ void UniversityMastersPage::BotMasterClick()
 {
     m_window->views().masters = true;
     m_window->leaveModuleMenu();
-    hideStarMap();
+    Form7->hideMap();
     LabelMaster->show();
     LabelMaster2->show();
     m_selection.setTitle(interfaceText(kMastersCaption));

@@ -3,8 +3,8 @@
 #include "data/colours.h"
 #include "data/command_runner.h"
 #include "data/university_tables.h"
+#include "explorers/star_map_window.h"
 #include "university/selection_area.h"
-#include "university/star_map_link.h"
 #include "university/university_artistic_page.h"
 #include "university/university_catalogue_page.h"
 #include "university/university_help.h"
@@ -31,6 +31,7 @@ TForm1::TForm1(QWidget *parent)
     move(0, 0);
     createHeading();
     createPages();
+    connectStarMap();
     payuda = new HelpPanelWidget(this, QRect(10, 460, 300, 200), 11);
     createRunner();
     applyCommonLook();
@@ -64,6 +65,12 @@ void TForm1::createPages()
     m_questionnaire = new UniversityQuestionnairePage(this, *m_menu);
 }
 
+// A region clicked on the star map scrolls the list to its centres.
+void TForm1::connectStarMap()
+{
+    connect(Form7, &TForm7::listRowWanted, m_selection, &SelectionArea::scrollToRow);
+}
+
 void TForm1::createRunner()
 {
     CmdExecComponent1 = new TCmdExecComponent(this);
@@ -95,7 +102,7 @@ void TForm1::openModuleMenu()
     m_questionnaire->close();
     hideHelp();
     m_views = {};
-    hideStarMap();
+    Form7->hideMap();
     m_menu->open();
 }
 
@@ -168,6 +175,12 @@ void TForm1::keyPressEvent(QKeyEvent *event)
     WindowBase::keyPressEvent(event);
 }
 
+void TForm1::hideEvent(QHideEvent *event)
+{
+    Form7->hideMap();
+    WindowBase::hideEvent(event);
+}
+
 void TForm1::goBack()
 {
     const SelectionScreen screen{m_places->centreListShown(), m_places->mapShown()};
@@ -215,7 +228,7 @@ void TForm1::runBackStep(BackStep step)
         m_selection->close();
         m_selection->clearLines();
         backToMenu();
-        hideStarMap();
+        Form7->hideMap();
         m_views.university = false;
         break;
     case BackStep::DoublesBackToMap:

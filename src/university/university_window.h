@@ -62,10 +62,13 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // The star map goes with the window.
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void createHeading();
     void createPages();
+    void connectStarMap();
     void createRunner();
     void setCaptions();
     void runBackStep(BackStep step);

@@ -4,6 +4,7 @@
 
 #include "eso/eso_window.h"
 #include "explorers/certificates_window.h"
+#include "explorers/entrance_panels_window.h"
 #include "explorers/families_window.h"
 #include "explorers/initial_programmes_window.h"
 #include "explorers/middle_grade_window.h"
@@ -16,6 +17,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 
 using namespace velmira;
@@ -67,6 +69,28 @@ class KeyboardRoadsTest : public QObject
     {
         press(form0, door);
         QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), 5000);
+    }
+
+    // A degree's cut-off and weighting panels, walked and left with Escape.
+    void entrancePanels()
+    {
+        auto *tree = control<QTreeWidget>(Form1, "Tree");
+        QTreeWidgetItem *degree = tree->topLevelItem(0)->child(0);
+        tree->scrollToItem(degree);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(degree).center());
+        press(Form1, "BotCorte");
+        QTRY_VERIFY(Form6->isVisible());
+        expectFullRound(Form6);
+        press(Form6, "BotCorte2");
+        expectFullRound(Form6);
+        escape(Form6);
+        QTRY_VERIFY(!Form6->isVisible());
+        press(Form1, "BotPonde");
+        QTRY_VERIFY(Form6->isVisible());
+        expectFullRound(Form6);
+        escape(Form6);
+        QTRY_VERIFY(!Form6->isVisible());
+        QVERIFY(Form1->isVisible());
     }
 
     void escapeToMainMenu(QWidget *window)
@@ -136,6 +160,7 @@ private slots:
         press(Form1, "menunuevo1");
         QVERIFY(control<QWidget>(Form1, "Tree")->isVisible());
         expectFullRound(Form1);
+        entrancePanels();
         escape(Form1);
         QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
         QVERIFY(Form1->isVisible());

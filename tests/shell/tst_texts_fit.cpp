@@ -7,7 +7,9 @@
 
 #include "data/settings.h"
 #include "eso/eso_window.h"
+#include "explorers/entrance_panels_window.h"
 #include "explorers/middle_grade_window.h"
+#include "explorers/star_map_window.h"
 #include "professions/professions_window.h"
 #include "shell/main_menu_window.h"
 #include "support/dialog_answerer.h"
@@ -57,6 +59,30 @@ class WindowTextsTest : public QObject
     Q_OBJECT
 
     std::unique_ptr<StartedInstallation> m_program;
+
+    // The panels a degree's details open, and the star map beside them.
+    void entrancePanels()
+    {
+        QVERIFY(Form7->isVisible());
+        expectWhole(Form7);
+        click(Form1, "BotCorte");
+        QTRY_VERIFY(Form6->isVisible());
+        expectWhole(Form6);
+        click(Form6, "BotEjemplo2");
+        expectWhole(Form6);
+        click(Form6, "BotCorte2");
+        click(Form6, "Buttoncorte6");
+        auto *degrees = control<QListWidget>(Form6, "L");
+        QVERIFY(degrees->count() > 0);
+        QTest::mouseClick(degrees->viewport(), Qt::LeftButton, {},
+                          degrees->visualItemRect(degrees->item(0)).center());
+        expectWhole(Form6);
+        click(Form6, "BotCerrar3");
+        click(Form1, "BotPonde");
+        QTRY_VERIFY(Form6->isVisible());
+        expectWhole(Form6);
+        click(Form6, "Botcerrar4");
+    }
 
     void openByDoor(const char *door, QWidget *window)
     {
@@ -159,6 +185,7 @@ private slots:
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                           tree->visualItemRect(heading->child(0)).center());
         expectWhole(Form1);
+        entrancePanels();
         click(Form1, "BotRetroceder");
 
         click(Form1, "MenuCarUni3");
