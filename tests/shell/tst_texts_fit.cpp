@@ -7,7 +7,10 @@
 
 #include "data/settings.h"
 #include "eso/eso_window.h"
+#include "explorers/certificates_window.h"
 #include "explorers/entrance_panels_window.h"
+#include "explorers/families_window.h"
+#include "explorers/initial_programmes_window.h"
 #include "explorers/middle_grade_window.h"
 #include "explorers/star_map_window.h"
 #include "professions/professions_window.h"
@@ -28,6 +31,7 @@
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::clickRow;
 using testsupport::control;
 using testsupport::unfitTexts;
 
@@ -268,6 +272,44 @@ private slots:
         expectWhole(Form3);
         for (int i = 0; i < 4 && Form3->isVisible(); ++i)
             QTest::keyClick(Form3, Qt::Key_Escape);
+        QTRY_VERIFY(form0->isVisible());
+    }
+
+    void initialProgrammesWindow()
+    {
+        openByDoor("LabelFPip", FIniPro);
+        clickRow(control<QListWidget>(FIniPro, "ListSelFp"), 0);
+        expectWhole(FIniPro);
+        auto *programmes = control<QListWidget>(FIniPro, "ListTitFP");
+        QTest::keyClick(programmes, Qt::Key_Return);
+        click(FIniPro, "BotTra");
+        expectWhole(FIniPro);
+        for (int i = 0; i < 4 && FIniPro->isVisible(); ++i)
+            QTest::keyClick(FIniPro, Qt::Key_Escape);
+        QTRY_VERIFY(form0->isVisible());
+    }
+
+    void certificatesWindow()
+    {
+        click(form0, "LabelDejar");
+        QTRY_VERIFY_WITH_TIMEOUT(Certifica->isVisible(), 5000);
+        for (const char *list : {"ListSelFp", "ListTitFP", "ListFPExpli"})
+            clickRow(control<QListWidget>(Certifica, list), 0);
+        expectWhole(Certifica);
+        click(Certifica, "BotRetrocederFP");
+        click(Certifica, "BotRetrocederFP");
+        QTRY_VERIFY(form0->isVisible());
+    }
+
+    void familiesCatalogue()
+    {
+        openByDoor("LabelCat", FormCat);
+        clickRow(control<QListWidget>(FormCat, "ListFam"), 0);
+        expectWhole(FormCat);
+        clickRow(control<QListWidget>(FormCat, "ListCat4"), 0);
+        expectWhole(FormCat);
+        click(FormCat, "botcerrar");
+        click(FormCat, "BotRetroceder");
         QTRY_VERIFY(form0->isVisible());
     }
 
