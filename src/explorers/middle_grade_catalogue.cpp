@@ -2,8 +2,6 @@
 
 #include "data/content_tables.h"
 #include "data/information_lines.h"
-#include "data/text_bytes.h"
-#include "data/picture_names.h"
 
 #include <algorithm>
 
@@ -11,25 +9,9 @@ namespace velmira {
 
 namespace {
 
-constexpr int kMarkedFamiliesGroup = 6;
-constexpr int kFamilyNameWidth = 45;
 constexpr int kJobPositions = 5;
 constexpr int kSubjectMembers = 25;
 constexpr char kMiddleRequirementsCode[] = "17";
-
-bool isMarkedFamily(int family) { return content().fp2Titles.at(family).startsWith('|'); }
-
-int familyHeadingLine(int family)
-{
-    const std::vector<int> &lines = content().fp2TitleLines;
-    return family >= 1 && family < int(lines.size()) ? lines[family] : 0;
-}
-
-int number(const QByteArray &field)
-{
-    int value = 0;
-    return parseFieldNumber(field.trimmed(), value) ? value : 0;
-}
 
 std::vector<QByteArray> groupMembers(int group, int first, int last)
 {
@@ -41,65 +23,15 @@ std::vector<QByteArray> groupMembers(int group, int first, int last)
 
 } // namespace
 
-std::vector<FamilyGroup> middleFamilyGroups()
-{
-    std::vector<FamilyGroup> groups;
-    for (int g = 0; g < kFamilyGroupCount; ++g) {
-        const QByteArray line = content().familias.at(kFirstFamilyGroupLine + g);
-        FamilyGroup group;
-        group.name = line.mid(6);
-        for (int k = 0; k < 3; ++k)
-            group.families[k] = number(line.mid(2 * k, 2));
-        groups.push_back(group);
-    }
-    return groups;
-}
+std::vector<FamilyGroup> middleFamilyGroups() { return familyGroups(); }
 
-int middleFamilyCount()
-{
-    const LineTable &families = content().fp2Titles;
-    int count = families.count();
-    if (count > 0 && isBlank(families.at(count)))
-        --count;
-    return count;
-}
+int middleFamilyCount() { return familyCount(middleGradeCatalogue()); }
 
-std::vector<int> familiesOfGroup(int group)
-{
-    std::vector<int> families;
-    if (group < 1 || group > kFamilyGroupCount)
-        return families;
-    const std::vector<FamilyGroup> groups = middleFamilyGroups();
-    for (int f : groups[group - 1].families)
-        if (f != 0)
-            families.push_back(f);
-    if (group == kMarkedFamiliesGroup) {
-        int f = 1;
-        while (f <= middleFamilyCount() && !isMarkedFamily(f))
-            ++f;
-        for (; f <= middleFamilyCount(); ++f)
-            families.push_back(f);
-    }
-    return families;
-}
+std::vector<int> familiesOfGroup(int group) { return familiesOfGroup(middleGradeCatalogue(), group); }
 
-QByteArray familyName(int family)
-{
-    const QByteArray heading = content().fp2Titles.at(family);
-    return isMarkedFamily(family) ? heading.mid(1) : heading.left(kFamilyNameWidth);
-}
+QByteArray familyName(int family) { return familyName(middleGradeCatalogue(), family); }
 
-std::vector<int> titlesOfFamily(int family)
-{
-    const LineTable &fp2 = content().fp2;
-    std::vector<int> titles;
-    const int heading = familyHeadingLine(family);
-    if (heading < 1)
-        return titles;
-    for (int line = heading + 1; line <= fp2.count() && !fp2.at(line).startsWith('-'); ++line)
-        titles.push_back(line);
-    return titles;
-}
+std::vector<int> titlesOfFamily(int family) { return titlesOfFamily(middleGradeCatalogue(), family); }
 
 int familyOfTitle(int title)
 {
@@ -135,12 +67,6 @@ std::vector<QByteArray> middleGradeRequirements()
     return informationLinesWithCode(kMiddleRequirementsCode);
 }
 
-int familyGroupIcon(int item)
-{
-    static constexpr int kIcons[kFamilyGroupCount] = {1, 2, 5, 12, 0, 9, 19, 16, 21};
-    return item >= 0 && item < kFamilyGroupCount ? kIcons[item] : pictures::IconArtsAndCrafts;
-}
-
 int familyIcon(int family)
 {
     static constexpr int kFamilyIcons[] = {1,  31, 39, 2, 32, 3,  36, 28, 33, 0,  18, 37,
@@ -150,16 +76,7 @@ int familyIcon(int family)
 
 std::vector<int> familyListIcons(const std::vector<int> &families)
 {
-    constexpr size_t kOwnFamilies = 3;
-    std::vector<int> icons = {pictures::IconBack};
-    for (size_t i = 0; i < families.size(); ++i) {
-        const int icon = familyIcon(families[i]);
-        if (i >= kOwnFamilies)
-            icons.push_back(pictures::IconArtsAndCrafts);
-        else
-            icons.push_back(icon >= 0 ? icon : icons.back());
-    }
-    return icons;
+    return familyListIcons(families, [](int family) { return familyIcon(family); });
 }
 
 } // namespace velmira

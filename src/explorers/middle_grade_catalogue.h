@@ -8,21 +8,13 @@
 // groups: characters 1-2, 3-4 and 5-6 up to three family numbers, the name
 // from character 7.
 
+#include "data/vocational_families.h"
+
 #include <QByteArray>
 
-#include <array>
 #include <vector>
 
 namespace velmira {
-
-constexpr int kFamilyGroupCount = 9;
-constexpr int kFirstFamilyGroupLine = 30; // of `familias`: the family lines come before
-
-struct FamilyGroup
-{
-    QByteArray name;
-    std::array<int, 3> families{}; // 0 = none
-};
 
 std::vector<FamilyGroup> middleFamilyGroups();
 
@@ -50,9 +42,7 @@ std::vector<QByteArray> subjectsOfTitle(int title);
 // The entry requirements of every middle-grade title (`informa` code "17").
 std::vector<QByteArray> middleGradeRequirements();
 
-// Icons of the family-group list. At the group level, item i's icon; at the
-// family level the icons of the items 0 (the way back) to families.size().
-int familyGroupIcon(int item);
+// Icons of the family level: the items 0 (the way back) to families.size().
 std::vector<int> familyListIcons(const std::vector<int> &families);
 // A family's own icon; -1 for a family without one.
 int familyIcon(int family);
