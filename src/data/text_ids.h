@@ -230,6 +230,34 @@ constexpr int kShowResultsCaption = 334;                          // VerResul
 constexpr int kReviewAnswersCaption = 335;                        // revisa
 constexpr int kFinishCaption = 336;                               // acabarCua
 
+// Higher-grade titles (TForm1, door 3): menu, families, a title's menu and
+// sections, places and the printed title.
+namespace higher_grade_text {
+constexpr int kByFamily = 595;      // MenuFP1; the selection title over the families
+constexpr int kByPlace = 584;       // MenuFP2
+constexpr int kBack = kBackCaption; // menuFP3, BotRetrocederFP; first row of a group's headings
+constexpr int kBubbleHeading = kHigherGradeDoorHint1; // LabelFP1; MenuFpTit0
+constexpr int kBubbleText = kHigherGradeDoorHint2;    // LabelFP2
+constexpr int kChooseFamily = 578;                    // the selection title over a group's headings
+constexpr int kProfile = 271;                         // heads the subject preview and the subjects
+constexpr int kPlaces = kHigherGradeDoorHint3;        // MenuFpTit1; printed in upper case
+constexpr int kRequirements = kRequirementsCaption;   // MenuFpTit2; the requirements' title
+constexpr int kSubjects = 319;                        // MenuFpTit3
+constexpr int kAccess = 298;                          // MenuFpTit4: + " " + kUniversityDegreesAdjective
+constexpr int kPrint = 321;                           // MenuFpTit5
+constexpr int kAnotherTitle = 322;                    // MenuFpTit6
+constexpr int kPrintAll = 272;                        // MenuFPTitTodo
+constexpr int kWhatIsStudied = 312;                   // the subjects' title
+constexpr int kAccessTitle = kAccessHeading;          // the access section's title
+constexpr int kAccessFirstLine = kAccessLines;        // 711 to 715
+constexpr int kShortName = 47;                        // the report's title: name + " (" + text + ")"
+constexpr int kTelephones = 31;                       // botTelefono
+constexpr int kAccept = 19;                           // BotAceptar
+constexpr int kCentresOfTitle = 323;                  // the selection title over a region's centres
+constexpr int kCentresByPlace = 294;                  // the selection title of the route by place
+constexpr int kNothingFound = 292;                    // a region without centres of the title
+} // namespace higher_grade_text
+
 // Middle-grade explorer (TForm3): its routes, listings and questionnaire route.
 namespace middle_grade_text {
 constexpr int kExplorerHeading = 81;                // LabelFPGM
