@@ -428,7 +428,11 @@ void Tform0::carryOutDoor(int door)
             Form1->openModuleMenu();
         module = Form1;
         break;
-    case DoorHigherGrade: module = Form1; break;
+    case DoorHigherGrade:
+        if (Form1)
+            Form1->openHigherGradePage();
+        module = Form1;
+        break;
     case DoorBachillerato:
         if (Form1)
             Form1->openQuestionnaire();

@@ -214,6 +214,8 @@ void SelectionArea::BotImprimirClick() { m_window->printShownList(); }
 
 void SelectionArea::BotImprimirNClick() { m_window->printChosen(); }
 
+void SelectionArea::showBackButton(bool shown) { BotRetroceder->setVisible(shown); }
+
 // A degree line of a centre's list opens the catalogue on that degree; a web
 // address opens in the browser.
 void SelectionArea::ListSelDblClick(int row)

@@ -71,6 +71,8 @@ public:
     void showReport(const ListingReport &report);
     // After the print question, the report in "Courier" at the given size.
     void printReport(const ListingReport &report, int fontSize);
+    // A page with a back button of its own hides this one while it is shown.
+    void showBackButton(bool shown);
 
 private:
     void ListSelDblClick(int row);

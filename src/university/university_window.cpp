@@ -13,6 +13,7 @@
 #include "university/university_menu_page.h"
 #include "university/university_places_page.h"
 #include "university/university_questionnaire_page.h"
+#include "university/university_vocational_page.h"
 #include "widgets/help_panel_widget.h"
 #include "widgets/window_controls.h"
 
@@ -100,6 +101,8 @@ void TForm1::openModuleMenu()
     m_artistic->close();
     m_information->close();
     m_questionnaire->close();
+    if (m_vocational)
+        m_vocational->close();
     hideHelp();
     m_views = {};
     Form7->hideMap();
@@ -110,6 +113,23 @@ void TForm1::openQuestionnaire()
 {
     openModuleMenu();
     m_questionnaire->openFromMainMenu();
+}
+
+void TForm1::openHigherGradePage()
+{
+    openModuleMenu();
+    m_menu->close();
+    vocationalPage().openMenu();
+}
+
+UniversityVocationalPage &TForm1::vocationalPage()
+{
+    if (!m_vocational) {
+        m_vocational = new UniversityVocationalPage(this, *m_selection);
+        applyCommonLook();
+        m_vocational->setCaptions();
+    }
+    return *m_vocational;
 }
 
 // The help of a view goes with it.
@@ -168,6 +188,10 @@ void TForm1::setPresentationTick(int milliseconds) { m_information->setPresentat
 // Escape steps back as the back button does; on the module menu it leaves.
 void TForm1::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_Escape && m_vocational && m_vocational->isOpen()) {
+        m_vocational->stepBack();
+        return;
+    }
     if (event->key() == Qt::Key_Escape && m_selection->isOpen()) {
         goBack();
         return;

@@ -23,6 +23,7 @@ class UniversityMastersPage;
 class UniversityMenuPage;
 class UniversityPlacesPage;
 class UniversityQuestionnairePage;
+class UniversityVocationalPage;
 
 class TForm1 : public WindowBase
 {
@@ -35,6 +36,9 @@ public:
     // The main menu's Bachillerato questionnaire door: the questionnaire
     // opened as its entry in the module menu opens it, returning to the main menu.
     void openQuestionnaire();
+    // The main menu's higher-grade door: the higher-grade titles' own menu,
+    // nothing chosen in it yet.
+    void openHigherGradePage();
 
     // What the pages share: the views of the selection area, the degree and
     // region chosen, the help panel and the web browser.
@@ -74,6 +78,8 @@ private:
     void runBackStep(BackStep step);
     void backToMenu();
     void CmdExecComponent1Complete();
+    // Created when the pupil first opens it.
+    UniversityVocationalPage &vocationalPage();
 
     QLabel *Labelano = nullptr;
     QLabel *Labelano2 = nullptr;
@@ -88,6 +94,7 @@ private:
     UniversityArtisticPage *m_artistic = nullptr;
     UniversityInformationPage *m_information = nullptr;
     UniversityQuestionnairePage *m_questionnaire = nullptr;
+    UniversityVocationalPage *m_vocational = nullptr;
 
     SelectionViews m_views;
 };
