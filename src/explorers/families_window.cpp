@@ -3,8 +3,6 @@
 #include "data/colours.h"
 #include "data/content_tables.h"
 #include "data/interface_texts.h"
-#include "data/print_buffer.h"
-#include "data/print_state.h"
 #include "data/text_bytes.h"
 #include "data/text_ids.h"
 #include "widgets/question_window.h"
@@ -261,12 +259,7 @@ void TFormCat::BotImprimirMouseUp()
     if (m_family == 0)
         return;
     const CatalogueReport report = catalogueReport(catalogueFamilyName(m_family), m_catalogue);
-    LineTable &buffer = work().print1;
-    const int count = fillPrintBuffer(buffer, report.title, report.rows);
-    setBoldLines(report.sectionStarts);
-    if (askPrintQuestion())
-        PrintLines(buffer, count, true, kReportFontSize);
-    setBoldLines({});
+    PrintListing(report.title, report.rows, report.sectionStarts, kReportFontSize);
 }
 
 void TFormCat::BotRetrocederMouseUp()

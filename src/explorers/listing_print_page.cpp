@@ -8,20 +8,15 @@
 #include "data/content_tables.h"
 #include "data/interface_texts.h"
 #include "data/text_ids.h"
-#include "data/print_buffer.h"
-#include "data/print_state.h"
 #include "widgets/report_printer.h"
 #include "data/text_bytes.h"
 #include "widgets/window_controls.h"
 #include "widgets/centre_grid.h"
 #include "widgets/region_map.h"
-#include "widgets/row_choice.h"
+#include "widgets/region_print_choice.h"
 
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace velmira {
 
@@ -32,22 +27,13 @@ using namespace middlegrade;
 namespace {
 
 constexpr int kReportFontSize = 9;
-constexpr int kRegionEntryLast = 62;
-
-QFont courier(int points)
-{
-    QFont font(QStringLiteral("Courier"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSize(points);
-    return font;
-}
 
 } // namespace
 
 void previewReport(QListWidget *listing, const ExplorerReport &report)
 {
     listing->clear();
-    listing->setFont(courier(kReportFontSize));
+    listing->setFont(courierFont(kReportFontSize));
     listing->addItem(displayText(report.title));
     for (const QByteArray &row : report.rows)
         listing->addItem(displayText(row));
@@ -61,11 +47,7 @@ void previewReport(QListWidget *listing, const ExplorerReport &report)
 
 void printReport(const ExplorerReport &report)
 {
-    LineTable &buffer = work().print1;
-    const int count = fillPrintBuffer(buffer, report.title, report.rows);
-    setBoldLines({});
-    if (askPrintQuestion())
-        PrintLines(buffer, count, true, kReportFontSize);
+    PrintListing(report.title, report.rows, {}, kReportFontSize);
 }
 
 ListingPrintPage::ListingPrintPage(QWidget *window, MiddleGradeState &state, const MiddleGradeFrame &frame,
@@ -76,35 +58,17 @@ ListingPrintPage::ListingPrintPage(QWidget *window, MiddleGradeState &state, con
     , m_frame(frame)
     , m_places(places)
 {
-    PanelImp = panel(window, kBelowMap, colour6());
-    PanelImp->setObjectName(QStringLiteral("PanelImp"));
-    PanelImp->setFont(settingsFont(14));
-    LabelSelCom1 = new QLabel(PanelImp);
-    LabelSelCom1->setObjectName(QStringLiteral("LabelSelCom1"));
-    LabelSelCom1->setGeometry(10, 6, kBelowMap.width() - 20, 48);
-    LabelSelCom1->setWordWrap(true);
-    LabelSelCom2 = new QLabel(PanelImp);
-    LabelSelCom2->setObjectName(QStringLiteral("LabelSelCom2"));
-    LabelSelCom2->setGeometry(10, 56, kBelowMap.width() - 20, 48);
-    LabelSelCom2->setWordWrap(true);
-    ListImp = new QListWidget(PanelImp);
-    ListImp->setObjectName(QStringLiteral("ListImp"));
-    ListImp->setGeometry(10, 108, kBelowMap.width() - 20, kBelowMap.height() - 160);
-    ListImp->setFont(settingsFont(12));
-    onRowChosen(ListImp, [this](int row) { ListImpClick(row); });
-    BotAceptar = button(PanelImp, "BotAceptar",
-                        QRect((kBelowMap.width() - 120) / 2, kBelowMap.height() - 44, 120, kButtonHeight));
-    connect(BotAceptar, &QPushButton::clicked, this, &ListingPrintPage::BotAceptarClick);
-    PanelImp->hide();
+    PanelImp = new RegionPrintChoice(window, kBelowMap, colour6());
+    connect(PanelImp, &RegionPrintChoice::accepted, this, &ListingPrintPage::BotAceptarClick);
 
     connect(m_frame.BotImprimir, &QPushButton::clicked, this, &ListingPrintPage::BotImprimirClick);
 }
 
 void ListingPrintPage::setCaptions()
 {
-    BotAceptar->setText(uiText(kAccept));
-    LabelSelCom1->setText(uiText(kChooseRegionsFirst) + QLatin1Char(' ') + uiText(kChooseRegionsSecond));
-    LabelSelCom2->setText(uiText(kUndoRegionFirst) + QLatin1Char(' ') + uiText(kUndoRegionSecond));
+    PanelImp->setCaptions(uiText(kChooseRegionsFirst) + QLatin1Char(' ') + uiText(kChooseRegionsSecond),
+                          uiText(kUndoRegionFirst) + QLatin1Char(' ') + uiText(kUndoRegionSecond),
+                          uiText(kAccept));
 }
 
 void ListingPrintPage::hideAll()
@@ -121,7 +85,7 @@ void ListingPrintPage::BotImprimirClick()
     }
     const bool everyRegion = !m_choosing;
     const ExplorerReport report =
-        titleReport(content().datluggm, m_state.title, everyRegion ? allRegions() : m_regions);
+        titleReport(content().datluggm, m_state.title, everyRegion ? allRegions() : PanelImp->regions());
     if (mustChooseRegions(int(report.rows.size()), everyRegion)) {
         startChoosingRegions();
         return;
@@ -135,38 +99,16 @@ void ListingPrintPage::BotImprimirClick()
 void ListingPrintPage::startChoosingRegions()
 {
     m_choosing = true;
-    m_regions.clear();
-    ListImp->clear();
-    BotAceptar->setEnabled(false);
     m_frame.PanelEstrellas->show();
-    PanelImp->show();
-    PanelImp->raise();
+    PanelImp->start();
     m_frame.mapa->setFocus();
 }
 
-void ListingPrintPage::addRegion(int region)
-{
-    if (std::find(m_regions.begin(), m_regions.end(), region) != m_regions.end())
-        return;
-    m_regions.push_back(region);
-    ListImp->addItem(
-        displayText(trimTrailingBlanks(columns(content().comunida.at(region), 3, kRegionEntryLast))));
-    BotAceptar->setEnabled(true);
-}
-
-void ListingPrintPage::ListImpClick(int row)
-{
-    if (row < 0 || row >= int(m_regions.size()))
-        return;
-    m_regions.erase(m_regions.begin() + row);
-    delete ListImp->takeItem(row);
-    BotAceptar->setEnabled(!m_regions.empty());
-}
+void ListingPrintPage::addRegion(int region) { PanelImp->addRegion(region); }
 
 void ListingPrintPage::BotAceptarClick()
 {
     PanelImp->hide();
-    ListImp->clear();
     BotImprimirClick();
 }
 

@@ -10,7 +10,6 @@
 
 #include <vector>
 
-class QLabel;
 class QListWidget;
 class QPushButton;
 class QWidget;
@@ -18,6 +17,7 @@ class QWidget;
 namespace velmira {
 
 class PlaceRoutePage;
+class RegionPrintChoice;
 struct ExplorerReport;
 
 // The report as it will print, in the listing: Courier at the report's
@@ -43,7 +43,6 @@ public:
 private:
     void BotImprimirClick();
     void BotAceptarClick();
-    void ListImpClick(int row);
 
     void startChoosingRegions();
 
@@ -51,14 +50,9 @@ private:
     MiddleGradeState &m_state;
     const MiddleGradeFrame &m_frame;
     const PlaceRoutePage &m_places;
-    QWidget *PanelImp = nullptr;
-    QLabel *LabelSelCom1 = nullptr;
-    QLabel *LabelSelCom2 = nullptr;
-    QListWidget *ListImp = nullptr;
-    QPushButton *BotAceptar = nullptr;
+    RegionPrintChoice *PanelImp = nullptr;
 
     bool m_choosing = false;
-    std::vector<int> m_regions; // in the order picked
 };
 
 } // namespace velmira

@@ -4,8 +4,6 @@
 #include "data/content_tables.h"
 #include "data/interface_texts.h"
 #include "data/map_geometry.h"
-#include "data/print_buffer.h"
-#include "data/print_state.h"
 #include "data/text_bytes.h"
 #include "data/text_ids.h"
 #include "data/vocational_families.h"
@@ -14,6 +12,7 @@
 #include "university/university_window.h"
 #include "widgets/centre_grid.h"
 #include "widgets/region_map.h"
+#include "widgets/region_print_choice.h"
 #include "widgets/report_printer.h"
 #include "widgets/row_choice.h"
 #include "widgets/text_blinker.h"
@@ -60,14 +59,6 @@ const QRect kPlaceList(kLeft, kTop, kColumnWidth, kBottom - kTop);
 const QRect kListing(430, 64, 574, 560);
 
 QRect menuEntry(int row) { return QRect(10, 10 + row * kMenuStep, kMenuWidth - 20, kButtonHeight); }
-
-QFont courier(int points)
-{
-    QFont font(QStringLiteral("Courier"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSize(points);
-    return font;
-}
 
 QListWidget *list(QWidget *parent, const char *name, const QRect &geometry, int points)
 {
@@ -126,6 +117,8 @@ void UniversityVocationalPage::createFamilyLists(QWidget *window)
     ListPreFam = list(window, "ListPreFam", kFamilies, 12);
     ListPreFam->setIconSize(QSize(30, 30));
     ListPreFam->setSpacing(2);
+    // The longer family names of some languages take a second line.
+    ListPreFam->setWordWrap(true);
     onRowChosen(ListPreFam, [this](int row) { ListPreFamMouseUp(row); });
 
     ListTitFP = list(window, "ListTitFP", kListing, 10);
@@ -202,17 +195,8 @@ void UniversityVocationalPage::createPlaceLists(QWidget *window)
 
 void UniversityVocationalPage::createPrintChoice(QWidget *window)
 {
-    PanelImp = panel(window, kPrintChoice, colour6());
-    PanelImp->setObjectName(QStringLiteral("PanelImp"));
-    LabelSelCom1 = textLabel(PanelImp, "LabelSelCom1", QRect(10, 6, kColumnWidth - 20, 48), 14);
-    LabelSelCom2 = textLabel(PanelImp, "LabelSelCom2", QRect(10, 56, kColumnWidth - 20, 48), 14);
-    ListImp = list(PanelImp, "ListImp", QRect(10, 108, kColumnWidth - 20, kPrintChoice.height() - 160), 12);
-    ListImp->show();
-    onRowChosen(ListImp, [this](int row) { ListImpClick(row); });
-    BotAceptar = button(PanelImp, "BotAceptar",
-                        QRect((kColumnWidth - 120) / 2, kPrintChoice.height() - 44, 120, kButtonHeight));
-    BotAceptar->setFont(settingsFont(12));
-    connect(BotAceptar, &QPushButton::clicked, this, &UniversityVocationalPage::BotAceptarClick);
+    PanelImp = new RegionPrintChoice(window, kPrintChoice, colour6());
+    connect(PanelImp, &RegionPrintChoice::accepted, this, &UniversityVocationalPage::BotAceptarClick);
 }
 
 void UniversityVocationalPage::setCaptions()
@@ -233,11 +217,10 @@ void UniversityVocationalPage::setCaptions()
     LabelMapaFP->setText(uiText(kChooseRegionHint));
     botTelefono->setText(uiText(kTelephones));
     BotRetrocederFP->setText(uiText(kBack));
-    BotAceptar->setText(uiText(kAccept));
-    LabelSelCom1->setText(QStringLiteral("Selecciona las comunidades que deseas imprimir"));
-    LabelSelCom2->setText(QStringLiteral("Pincha en la comunidad si te has equivocado"));
+    PanelImp->setCaptions(QStringLiteral("Selecciona las comunidades que deseas imprimir"),
+                          QStringLiteral("Pincha en la comunidad si te has equivocado"), uiText(kAccept));
     for (QPushButton *b : {MenuFP1, MenuFP2, menuFP3, MenuFpTit1, MenuFpTit2, MenuFpTit3, MenuFpTit4,
-                           MenuFpTit5, MenuFpTit6, MenuFPTitTodo, botTelefono, BotRetrocederFP, BotAceptar})
+                           MenuFpTit5, MenuFpTit6, MenuFPTitTodo, botTelefono, BotRetrocederFP})
         fitCaption(b);
     for (QLabel *l : {LabelFP1, LabelFP2, MenuFpTit0, LabelMapaFP})
         l->setFont(fittingFont(l->font(), l->text(), l->size(), l->wordWrap()));
@@ -357,8 +340,11 @@ void UniversityVocationalPage::showTitles(int row)
     const int top = std::clamp(beside, kListing.top(), kBottom - height);
     ListTitFP->setGeometry(kListing.left(), top, kListing.width(), height);
     ListFPExpli->clear();
-    showWidgets({ListTitFP, ListFPExpli});
+    ListTitFP->show();
     ListTitFP->raise();
+    // The first title is previewed at once, and the keyboard goes on from it.
+    ListTitFP->setCurrentRow(0);
+    ListTitFP->setFocus();
 }
 
 void UniversityVocationalPage::ListPreFamMouseUp(int row)
@@ -477,13 +463,7 @@ void UniversityVocationalPage::mapaClick(int region)
     if (region < 1 || region > kRegionCount)
         return;
     switch (m_level) {
-    case Level::ChoosingRegions:
-        if (std::find(m_chosenRegions.begin(), m_chosenRegions.end(), region) != m_chosenRegions.end())
-            return;
-        m_chosenRegions.push_back(region);
-        ListImp->addItem(shown(content().comunida.at(region).mid(2)));
-        BotAceptar->setEnabled(true);
-        return;
+    case Level::ChoosingRegions: PanelImp->addRegion(region); return;
     case Level::Title:
         m_selection.setTitle(interfaceText(kCentresOfTitle));
         showCentres(higherCentresInRegion(region, m_title));
@@ -565,7 +545,7 @@ void UniversityVocationalPage::printTitle(bool everyRegionWanted, const std::vec
     reja->hide();
     botTelefono->hide();
     listSelFP->clear();
-    listSelFP->setFont(courier(kReportFontSize));
+    listSelFP->setFont(courierFont(kReportFontSize));
     listSelFP->addItem(displayText(report.title));
     for (const QByteArray &row : report.rows)
         listSelFP->addItem(displayText(row));
@@ -578,44 +558,24 @@ void UniversityVocationalPage::printTitle(bool everyRegionWanted, const std::vec
     listSelFP->raise();
     if (everyRegionWanted)
         return;
-    LineTable &buffer = work().print1;
-    const int count = fillPrintBuffer(buffer, report.title, report.rows);
-    setBoldLines(report.boldRows);
-    if (askPrintQuestion())
-        PrintLines(buffer, count, true, kReportFontSize);
-    setBoldLines({});
+    PrintListing(report.title, report.rows, report.boldRows, kReportFontSize);
 }
 
 void UniversityVocationalPage::startChoosingRegions()
 {
     m_level = Level::ChoosingRegions;
-    m_chosenRegions.clear();
-    ListImp->clear();
-    BotAceptar->setEnabled(false);
     hideWidgets({PanelCarSelFP, PanelFpTit, PanelFP});
-    PanelImp->show();
-    PanelImp->raise();
+    PanelImp->start();
     showMapAt(kMapBelowTitleMenu);
-}
-
-void UniversityVocationalPage::ListImpClick(int row)
-{
-    if (row < 0 || row >= int(m_chosenRegions.size()))
-        return;
-    m_chosenRegions.erase(m_chosenRegions.begin() + row);
-    delete ListImp->takeItem(row);
-    BotAceptar->setEnabled(!m_chosenRegions.empty());
 }
 
 void UniversityVocationalPage::BotAceptarClick()
 {
-    if (m_chosenRegions.empty())
-        return;
     hideWidgets({PanelImp, PanelEstrellasFP});
     mapa->hideHoverPanel();
     m_level = Level::Title;
     showWidgets({PanelCarSelFP, PanelFpTit});
-    printTitle(false, m_chosenRegions);
+    printTitle(false, PanelImp->regions());
     MenuFpTit5->setFocus();
 }
 

@@ -24,6 +24,7 @@ namespace velmira {
 
 class CentreGrid;
 class RegionMap;
+class RegionPrintChoice;
 class SelectionArea;
 class TForm1;
 class TextBlinker;
@@ -73,7 +74,6 @@ private:
     void mapaClick(int region);
     void ListSelLugFPClick(int row);
     void botTelefonoMouseUp();
-    void ListImpClick(int row);
     void BotAceptarClick();
     void BotRetrocederFPClick();
 
@@ -126,11 +126,7 @@ private:
     QPushButton *botTelefono = nullptr;
     QPushButton *BotRetrocederFP = nullptr;
 
-    QWidget *PanelImp = nullptr;
-    QLabel *LabelSelCom1 = nullptr;
-    QLabel *LabelSelCom2 = nullptr;
-    QListWidget *ListImp = nullptr;
-    QPushButton *BotAceptar = nullptr;
+    RegionPrintChoice *PanelImp = nullptr;
 
     Level m_level = Level::Menu;
     int m_group = 0;
@@ -144,7 +140,6 @@ private:
     int m_town = 0;              // from 1; 0 before any
     bool m_telephones = false;
     std::vector<ListingRow> m_centres; // the rows in `reja`
-    std::vector<int> m_chosenRegions;  // for printing, in the order picked
 };
 
 } // namespace velmira

@@ -1,7 +1,10 @@
 #include "report_printer.h"
 
+#include "data/content_tables.h"
 #include "data/line_table.h"
 #include "data/messages.h"
+#include "data/print_buffer.h"
+#include "data/print_state.h"
 #include "data/report_layout.h"
 #include "data/settings.h"
 #include "data/text_bytes.h"
@@ -74,6 +77,17 @@ bool printReports(const std::vector<ReportRequest> &reports)
 }
 
 } // namespace
+
+void PrintListing(const QByteArray &title, const std::vector<QByteArray> &rows, const std::set<int> &bold,
+                  int fontSize)
+{
+    LineTable &buffer = work().print1;
+    const int count = fillPrintBuffer(buffer, title, rows);
+    setBoldLines(bold);
+    if (askPrintQuestion())
+        PrintLines(buffer, count, true, fontSize);
+    setBoldLines({});
+}
 
 void PrintLines(LineTable &buffer, int count, bool monospaced, int fontSize)
 {

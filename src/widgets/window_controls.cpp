@@ -137,6 +137,14 @@ QFont settingsFont(int points)
     return font;
 }
 
+QFont courierFont(int points)
+{
+    QFont font(QStringLiteral("Courier"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSize(points);
+    return font;
+}
+
 int centreNameFontSize(int length)
 {
     if (length > 45)

@@ -58,6 +58,8 @@ void highlightInItsMenu(QPushButton *hovered);
 
 // The settings font at the given size (the base size is 0).
 QFont settingsFont(int points);
+// The fixed-pitch "Courier" at the given size, for listings shown as they print.
+QFont courierFont(int points);
 
 // The size of the centre name's label font for a name of n characters.
 int centreNameFontSize(int length);

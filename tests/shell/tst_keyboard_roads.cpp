@@ -167,6 +167,25 @@ private slots:
         escapeToMainMenu(Form1);
     }
 
+    void higherGradeTitles()
+    {
+        openByDoor("LabelFpS", Form1);
+        expectFullRound(Form1);
+        press(Form1, "MenuFP1");
+        auto *families = control<QWidget>(Form1, "ListPreFam");
+        QVERIFY(families->hasFocus());
+        QTest::keyClick(families, Qt::Key_Return);
+        QTest::keyClick(families, Qt::Key_Return);
+        press(Form1, "ListTitFP");
+        QVERIFY(control<QWidget>(Form1, "PanelFpTit")->isVisible());
+        press(Form1, "MenuFpTit1");
+        auto *map = control<QWidget>(Form1, "PanelEstrellasFP")->findChild<QWidget *>(QStringLiteral("mapa"));
+        QVERIFY(map->hasFocus());
+        QTest::keyClick(map, Qt::Key_Return);
+        expectFullRound(Form1);
+        escapeToMainMenu(Form1);
+    }
+
     void middleGradeExplorer()
     {
         openByDoor("LabelFPM", Form3);

@@ -18,6 +18,8 @@
 #include "support/dialog_answerer.h"
 #include "support/started_installation.h"
 #include "support/text_fits.h"
+#include "data/vocational_families.h"
+#include "university/higher_grade_titles.h"
 #include "university/university_window.h"
 #include "widgets/question_window.h"
 
@@ -228,6 +230,66 @@ private slots:
         QTRY_VERIFY(control<QWidget>(Form1, "Panelmenu2")->isVisible());
         expectWhole(Form1);
         click(Form1, "BotSalirUni");
+    }
+
+    void higherGradeTitles()
+    {
+        const auto row = [](const char *list, int r) {
+            auto *shown = control<QListWidget>(Form1, list);
+            QVERIFY(shown->count() > r);
+            QTest::mouseClick(shown->viewport(), Qt::LeftButton, {},
+                              shown->visualItemRect(shown->item(r)).center());
+        };
+        const auto region = [] {
+            auto *map =
+                control<QWidget>(Form1, "PanelEstrellasFP")->findChild<QWidget *>(QStringLiteral("mapa"));
+            const QPoint madrid(map->width() / 2, map->height() / 2);
+            QTest::mouseMove(map, madrid);
+            QTest::mouseClick(map, Qt::LeftButton, {}, madrid);
+        };
+        openByDoor("LabelFpS", Form1);
+        expectWhole(Form1);
+        click(Form1, "MenuFP1");
+        expectWhole(Form1);
+        row("ListPreFam", 0);
+        row("ListPreFam", 1);
+        auto *titles = control<QListWidget>(Form1, "ListTitFP");
+        QTest::mouseMove(titles->viewport(), titles->visualItemRect(titles->item(0)).center());
+        expectWhole(Form1);
+        row("ListTitFP", 0);
+        click(Form1, "MenuFpTit1");
+        region();
+        click(Form1, "botTelefono");
+        expectWhole(Form1);
+        for (const char *section : {"MenuFpTit2", "MenuFpTit3", "MenuFpTit4"}) {
+            click(Form1, section);
+            expectWhole(Form1);
+        }
+        click(Form1, "MenuFPTitTodo");
+        expectWhole(Form1);
+        // The first title of the first heading: the regions to print are
+        // asked for when its listing of every region is too long.
+        const VocationalCatalogue fp = higherGradeCatalogue();
+        const int title = titlesOfFamily(fp, familiesOfGroup(fp, 1).front()).front();
+        if (mustChooseRegionsFirst(higherTitleReport(title, {}), false)) {
+            click(Form1, "MenuFpTit5");
+            QVERIFY(control<QWidget>(Form1, "PanelImp")->isVisible());
+            region();
+            expectWhole(Form1);
+        }
+        for (int i = 0; i < 4 && !control<QWidget>(Form1, "PanelFP")->isVisible(); ++i)
+            QTest::keyClick(Form1, Qt::Key_Escape);
+        click(Form1, "MenuFP2");
+        expectWhole(Form1);
+        region();
+        expectWhole(Form1);
+        row("ListSelLugFP", 0);
+        expectWhole(Form1);
+        click(Form1, "BotRetrocederFP");
+        click(Form1, "BotRetrocederFP");
+        click(Form1, "BotRetrocederFP");
+        click(Form1, "menuFP3");
+        QTRY_VERIFY(form0->isVisible());
     }
 
     void bachilleratoQuestionnaire()

@@ -134,8 +134,9 @@ private slots:
         QCOMPARE(titles->item(road.titleRow)->text(), shown(content().fp.at(road.title)));
         testsupport::hoverRow(titles, road.titleRow);
         auto *preview = univ<QListWidget>("ListFPExpli");
-        QVERIFY(preview->isVisible());
+        QTRY_VERIFY(preview->isVisible() && preview->count() > 1);
         QCOMPARE(preview->item(0)->text().trimmed(), uiText(kProfile));
+        QCOMPARE(preview->item(1)->text(), displayText(content().asignafp.at(road.title, 1)));
         clickRow(titles, road.titleRow);
         QVERIFY(!titles->isVisible() && !families->isVisible());
         QVERIFY(univ<QWidget>("PanelFpTit")->isVisible());
