@@ -4,8 +4,6 @@
 #include "data/content_tables.h"
 #include "data/interface_texts.h"
 #include "data/listing_rows.h"
-#include "data/print_buffer.h"
-#include "data/print_state.h"
 #include "data/text_bytes.h"
 #include "data/text_ids.h"
 #include "university/university_window.h"
@@ -202,12 +200,7 @@ void SelectionArea::showReport(const ListingReport &report)
 
 void SelectionArea::printReport(const ListingReport &report, int fontSize)
 {
-    LineTable &buffer = work().print1;
-    const int count = fillPrintBuffer(buffer, report.title, report.rows);
-    setBoldLines(report.boldRows);
-    if (askPrintQuestion())
-        PrintLines(buffer, count, true, fontSize);
-    setBoldLines({});
+    PrintListing(report.title, report.rows, report.boldRows, fontSize);
 }
 
 void SelectionArea::BotImprimirClick() { m_window->printShownList(); }
