@@ -46,7 +46,7 @@ constexpr int kMapBelowTitleMenu = 462;
 constexpr int kBottom = 758;
 constexpr int kBlinkTicks = 9;
 constexpr int kReportFontSize = 9;
-constexpr int kListingFontSize = 11;
+constexpr int kSectionFontSize = 11;
 
 const QRect kBubble(300, 120, 300, 110);
 const QRect kFamilies(kLeft, kTop, kColumnWidth, 340);
@@ -181,7 +181,7 @@ void UniversityVocationalPage::createPlaceLists(QWidget *window)
     ListSelLugFP = list(window, "ListSelLugFP", kPlaceList, 10);
     onRowChosen(ListSelLugFP, [this](int row) { ListSelLugFPClick(row); });
 
-    listSelFP = list(window, "listSelFP", kListing, kListingFontSize);
+    listSelFP = list(window, "listSelFP", kListing, kSectionFontSize);
     reja = new CentreGrid(window);
     reja->setGeometry(kListing);
     reja->setFont(settingsFont(9));
@@ -421,7 +421,7 @@ void UniversityVocationalPage::showSection(int titleText, const std::vector<QByt
     m_selection.setTitle(interfaceText(titleText));
     reja->hide();
     botTelefono->hide();
-    listSelFP->setFont(settingsFont(kListingFontSize));
+    listSelFP->setFont(settingsFont(kSectionFontSize));
     fillList(listSelFP, lines);
     listSelFP->show();
     listSelFP->raise();
