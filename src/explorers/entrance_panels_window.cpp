@@ -16,10 +16,8 @@ TForm6::TForm6(QWidget *parent)
     move(0, 0);
 }
 
-void TForm6::ensurePages()
+void TForm6::createContents()
 {
-    if (m_exam)
-        return;
     m_exam = new EntranceExamPage(this);
     m_cutOff = new CutOffMarksPage(this);
     m_weightings = new WeightingsPage(this);
@@ -37,7 +35,7 @@ void TForm6::closePages()
 
 void TForm6::openEntranceInformation(QWidget *opener)
 {
-    ensurePages();
+    ensureContents();
     closePages();
     m_exam->open();
     openFrom(opener);
@@ -45,7 +43,7 @@ void TForm6::openEntranceInformation(QWidget *opener)
 
 void TForm6::openWeightings(QWidget *opener)
 {
-    ensurePages();
+    ensureContents();
     closePages();
     m_weightings->open();
     openFrom(opener);

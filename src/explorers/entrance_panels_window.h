@@ -3,7 +3,7 @@
 // university window: the entrance examination explained with a worked
 // example and, from there, the degrees with high cut-off marks; or the
 // weighting documents of the universities, opened in the PDF viewer. Each
-// panel is a page, made the first time the window opens.
+// panel is a page.
 
 #include "widgets/window_base.h"
 
@@ -26,8 +26,10 @@ public:
     // The cut-off marks panel, over the entrance examination.
     void showCutOffMarks();
 
+protected:
+    void createContents() override;
+
 private:
-    void ensurePages();
     void closePages();
 
     EntranceExamPage *m_exam = nullptr;

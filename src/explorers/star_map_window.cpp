@@ -29,24 +29,21 @@ TForm7::TForm7(QWidget *parent)
     // The university window keeps the keyboard while the map is shown.
     setAttribute(Qt::WA_ShowWithoutActivating);
     move(kDesignPlace);
-    applyCommonLook();
 }
 
-void TForm7::ensureMap()
+void TForm7::createContents()
 {
-    if (MapaEstrellas)
-        return;
     MapaEstrellas = new RegionMap(this, this, kHoverOffset);
     MapaEstrellas->setObjectName(QStringLiteral("MapaEstrellas"));
     MapaEstrellas->move(kMapPlace);
     MapaEstrellas->setPicture(themeAssets().map);
     connect(MapaEstrellas, &RegionMap::regionClicked, this, &TForm7::MapaEstrellasClick);
-    MapaEstrellas->show();
+    applyCommonLook();
 }
 
 void TForm7::showRegions(const RegionFlags &taught, const RegionRows &firstRows, const QWidget *beside)
 {
-    ensureMap();
+    ensureContents();
     m_firstRows = firstRows;
     MapaEstrellas->startRings(taught);
     placeBeside(beside);

@@ -34,9 +34,10 @@ signals:
     // A region with centres in the list was clicked: the row where they begin.
     void listRowWanted(int row);
 
+protected:
+    void createContents() override;
+
 private:
-    // The map is made the first time it is shown, not at start-up.
-    void ensureMap();
     void placeBeside(const QWidget *window);
     void MapaEstrellasClick(int region);
 
