@@ -13,6 +13,7 @@
 #include "university/selection_area.h"
 #include "university/university_menu_page.h"
 #include "university/university_window.h"
+#include "widgets/row_choice.h"
 #include "widgets/window_controls.h"
 
 #include <QComboBox>
@@ -90,6 +91,8 @@ UniversityCataloguePage::UniversityCataloguePage(TForm1 *window, UniversityMenuP
     connect(ComboAgru, &QComboBox::activated, this, &UniversityCataloguePage::ComboAgruChange);
     connect(Tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { TreeClick(item); });
     connect(Tree, &QTreeWidget::itemDoubleClicked, this, [this] { TreeDblClick(); });
+    // Return chooses the current node as a click does.
+    onReturnOnCurrentRow(Tree, [this] { TreeClick(Tree->currentItem()); });
     PanelCarSel->hide();
 
     constexpr int row1 = 614, row2 = 657, width = 184, height = 33;

@@ -218,6 +218,16 @@ void UniversityQuestionnairePage::openFromMainMenu()
 
 void UniversityQuestionnairePage::close() { Panelcon->hide(); }
 
+bool UniversityQuestionnairePage::isOpen() const { return Panelcon->isVisible(); }
+
+void UniversityQuestionnairePage::stepBack()
+{
+    if (MenuRetroCon->isVisible())
+        MenuRetroConClick();
+    else
+        acabarCuaClick();
+}
+
 // The entry: a questionnaire started before is kept unless the pupil
 // chooses to start again.
 void UniversityQuestionnairePage::BotCuestionarioClick()

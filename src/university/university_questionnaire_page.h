@@ -32,6 +32,10 @@ public:
     // goes back there.
     void openFromMainMenu();
     void close();
+    bool isOpen() const;
+    // Escape: an itinerary's studies close, a part's list or results go back
+    // to the questionnaire's menu, and that menu returns as its back entry does.
+    void stepBack();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

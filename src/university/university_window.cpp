@@ -2,6 +2,8 @@
 
 #include "data/colours.h"
 #include "data/command_runner.h"
+#include "data/interface_texts.h"
+#include "data/text_ids.h"
 #include "data/university_tables.h"
 #include "explorers/star_map_window.h"
 #include "university/selection_area.h"
@@ -21,8 +23,15 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace velmira {
+
+namespace {
+
+constexpr int kHigherGradeRow = 9;
+
+} // namespace
 
 TForm1 *Form1 = nullptr;
 
@@ -64,6 +73,10 @@ void TForm1::createPages()
     m_artistic = new UniversityArtisticPage(this, *m_menu, *m_selection, *m_places);
     m_information = new UniversityInformationPage(this, *m_menu);
     m_questionnaire = new UniversityQuestionnairePage(this, *m_menu);
+    // The higher-grade titles' page is made when first opened; its entry
+    // in the module menu is here from the start.
+    menui5 = m_menu->addEntry("menui5", kHigherGradeRow);
+    connect(menui5, &QPushButton::clicked, this, &TForm1::openHigherGradePage);
 }
 
 // A region clicked on the star map scrolls the list to its centres.
@@ -82,6 +95,7 @@ void TForm1::setCaptions()
 {
     showSchoolHeading(this, Labelano, Labelano2);
     m_menu->setCaptions();
+    menui5->setText(uiText(kHigherGradeCaption));
     m_selection->setCaptions();
     m_catalogue->setCaptions();
     m_places->setCaptions();
@@ -185,11 +199,15 @@ void TForm1::openCatalogueOn(int degree)
 
 void TForm1::setPresentationTick(int milliseconds) { m_information->setPresentationTick(milliseconds); }
 
-// Escape steps back as the back button does; on the module menu it leaves.
+// Escape steps back as the back buttons do; on the module menu it leaves.
 void TForm1::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && m_vocational && m_vocational->isOpen()) {
         m_vocational->stepBack();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && m_questionnaire->isOpen()) {
+        m_questionnaire->stepBack();
         return;
     }
     if (event->key() == Qt::Key_Escape && m_selection->isOpen()) {

@@ -10,6 +10,7 @@
 #include "widgets/window_base.h"
 
 class QLabel;
+class QPushButton;
 
 namespace velmira {
 
@@ -84,6 +85,7 @@ private:
     QLabel *Labelano = nullptr;
     QLabel *Labelano2 = nullptr;
     HelpPanelWidget *payuda = nullptr;
+    QPushButton *menui5 = nullptr; // the higher-grade titles, from the module menu
     TCmdExecComponent *CmdExecComponent1 = nullptr; // web pages
 
     UniversityMenuPage *m_menu = nullptr;

@@ -8,12 +8,13 @@ namespace velmira {
 
 namespace {
 
+// Return or Enter on a view's current row calls `chosen`.
 class ReturnKeyChoice : public QObject
 {
 public:
-    ReturnKeyChoice(QListWidget *list, std::function<void(int)> chosen)
-        : QObject(list)
-        , m_list(list)
+    ReturnKeyChoice(QAbstractItemView *view, std::function<void()> chosen)
+        : QObject(view)
+        , m_view(view)
         , m_chosen(std::move(chosen))
     {
     }
@@ -21,10 +22,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_list && event->type() == QEvent::KeyPress) {
+        if (watched == m_view && event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent *>(event)->key();
-            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_list->currentRow() >= 0) {
-                m_chosen(m_list->currentRow());
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_view->currentIndex().isValid()) {
+                m_chosen();
                 return true;
             }
         }
@@ -32,8 +33,8 @@ protected:
     }
 
 private:
-    QListWidget *m_list;
-    std::function<void(int)> m_chosen;
+    QAbstractItemView *m_view;
+    std::function<void()> m_chosen;
 };
 
 class RowUnderPointer : public QObject
@@ -71,16 +72,21 @@ void onRowHovered(QListWidget *list, std::function<void(int row)> hovered)
     list->viewport()->installEventFilter(new RowUnderPointer(list, std::move(hovered)));
 }
 
+void onReturnOnCurrentRow(QAbstractItemView *view, std::function<void()> chosen)
+{
+    view->installEventFilter(new ReturnKeyChoice(view, std::move(chosen)));
+}
+
 void onRowChosen(QListWidget *list, std::function<void(int row)> chosen)
 {
-    list->installEventFilter(new ReturnKeyChoice(list, chosen));
+    onReturnOnCurrentRow(list, [list, chosen] { chosen(list->currentRow()); });
     QObject::connect(list, &QListWidget::itemClicked, list,
                      [list, chosen](QListWidgetItem *item) { chosen(list->row(item)); });
 }
 
 void onRowOpened(QListWidget *list, std::function<void(int row)> opened)
 {
-    list->installEventFilter(new ReturnKeyChoice(list, opened));
+    onReturnOnCurrentRow(list, [list, opened] { opened(list->currentRow()); });
     QObject::connect(list, &QListWidget::itemDoubleClicked, list,
                      [list, opened](QListWidgetItem *item) { opened(list->row(item)); });
 }

@@ -4,9 +4,13 @@
 
 #include <functional>
 
+class QAbstractItemView;
 class QListWidget;
 
 namespace velmira {
+
+// Return or Enter on the current row of any list or tree.
+void onReturnOnCurrentRow(QAbstractItemView *view, std::function<void()> chosen);
 
 void onRowChosen(QListWidget *list, std::function<void(int row)> chosen);
 

@@ -293,7 +293,8 @@ private slots:
         QVERIFY(markedRows(univ<QListWidget>("ListCua")).empty());
     }
 
-    // From the module menu, the questionnaire's return goes back there.
+    // From the module menu, the questionnaire's return goes back there, by
+    // its back entry or by Escape.
     void theModuleMenuEntryOpensItToo()
     {
         click("VerResul");
@@ -311,7 +312,13 @@ private slots:
         }
         QVERIFY(univ<QWidget>("Panelcon")->isVisible());
         QVERIFY(!univ<QWidget>("PanelMenu")->isVisible());
-        click("MenuRetroCon");
+        // Escape steps back: from a part's list to the questionnaire's menu,
+        // and from there out of the questionnaire.
+        click("Menucua");
+        QTest::keyClick(univ<QListWidget>("ListCua"), Qt::Key_Escape);
+        QVERIFY(!univ<QListWidget>("ListCua")->isVisible());
+        QVERIFY(univ<QPushButton>("MenuRetroCon")->isVisible());
+        QTest::keyClick(univ<QPushButton>("Menucua"), Qt::Key_Escape);
         QVERIFY(Form1->isVisible());
         QVERIFY(univ<QWidget>("PanelMenu")->isVisible());
         QVERIFY(!univ<QWidget>("Panelcon")->isVisible());

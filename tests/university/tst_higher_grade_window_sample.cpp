@@ -251,6 +251,17 @@ private slots:
         QVERIFY(!Form1->isVisible());
     }
 
+    void theModuleMenuOpensTheTitlesToo()
+    {
+        m_program->clickDoor("LabelCarreras");
+        QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 5000);
+        auto *entry = univ<QPushButton>("menui5");
+        QCOMPARE(entry->text(), uiText(kHigherGradeCaption));
+        click("menui5");
+        QVERIFY(univ<QWidget>("PanelFP")->isVisible());
+        QVERIFY(!univ<QWidget>("PanelMenu")->isVisible());
+    }
+
 private:
     std::unique_ptr<StartedInstallation> m_program;
 };

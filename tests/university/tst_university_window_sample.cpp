@@ -172,20 +172,28 @@ private slots:
                 && !control<QWidget>(Form1, "PanelCarSel")->isVisible());
     }
 
-    // A degree's requirements in the list, its information text over it,
-    // and its centres again.
+    // A degree chosen from the keyboard; its requirements in the list, its
+    // information text over it, and its centres again.
     void aDegreesRequirementsAndInformationText()
     {
         QTest::mouseClick(control<QPushButton>(Form1, "menunuevo1"), Qt::LeftButton);
         auto *tree = control<QTreeWidget>(Form1, "Tree");
         auto *list = control<QListWidget>(Form1, "ListSel");
         auto *text = control<QPlainTextEdit>(Form1, "Richedit1");
+        auto *requirements = control<QPushButton>(Form1, "botReq");
         tree->expandItem(tree->topLevelItem(1));
         QTreeWidgetItem *degreeItem = tree->topLevelItem(1)->child(0);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(degreeItem).center());
+        tree->setFocus();
+        QTest::keyClick(tree, Qt::Key_Home);
+        for (int down = 0; tree->currentItem() != degreeItem && down < 100; ++down)
+            QTest::keyClick(tree, Qt::Key_Down);
+        QVERIFY(!requirements->isVisible());
+        QTest::keyClick(tree, Qt::Key_Return);
+        QVERIFY(requirements->isVisible());
         const int degree = Form1->currentDegree();
+        QCOMPARE(shownLines(list), displayed(centreListOfDegree(degree).lines));
 
-        QTest::mouseClick(control<QPushButton>(Form1, "botReq"), Qt::LeftButton);
+        QTest::mouseClick(requirements, Qt::LeftButton);
         QCOMPARE(shownLines(list), displayed(requirementsLines(degree)));
         QVERIFY(!text->isVisible());
 
