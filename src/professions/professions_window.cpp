@@ -31,11 +31,15 @@ Tprofe::Tprofe(QWidget *parent)
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window->objectName() == QLatin1String("Bienvenida"))
             window->hide();
+    load(loadProfessionsData);
+}
+
+void Tprofe::createContents()
+{
     createTitle();
     createPages();
     createStepButtons();
     applyCommonLook();
-    load(loadProfessionsData);
 }
 
 void Tprofe::createTitle()
@@ -76,6 +80,7 @@ void Tprofe::createStepButtons()
 
 void Tprofe::BotCuestioClick()
 {
+    ensureContents();
     m_steps.restart();
     m_results->close();
     m_results->forgetStudentName();

@@ -27,6 +27,7 @@ public:
     void BotCuestioClick();
 
 protected:
+    void createContents() override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

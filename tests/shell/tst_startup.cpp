@@ -1,4 +1,5 @@
-// The start-up sequence in process: which windows exist after an abort.
+// The start-up sequence in process: which windows exist after an abort, and
+// which of them have built their controls.
 
 #include "data/foundation_state.h"
 #include "data/interface_texts.h"
@@ -6,6 +7,14 @@
 #include "data/messages.h"
 #include "data/settings.h"
 #include "data/text_ids.h"
+#include "eso/eso_window.h"
+#include "explorers/certificates_window.h"
+#include "explorers/entrance_panels_window.h"
+#include "explorers/families_window.h"
+#include "explorers/initial_programmes_window.h"
+#include "explorers/middle_grade_window.h"
+#include "explorers/star_map_window.h"
+#include "professions/professions_window.h"
 #include "shell/startup.h"
 #include "support/installation_copy.h"
 
@@ -41,6 +50,17 @@ private slots:
         QCOMPARE(result.createdWindows,
                  (QStringList{"form0", "Form7", "Form1", "Form2", "Form3", "Form4", "FIniPro", "Certifica",
                               "profe", "FormCat", "Form6"}));
+    }
+
+    // Start-up stays quick: a window makes its controls when first shown
+    // (the question window, a small dialog, and the university window excepted).
+    void windowsHaveNoControlsUntilShown()
+    {
+        InstallationCopy installation;
+        QVERIFY(!startIn(installation).aborted);
+        const QList<QWidget *> windows{Form7, Form2, Form3, FIniPro, Certifica, profe, FormCat, Form6};
+        for (QWidget *window : windows)
+            QVERIFY2(window->findChildren<QWidget *>().isEmpty(), window->metaObject()->className());
     }
 
     void missingEsoFileStopsAfterTheEsoWindow()
