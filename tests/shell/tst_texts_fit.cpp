@@ -57,6 +57,14 @@ void expectWhole(QWidget *window)
                         + unfit.join(QStringLiteral("\n  "))));
 }
 
+// Escape steps back through the window's views to the main menu.
+void escapeToMainMenu(QWidget *window)
+{
+    for (int i = 0; i < 4 && window->isVisible(); ++i)
+        QTest::keyClick(window, Qt::Key_Escape);
+    QTRY_VERIFY(form0->isVisible());
+}
+
 } // namespace
 
 // One language in one encoding, named by the environment.
@@ -332,9 +340,7 @@ private slots:
             QTest::keyClick(Form3, Qt::Key_Escape);
         click(Form3, "botLug2");
         expectWhole(Form3);
-        for (int i = 0; i < 4 && Form3->isVisible(); ++i)
-            QTest::keyClick(Form3, Qt::Key_Escape);
-        QTRY_VERIFY(form0->isVisible());
+        escapeToMainMenu(Form3);
     }
 
     void initialProgrammesWindow()
@@ -346,9 +352,7 @@ private slots:
         QTest::keyClick(programmes, Qt::Key_Return);
         click(FIniPro, "BotTra");
         expectWhole(FIniPro);
-        for (int i = 0; i < 4 && FIniPro->isVisible(); ++i)
-            QTest::keyClick(FIniPro, Qt::Key_Escape);
-        QTRY_VERIFY(form0->isVisible());
+        escapeToMainMenu(FIniPro);
     }
 
     void certificatesWindow()
