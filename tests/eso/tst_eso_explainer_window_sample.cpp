@@ -25,6 +25,7 @@
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::click;
 using testsupport::control;
 
 namespace {
@@ -69,8 +70,6 @@ void reveal(const char *arrow, Cover wiped)
     QTRY_VERIFY_WITH_TIMEOUT(!cover(wiped)->isVisible(), 5000);
 }
 
-void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-
 QString note() { return uiText(kPressTheArrow) + QLatin1Char(' ') + uiText(kToContinue); }
 
 } // namespace
@@ -86,8 +85,7 @@ private slots:
     {
         m_program = std::make_unique<StartedInstallation>();
         QVERIFY(m_program->started());
-        m_program->clickDoor("LabelIti");
-        QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelIti", Form2));
     }
 
     void cleanupTestCase()
@@ -194,8 +192,7 @@ private slots:
         click(eso<QPushButton>("BotExplica"));
         click(eso<QPushButton>("BitAcabarLogse"));
         QTRY_VERIFY(form0->isVisible());
-        m_program->clickDoor("LabelIti");
-        QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelIti", Form2));
         QVERIFY(!explainer()->isVisible());
         QVERIFY(eso<QPushButton>("botCuestio")->isVisible());
         QVERIFY(eso<QWidget>("PanelItiner")->isVisible());
@@ -228,8 +225,7 @@ private slots:
     // the ESO window, which is there again when the pupil leaves.
     void aFailedShortQuestionnaireHandsOnToTheMiddleGradeQuestionnaire()
     {
-        m_program->clickDoor("LabelCuesE");
-        QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelCuesE", Form2));
         click(eso<QPushButton>("BotCuestio3"));
         click(eso<QPushButton>("BotResCues"));
         QVERIFY(!Form2->questionnaire().pass);

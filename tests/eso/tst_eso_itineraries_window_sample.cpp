@@ -67,8 +67,7 @@ private slots:
         m_program = std::make_unique<StartedInstallation>();
         QVERIFY(m_program->started());
         QCOMPARE(m_program->messages(), QStringList());
-        m_program->clickDoor("LabelIti");
-        QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelIti", Form2));
         QVERIFY(!eso<QWidget>("PanelMenu2")->isVisible());
     }
 

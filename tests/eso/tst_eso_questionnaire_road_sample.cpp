@@ -31,21 +31,13 @@ template <typename Control> Control *eso(const char *name) { return control<Cont
 
 QTableWidget *grid() { return eso<QTableWidget>("Gcuestio"); }
 
-// Where the pointer lands on the question's row, scrolled into view first.
-QPoint rowPoint(int question)
-{
-    QTableWidgetItem *item = grid()->item(question - 1, 0);
-    grid()->scrollToItem(item);
-    return grid()->visualItemRect(item).center();
-}
-
-void clickRow(int question) { QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, rowPoint(question)); }
+void clickRow(int question) { testsupport::clickRow(grid(), question - 1); }
 
 // Two clicks within the double-click time: the display server sends the
 // second press as a double-click.
 void clickRowTwiceQuickly(int question)
 {
-    const QPoint at = rowPoint(question);
+    const QPoint at = testsupport::rowCentre(grid(), question - 1);
     QWidget *viewport = grid()->viewport();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
@@ -84,8 +76,7 @@ private slots:
     {
         m_program = std::make_unique<StartedInstallation>();
         QVERIFY(m_program->started());
-        m_program->clickDoor("LabelCuesE");
-        QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelCuesE", Form2));
         for (const char *entry :
              {"botCuestio", "BotItinerarios", "BitAcabarLogse", "BotCuestio1", "BotCuestio2", "BotCuestio3"})
             QVERIFY2(captionFits(eso<QPushButton>(entry)), entry);

@@ -23,6 +23,7 @@
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::click;
 using testsupport::clickRow;
 using testsupport::control;
 using testsupport::hoverRow;
@@ -33,8 +34,6 @@ namespace {
 QListWidget *listOf(const char *name) { return control<QListWidget>(Certifica, name); }
 QPushButton *buttonOf(const char *name) { return control<QPushButton>(Certifica, name); }
 QString labelText(const char *name) { return control<QLabel>(Certifica, name)->text(); }
-
-void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
 bool printed(const QString &text, const QByteArray &stored)
 {
@@ -55,8 +54,7 @@ private slots:
         qunsetenv("BROWSER");
         m_program = std::make_unique<StartedInstallation>();
         QVERIFY(m_program->started());
-        QTest::mouseClick(control<QLabel>(form0, "LabelDejar"), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(Certifica->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelDejar", Certifica));
         QVERIFY(!form0->isVisible());
     }
 

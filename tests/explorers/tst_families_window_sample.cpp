@@ -7,6 +7,7 @@
 
 #include "support/controls.h"
 #include "support/dialog_answerer.h"
+#include "support/list_lines.h"
 #include "support/started_installation.h"
 
 #include "data/content_tables.h"
@@ -23,8 +24,10 @@
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::clickRow;
 using testsupport::control;
 using testsupport::PdfPrint;
+using testsupport::shown;
 
 namespace {
 
@@ -32,14 +35,6 @@ constexpr const char *kLists[kCatalogueLists] = {"ListCat1", "ListCat2", "ListCa
 
 QListWidget *listOf(const char *name) { return control<QListWidget>(FormCat, name); }
 QPushButton *buttonOf(const char *name) { return control<QPushButton>(FormCat, name); }
-
-void clickRow(QListWidget *list, int row)
-{
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
-QString shown(const QByteArray &stored) { return displayText(trimTrailingBlanks(stored)); }
 
 int listsWithEntries(const FamilyCatalogue &catalogue)
 {
@@ -87,8 +82,7 @@ class FamiliesWindowTest : public QObject
     {
         auto *door = control<QLabel>(form0, "LabelCat");
         QCOMPARE(door->text(), uiText(kCatalogueDoorCaption));
-        m_program->clickDoor("LabelCat");
-        QTRY_VERIFY_WITH_TIMEOUT(FormCat->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelCat", FormCat));
         QVERIFY(!form0->isVisible());
     }
 

@@ -7,6 +7,7 @@
 
 #include "support/controls.h"
 #include "support/dialog_answerer.h"
+#include "support/list_lines.h"
 #include "support/map_clicks.h"
 #include "support/started_installation.h"
 
@@ -27,21 +28,20 @@
 
 using namespace velmira;
 using namespace initial_programmes_text;
+using testsupport::click;
 using testsupport::clickableRegions;
 using testsupport::clickRegion;
 using testsupport::clickRow;
 using testsupport::control;
 using testsupport::hoverRow;
 using testsupport::PdfPrint;
+using testsupport::shown;
 
 namespace {
 
 QListWidget *listOf(const char *name) { return control<QListWidget>(FIniPro, name); }
 QPushButton *buttonOf(const char *name) { return control<QPushButton>(FIniPro, name); }
 bool shows(const char *name) { return control<QWidget>(FIniPro, name)->isVisible(); }
-void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-QString shown(const QByteArray &stored) { return displayText(trimTrailingBlanks(stored)); }
-
 struct ProgrammeRoad
 {
     int group = 0;
@@ -89,8 +89,7 @@ private slots:
     {
         m_program = std::make_unique<StartedInstallation>();
         QVERIFY(m_program->started());
-        m_program->clickDoor("LabelFPip");
-        QTRY_VERIFY_WITH_TIMEOUT(FIniPro->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelFPip", FIniPro));
         QVERIFY(!form0->isVisible());
     }
 

@@ -8,6 +8,7 @@
 
 #include "support/controls.h"
 #include "support/dialog_answerer.h"
+#include "support/list_lines.h"
 #include "support/map_clicks.h"
 #include "support/started_installation.h"
 
@@ -32,8 +33,10 @@
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::click;
 using testsupport::clickableRegions;
 using testsupport::clickRegion;
+using testsupport::clickRow;
 using testsupport::control;
 using testsupport::PdfPrint;
 
@@ -41,16 +44,6 @@ namespace {
 
 QPushButton *buttonOf(QWidget *window, const char *name) { return control<QPushButton>(window, name); }
 QListWidget *listOf(QWidget *window, const char *name) { return control<QListWidget>(window, name); }
-
-void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-
-void clickRow(QListWidget *list, int row)
-{
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
-QString shown(const QByteArray &stored) { return displayText(trimTrailingBlanks(stored)); }
 
 struct TitleRoad
 {
@@ -84,6 +77,7 @@ bool printed(const QString &text, const QString &line) { return text.contains(li
 } // namespace
 
 using testsupport::PdfPrint;
+using testsupport::shown;
 
 class MiddleGradeWindowTest : public QObject
 {
@@ -93,8 +87,7 @@ class MiddleGradeWindowTest : public QObject
 
     void openFromDoor()
     {
-        QTest::mouseClick(control<QLabel>(form0, "LabelFPM"), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(Form3->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelFPM", Form3));
         QVERIFY(!form0->isVisible());
         QVERIFY(buttonOf(Form3, "botTit2")->isVisible());
     }
@@ -336,8 +329,7 @@ private slots:
 
     void questionnaireFromTheEsoWindowToATitleOnTheMap()
     {
-        QTest::mouseClick(control<QLabel>(form0, "LabelCuesE"), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelCuesE", Form2));
         click(buttonOf(Form2, "BotCuestio2"));
         QTRY_VERIFY(Form3->isVisible());
         QListWidget *areas = listOf(Form3, "ListGM");

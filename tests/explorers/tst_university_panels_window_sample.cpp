@@ -36,6 +36,8 @@
 #include <array>
 
 using namespace velmira;
+using testsupport::clickItem;
+using testsupport::clickRow;
 using testsupport::control;
 using testsupport::displayed;
 using testsupport::shownLines;
@@ -44,12 +46,6 @@ namespace {
 
 // The star map shows the picture from (32, 32) on.
 const QPoint kMapShift(32, 32);
-
-void clickRow(QListWidget *list, int row)
-{
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
 
 // A point of the map's visible part inside region r, in the map's own
 // coordinates; (-1, -1) when the region cannot be pointed at.
@@ -143,8 +139,7 @@ private slots:
         QVERIFY(m_program->started());
         // The documents are found beside the program, here its installation.
         setProgramDirectory(QDir::currentPath().toLocal8Bit() + '/');
-        m_program->clickDoor("LabelCarreras");
-        QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelCarreras", Form1));
         QVERIFY(!Form7->isVisible());
         QTest::mouseClick(control<QPushButton>(Form1, "menunuevo1"), Qt::LeftButton);
         m_degree = widestDegree();
@@ -153,8 +148,7 @@ private slots:
         const QString name = displayText(trimTrailingBlanks(degreeName(m_degree)));
         const QList<QTreeWidgetItem *> found = tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
         QVERIFY(!found.isEmpty());
-        tree->scrollToItem(found.front());
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(found.front()).center());
+        clickItem(tree, found.front());
         QCOMPARE(Form1->currentDegree(), m_degree);
     }
 

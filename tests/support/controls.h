@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QObject>
 #include <QString>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <QWidget>
 #include <QtGlobal>
 #include <QtTest>
@@ -20,6 +22,11 @@ template <typename Control> Control *control(const QObject *window, const char *
         qFatal("%s has no control %s", window->metaObject()->className(), name);
     return found;
 }
+
+inline void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+// Clicks the window's control of this design name.
+inline void click(const QObject *window, const char *name) { click(control<QWidget>(window, name)); }
 
 // Types the text into the widget key by key; letters beyond ASCII arrive as
 // the keyboard sends them, a key press carrying the letter.
@@ -63,5 +70,23 @@ inline void clickRow(QListWidget *list, int row)
 }
 
 inline void hoverRow(QListWidget *list, int row) { QTest::mouseMove(list->viewport(), rowCentre(list, row)); }
+
+// A grid's row is reached at its first cell.
+inline QPoint rowCentre(QTableWidget *grid, int row)
+{
+    grid->scrollToItem(grid->item(row, 0));
+    return grid->visualItemRect(grid->item(row, 0)).center();
+}
+
+inline void clickRow(QTableWidget *grid, int row)
+{
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rowCentre(grid, row));
+}
+
+inline void clickItem(QTreeWidget *tree, QTreeWidgetItem *item)
+{
+    tree->scrollToItem(item);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+}
 
 } // namespace testsupport

@@ -20,6 +20,22 @@ inline QStringList shownLines(const QListWidget *list)
     return lines;
 }
 
+// The rows the pupil has marked.
+inline std::vector<int> selectedRows(const QListWidget *list)
+{
+    std::vector<int> rows;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected())
+            rows.push_back(i);
+    return rows;
+}
+
+// A stored line as the program shows it, its trailing blanks cut.
+inline QString shown(const QByteArray &stored)
+{
+    return velmira::displayText(velmira::trimTrailingBlanks(stored));
+}
+
 inline QStringList displayed(const std::vector<QByteArray> &lines)
 {
     QStringList shown;

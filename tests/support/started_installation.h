@@ -57,6 +57,13 @@ public:
         QTest::mouseClick(testsupport::control<QLabel>(velmira::form0, door), Qt::LeftButton);
     }
 
+    // Clicks the door and waits for its window; false when it never shows.
+    [[nodiscard]] bool openDoor(const char *door, const QWidget *window) const
+    {
+        clickDoor(door);
+        return QTest::qWaitFor([window] { return window->isVisible(); }, 8000);
+    }
+
 private:
     InstallationCopy m_copy;
     QString m_previous;
