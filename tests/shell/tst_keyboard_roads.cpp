@@ -21,6 +21,7 @@
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::clickItem;
 using testsupport::control;
 using testsupport::tabTo;
 using testsupport::walkTabRound;
@@ -76,8 +77,7 @@ class KeyboardRoadsTest : public QObject
     {
         auto *tree = control<QTreeWidget>(Form1, "Tree");
         QTreeWidgetItem *degree = tree->topLevelItem(0)->child(0);
-        tree->scrollToItem(degree);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(degree).center());
+        clickItem(tree, degree);
         press(Form1, "BotCorte");
         QTRY_VERIFY(Form6->isVisible());
         expectFullRound(Form6);

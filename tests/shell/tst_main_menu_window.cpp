@@ -19,6 +19,7 @@
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::click;
 using testsupport::control;
 using testsupport::tabTo;
 using testsupport::typeText;
@@ -29,11 +30,6 @@ QByteArray fileBytes(const QString &name)
 {
     QFile file(name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void click(QWidget *window, const char *name)
-{
-    QTest::mouseClick(control<QWidget>(window, name), Qt::LeftButton);
 }
 
 } // namespace
@@ -76,8 +72,7 @@ private slots:
 
     void aDoorLeadsToItsModuleAndBack()
     {
-        m_program->clickDoor("LabelCuesE");
-        QTRY_VERIFY_WITH_TIMEOUT(Form2->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelCuesE", Form2));
         QVERIFY(!form0->isVisible());
         // The module's return brings the main menu back.
         click(Form2, "BitAcabarLogse");

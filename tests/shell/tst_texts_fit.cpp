@@ -16,6 +16,7 @@
 #include "professions/professions_window.h"
 #include "shell/main_menu_window.h"
 #include "support/dialog_answerer.h"
+#include "support/map_clicks.h"
 #include "support/started_installation.h"
 #include "support/text_fits.h"
 #include "data/vocational_families.h"
@@ -33,8 +34,12 @@
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::click;
+using testsupport::clickItem;
+using testsupport::clickMapAt;
 using testsupport::clickRow;
 using testsupport::control;
+using testsupport::hoverRow;
 using testsupport::unfitTexts;
 
 namespace {
@@ -43,10 +48,8 @@ const char *const kLanguageVariable = "VELMIRA_TEST_LANGUAGE";
 const char *const kEncodingVariable = "VELMIRA_TEST_ENCODING";
 const char *const kFontVariable = "VELMIRA_TEST_FONT";
 
-void click(QWidget *window, const char *name)
-{
-    QTest::mouseClick(control<QWidget>(window, name), Qt::LeftButton);
-}
+// The middle of the map lies on Madrid.
+void clickMiddleOf(QWidget *map) { clickMapAt(map, QPoint(map->width() / 2, map->height() / 2)); }
 
 // Fails with the list of texts that do not fit.
 void expectWhole(QWidget *window)
@@ -88,20 +91,13 @@ class WindowTextsTest : public QObject
         click(Form6, "Buttoncorte6");
         auto *degrees = control<QListWidget>(Form6, "L");
         QVERIFY(degrees->count() > 0);
-        QTest::mouseClick(degrees->viewport(), Qt::LeftButton, {},
-                          degrees->visualItemRect(degrees->item(0)).center());
+        clickRow(degrees, 0);
         expectWhole(Form6);
         click(Form6, "BotCerrar3");
         click(Form1, "BotPonde");
         QTRY_VERIFY(Form6->isVisible());
         expectWhole(Form6);
         click(Form6, "Botcerrar4");
-    }
-
-    void openByDoor(const char *door, QWidget *window)
-    {
-        m_program->clickDoor(door);
-        QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), 5000);
     }
 
 private slots:
@@ -154,7 +150,7 @@ private slots:
 
     void esoWindow()
     {
-        openByDoor("LabelCuesE", Form2);
+        QVERIFY(m_program->openDoor("LabelCuesE", Form2));
         expectWhole(Form2);
         click(Form2, "BotCuestio1");
         expectWhole(Form2);
@@ -164,14 +160,13 @@ private slots:
             expectWhole(Form2);
             auto *results = control<QListWidget>(Form2, "ListresCues");
             QVERIFY(results->isVisible() && results->count() > 2);
-            QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
-                              results->visualItemRect(results->item(2)).center());
+            clickRow(results, 2);
             expectWhole(Form2);
             click(Form2, "BotCerrar");
         }
         click(Form2, "BitAcabarLogse");
 
-        openByDoor("LabelIti", Form2);
+        QVERIFY(m_program->openDoor("LabelIti", Form2));
         click(Form2, "BotItinerarios");
         // Each click draws one more stage; the subject boxes come last.
         for (int stage = 0; stage < 20 && !control<QWidget>(Form2, "BitBtn3")->isVisible(); ++stage)
@@ -187,32 +182,27 @@ private slots:
 
     void universityWindow()
     {
-        openByDoor("LabelCarreras", Form1);
+        QVERIFY(m_program->openDoor("LabelCarreras", Form1));
         expectWhole(Form1);
         click(Form1, "menunuevo1");
         expectWhole(Form1);
         auto *tree = control<QTreeWidget>(Form1, "Tree");
         QTreeWidgetItem *heading = tree->topLevelItem(0);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(heading).center());
+        clickItem(tree, heading);
         QTest::keyClick(tree, Qt::Key_Right);
         expectWhole(Form1);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(heading->child(0)).center());
+        clickItem(tree, heading->child(0));
         expectWhole(Form1);
         entrancePanels();
         click(Form1, "BotRetroceder");
 
         click(Form1, "MenuCarUni3");
         expectWhole(Form1);
-        auto *map = control<QLabel>(Form1, "mapa");
-        const QPoint madrid(map->width() / 2, map->height() / 2);
-        QTest::mouseMove(map, madrid);
-        QTest::mouseClick(map, Qt::LeftButton, {}, madrid);
+        clickMiddleOf(control<QLabel>(Form1, "mapa"));
         expectWhole(Form1);
         auto *centres = control<QListWidget>(Form1, "ListComunidad");
         if (centres->isVisible() && centres->count() > 0) {
-            QTest::mouseClick(centres->viewport(), Qt::LeftButton, {},
-                              centres->visualItemRect(centres->item(0)).center());
+            clickRow(centres, 0);
             expectWhole(Form1);
             click(Form1, "BotRetroceder");
         }
@@ -245,24 +235,20 @@ private slots:
         const auto row = [](const char *list, int r) {
             auto *shown = control<QListWidget>(Form1, list);
             QVERIFY(shown->count() > r);
-            QTest::mouseClick(shown->viewport(), Qt::LeftButton, {},
-                              shown->visualItemRect(shown->item(r)).center());
+            clickRow(shown, r);
         };
         const auto region = [] {
-            auto *map =
-                control<QWidget>(Form1, "PanelEstrellasFP")->findChild<QWidget *>(QStringLiteral("mapa"));
-            const QPoint madrid(map->width() / 2, map->height() / 2);
-            QTest::mouseMove(map, madrid);
-            QTest::mouseClick(map, Qt::LeftButton, {}, madrid);
+            clickMiddleOf(
+                control<QWidget>(Form1, "PanelEstrellasFP")->findChild<QWidget *>(QStringLiteral("mapa")));
         };
-        openByDoor("LabelFpS", Form1);
+        QVERIFY(m_program->openDoor("LabelFpS", Form1));
         expectWhole(Form1);
         click(Form1, "MenuFP1");
         expectWhole(Form1);
         row("ListPreFam", 0);
         row("ListPreFam", 1);
         auto *titles = control<QListWidget>(Form1, "ListTitFP");
-        QTest::mouseMove(titles->viewport(), titles->visualItemRect(titles->item(0)).center());
+        hoverRow(titles, 0);
         expectWhole(Form1);
         row("ListTitFP", 0);
         click(Form1, "MenuFpTit1");
@@ -302,7 +288,7 @@ private slots:
 
     void bachilleratoQuestionnaire()
     {
-        openByDoor("LabelCuesB", Form1);
+        QVERIFY(m_program->openDoor("LabelCuesB", Form1));
         expectWhole(Form1);
         for (const char *part : {"Menucua", "MenuGus"}) {
             click(Form1, part);
@@ -315,8 +301,7 @@ private slots:
         expectWhole(Form1);
         auto *results = control<QTableWidget>(Form1, "ListResul");
         for (int row = 0; row < results->rowCount(); ++row) {
-            QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
-                              results->visualRect(results->model()->index(row, 0)).center());
+            clickRow(results, row);
             expectWhole(Form1);
             click(Form1, "acabarCua");
         }
@@ -327,7 +312,7 @@ private slots:
 
     void middleGradeExplorer()
     {
-        openByDoor("LabelFPM", Form3);
+        QVERIFY(m_program->openDoor("LabelFPM", Form3));
         expectWhole(Form3);
         click(Form3, "botTit2");
         expectWhole(Form3);
@@ -345,7 +330,7 @@ private slots:
 
     void initialProgrammesWindow()
     {
-        openByDoor("LabelFPip", FIniPro);
+        QVERIFY(m_program->openDoor("LabelFPip", FIniPro));
         clickRow(control<QListWidget>(FIniPro, "ListSelFp"), 0);
         expectWhole(FIniPro);
         auto *programmes = control<QListWidget>(FIniPro, "ListTitFP");
@@ -357,8 +342,7 @@ private slots:
 
     void certificatesWindow()
     {
-        click(form0, "LabelDejar");
-        QTRY_VERIFY_WITH_TIMEOUT(Certifica->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelDejar", Certifica));
         for (const char *list : {"ListSelFp", "ListTitFP", "ListFPExpli"})
             clickRow(control<QListWidget>(Certifica, list), 0);
         expectWhole(Certifica);
@@ -369,7 +353,7 @@ private slots:
 
     void familiesCatalogue()
     {
-        openByDoor("LabelCat", FormCat);
+        QVERIFY(m_program->openDoor("LabelCat", FormCat));
         clickRow(control<QListWidget>(FormCat, "ListFam"), 0);
         expectWhole(FormCat);
         clickRow(control<QListWidget>(FormCat, "ListCat4"), 0);
@@ -381,7 +365,7 @@ private slots:
 
     void professionsWindow()
     {
-        openByDoor("LabelProfe", profe);
+        QVERIFY(m_program->openDoor("LabelProfe", profe));
         expectWhole(profe);
         testsupport::DialogAnswerer answerer;
         QTest::keyClick(profe, Qt::Key_Escape);

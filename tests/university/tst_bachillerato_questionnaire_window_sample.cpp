@@ -25,36 +25,17 @@
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::click;
+using testsupport::clickRow;
 using testsupport::control;
+using testsupport::selectedRows;
 using testsupport::shownLines;
 
 namespace {
 
 template <typename Control> Control *univ(const char *name) { return control<Control>(Form1, name); }
 
-void click(const char *button) { QTest::mouseClick(univ<QPushButton>(button), Qt::LeftButton); }
-
-void clickRow(QListWidget *list, int row)
-{
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
-void clickResultRow(int row)
-{
-    auto *grid = univ<QTableWidget>("ListResul");
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                      grid->visualRect(grid->model()->index(row, 0)).center());
-}
-
-std::vector<int> markedRows(const QListWidget *list)
-{
-    std::vector<int> rows;
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected())
-            rows.push_back(i);
-    return rows;
-}
+void clickResultRow(int row) { clickRow(univ<QTableWidget>("ListResul"), row); }
 
 // The grid's rows as name + score, as the ranking shows them.
 QStringList resultRows()
@@ -87,7 +68,7 @@ QString itineraryOfRow(int row)
 {
     clickResultRow(row);
     const QString name = univ<QListWidget>("ListCarreras")->item(0)->text();
-    click("acabarCua");
+    click(Form1, "acabarCua");
     return name;
 }
 
@@ -106,8 +87,7 @@ private slots:
     {
         m_program = std::make_unique<StartedInstallation>();
         QVERIFY(m_program->started());
-        m_program->clickDoor("LabelCuesB");
-        QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelCuesB", Form1));
         QVERIFY(univ<QWidget>("Panelcon")->isVisible());
         QVERIFY(!univ<QWidget>("PanelMenu")->isVisible());
         for (const char *entry : {"Menucua", "MenuGus", "MenuMedia", "MenuRetroCon"})
@@ -123,14 +103,14 @@ private slots:
 
     void bothPartsAreNeededForTheirMean()
     {
-        click("MenuMedia");
+        click(Form1, "MenuMedia");
         QTRY_COMPARE(helpLine(1), uiText(kCombinedTooEarlyHelp));
         QVERIFY(!univ<QTableWidget>("ListResul")->isVisible());
     }
 
     void qualitiesMarkedByClickAndEnterGiveTheirRanking()
     {
-        click("Menucua");
+        click(Form1, "Menucua");
         auto *list = univ<QListWidget>("ListCua");
         QVERIFY(list->isVisible());
         QVERIFY(!univ<QPushButton>("MenuGus")->isVisible());
@@ -147,9 +127,9 @@ private slots:
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Return);
         QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(markedRows(list), (std::vector<int>{1, 6, 10}));
+        QCOMPARE(selectedRows(list), (std::vector<int>{1, 6, 10}));
 
-        click("VerResul");
+        click(Form1, "VerResul");
         m_qualities = partScores({2, 7, 11}, content().datgrub.first);
         QCOMPARE(resultRows(), expectedRows(m_qualities));
         QCOMPARE(univ<QLabel>("PanelResCon")->text(), displayText(partResultsTitle(kQualitiesCaption)));
@@ -158,28 +138,28 @@ private slots:
         QTRY_COMPARE(helpLine(1), uiText(kPartResultsHelp));
 
         // Back to the answers: the marks are still there.
-        click("revisa");
+        click(Form1, "revisa");
         QVERIFY(list->isVisible());
-        QCOMPARE(markedRows(list), (std::vector<int>{1, 6, 10}));
-        click("VerResul");
-        click("acabarCua");
+        QCOMPARE(selectedRows(list), (std::vector<int>{1, 6, 10}));
+        click(Form1, "VerResul");
+        click(Form1, "acabarCua");
         QVERIFY(univ<QPushButton>("MenuGus")->isVisible());
         QVERIFY(!univ<QTableWidget>("ListResul")->isVisible());
     }
 
     void interestsAndTheMeanOfBothParts()
     {
-        click("MenuGus");
+        click(Form1, "MenuGus");
         auto *list = univ<QListWidget>("Listint");
         QTRY_COMPARE(helpLine(1), uiText(kInterestsHelpHeading));
         for (int row : {0, 3, 4, 12, 20})
             clickRow(list, row);
-        click("VerResul");
+        click(Form1, "VerResul");
         m_interests = partScores({1, 4, 5, 13, 21}, content().datgrub.second);
         QCOMPARE(resultRows(), expectedRows(m_interests));
-        click("acabarCua");
+        click(Form1, "acabarCua");
 
-        click("MenuMedia");
+        click(Form1, "MenuMedia");
         QCOMPARE(resultRows(), expectedRows(combinedScores(m_qualities, m_interests)));
         QCOMPARE(univ<QLabel>("PanelResCon")->text(), uiText(kCombinedResultsTitle).trimmed());
         QVERIFY(univ<QPushButton>("ImpResul")->isVisible());
@@ -195,8 +175,7 @@ private slots:
         const QStringList lines = shownLines(outcomes);
         QVERIFY(lines.contains(uiText(kDegreesOfItinerary).trimmed()));
         QCOMPARE(lines.at(0), resultRows().at(0).left(45).trimmed());
-        QTest::mouseClick(outcomes->viewport(), Qt::LeftButton, {},
-                          outcomes->visualItemRect(outcomes->item(0)).center());
+        clickRow(outcomes, 0);
         QVERIFY(!outcomes->isVisible());
 
         // Itinerary 11 names its note where the titles heading would be.
@@ -208,7 +187,7 @@ private slots:
             const QStringList shown = shownLines(outcomes);
             QVERIFY(shown.contains(uiText(kItineraryElevenNote).trimmed()));
             QVERIFY(!shown.contains(uiText(kHigherTitlesOfItinerary).trimmed()));
-            click("acabarCua"); // closes the list, stays on the results
+            click(Form1, "acabarCua"); // closes the list, stays on the results
             QVERIFY(!outcomes->isVisible());
             QVERIFY(univ<QTableWidget>("ListResul")->isVisible());
         }
@@ -221,7 +200,7 @@ private slots:
         qputenv("VELMIRA_PRINT_PDF", pdf.toLocal8Bit());
         testsupport::DialogAnswerer answerer;
         answerer.name = QStringLiteral("Lucía Pérez");
-        click("ImpResul");
+        click(Form1, "ImpResul");
         qunsetenv("VELMIRA_PRINT_PDF");
 
         QCOMPARE(answerer.questionsAnswered, 1);
@@ -244,7 +223,7 @@ private slots:
         const QString path = out.filePath(QStringLiteral("informe.TXT"));
         testsupport::DialogAnswerer answerer;
         answerer.saveAs = path; // the name field keeps the name typed before
-        click("grabar");
+        click(Form1, "grabar");
 
         QCOMPARE(answerer.questionsAnswered, 1);
         QCOMPARE(answerer.saveDialogsAnswered, 1);
@@ -265,56 +244,53 @@ private slots:
 
     void enteringAgainAsksBeforeForgettingTheMarks()
     {
-        click("MenuRetroCon");
+        click(Form1, "MenuRetroCon");
         QTRY_VERIFY(form0->isVisible());
         QVERIFY(!Form1->isVisible());
 
         {
             testsupport::DialogAnswerer answerer;
             answerer.answerYes = false;
-            m_program->clickDoor("LabelCuesB");
-            QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 5000);
+            QVERIFY(m_program->openDoor("LabelCuesB", Form1));
             QCOMPARE(answerer.lastQuestion, uiText(kQuestionnaireResetQuestion));
         }
-        click("Menucua");
-        QCOMPARE(markedRows(univ<QListWidget>("ListCua")), (std::vector<int>{1, 6, 10}));
-        click("VerResul");
-        click("acabarCua");
-        click("MenuRetroCon");
+        click(Form1, "Menucua");
+        QCOMPARE(selectedRows(univ<QListWidget>("ListCua")), (std::vector<int>{1, 6, 10}));
+        click(Form1, "VerResul");
+        click(Form1, "acabarCua");
+        click(Form1, "MenuRetroCon");
         QTRY_VERIFY(form0->isVisible());
 
         testsupport::DialogAnswerer answerer;
-        m_program->clickDoor("LabelCuesB");
-        QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelCuesB", Form1));
         QCOMPARE(answerer.questionsAnswered, 1);
-        click("MenuMedia"); // neither part is started any more
+        click(Form1, "MenuMedia"); // neither part is started any more
         QTRY_COMPARE(helpLine(1), uiText(kCombinedTooEarlyHelp));
-        click("Menucua");
-        QVERIFY(markedRows(univ<QListWidget>("ListCua")).empty());
+        click(Form1, "Menucua");
+        QVERIFY(selectedRows(univ<QListWidget>("ListCua")).empty());
     }
 
     // From the module menu, the questionnaire's return goes back there, by
     // its back entry or by Escape.
     void theModuleMenuEntryOpensItToo()
     {
-        click("VerResul");
-        click("acabarCua");
-        click("MenuRetroCon");
+        click(Form1, "VerResul");
+        click(Form1, "acabarCua");
+        click(Form1, "MenuRetroCon");
         QTRY_VERIFY(form0->isVisible());
-        m_program->clickDoor("LabelCarreras");
-        QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelCarreras", Form1));
         QVERIFY(univ<QWidget>("PanelMenu")->isVisible());
         {
             testsupport::DialogAnswerer answerer;
             answerer.answerYes = false;
-            click("BotCuestionario");
+            click(Form1, "BotCuestionario");
             QCOMPARE(answerer.questionsAnswered, 1);
         }
         QVERIFY(univ<QWidget>("Panelcon")->isVisible());
         QVERIFY(!univ<QWidget>("PanelMenu")->isVisible());
         // Escape steps back: from a part's list to the questionnaire's menu,
         // and from there out of the questionnaire.
-        click("Menucua");
+        click(Form1, "Menucua");
         QTest::keyClick(univ<QListWidget>("ListCua"), Qt::Key_Escape);
         QVERIFY(!univ<QListWidget>("ListCua")->isVisible());
         QVERIFY(univ<QPushButton>("MenuRetroCon")->isVisible());

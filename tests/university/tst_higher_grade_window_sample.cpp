@@ -7,6 +7,8 @@
 
 #include "support/controls.h"
 #include "support/dialog_answerer.h"
+#include "support/list_lines.h"
+#include "support/map_clicks.h"
 #include "support/started_installation.h"
 
 #include "data/centre_listings.h"
@@ -29,30 +31,21 @@
 
 using namespace velmira;
 using namespace higher_grade_text;
+using testsupport::click;
 using testsupport::clickRow;
 using testsupport::control;
+using testsupport::isClickable;
+using testsupport::shown;
 
 namespace {
 
 template <typename Control> Control *univ(const char *name) { return control<Control>(Form1, name); }
 
-void click(const char *button) { QTest::mouseClick(univ<QPushButton>(button), Qt::LeftButton); }
-
-QString shown(const QByteArray &stored) { return displayText(trimTrailingBlanks(stored)); }
-
-bool clickable(int region)
-{
-    const QPoint c = regionCentre(region);
-    return hoveredRegion(c.x(), c.y(), 0) == region;
-}
-
 void clickRegion(int region)
 {
     auto *map = univ<RegionMap>("mapa");
     QVERIFY(map->isVisible());
-    const QPoint centre = regionCentre(region);
-    QTest::mouseMove(map, centre);
-    QTest::mouseClick(map, Qt::LeftButton, {}, centre);
+    testsupport::clickRegion(map, region);
 }
 
 // A title as the pupil reaches it: the family group's row, the heading's
@@ -79,7 +72,7 @@ TitleRoad longTitle()
                 TitleRoad road{g - 1, int(h) + 1, int(t), titles[t], {}};
                 const auto teaching = regionsTeachingHigherTitle(road.title);
                 for (int r = 1; r <= kRegionCount; ++r)
-                    if (teaching[r] && clickable(r))
+                    if (teaching[r] && isClickable(r))
                         road.regions.push_back(r);
                 if (road.regions.size() >= 2
                     && mustChooseRegionsFirst(higherTitleReport(road.title, {}), false))
@@ -107,8 +100,7 @@ private slots:
 
     void doorThreeOpensTheTitlesMenuWithItsBubble()
     {
-        m_program->clickDoor("LabelFpS");
-        QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelFpS", Form1));
         QVERIFY(univ<QWidget>("PanelFP")->isVisible());
         QVERIFY(!univ<QWidget>("PanelMenu")->isVisible());
         QCOMPARE(univ<QLabel>("LabelFP1")->text(), uiText(kBubbleHeading));
@@ -122,7 +114,7 @@ private slots:
         const TitleRoad road = longTitle();
         QVERIFY2(road.title > 0, "the sample has no title taught widely enough");
 
-        click("MenuFP1");
+        click(Form1, "MenuFP1");
         auto *families = univ<QListWidget>("ListPreFam");
         QVERIFY(families->isVisible());
         QCOMPARE(families->count(), kFamilyGroupCount);
@@ -143,7 +135,7 @@ private slots:
         QTRY_COMPARE(univ<QLabel>("PanelCarSelFP")->text(), shown(content().fp.at(road.title)));
 
         // Where it is taught: a region's centres, then their telephones.
-        click("MenuFpTit1");
+        click(Form1, "MenuFpTit1");
         const int region = road.regions.front();
         clickRegion(region);
         auto *grid = univ<CentreGrid>("reja");
@@ -156,10 +148,10 @@ private slots:
         const int row = int(withTelephone - centres.begin());
         QCOMPARE(grid->item(row, 0)->text(), shown(withTelephone->text));
         QVERIFY(grid->item(row, 1)->text().isEmpty());
-        click("botTelefono");
+        click(Form1, "botTelefono");
         QCOMPARE(grid->item(row, 1)->text(), shown(withTelephone->telephone));
 
-        click("MenuFpTit3");
+        click(Form1, "MenuFpTit3");
         auto *section = univ<QListWidget>("listSelFP");
         QVERIFY(section->isVisible() && !grid->isVisible());
         QCOMPARE(section->count(), int(subjectsSection(road.title).size()));
@@ -167,7 +159,7 @@ private slots:
         // Too long for every region: the pupil picks two on the map, takes
         // one back and picks it again, then prints.
         testsupport::PdfPrint print;
-        click("MenuFpTit5");
+        click(Form1, "MenuFpTit5");
         QVERIFY(univ<QWidget>("PanelImp")->isVisible() && !print.written());
         QVERIFY(!univ<QWidget>("PanelFpTit")->isVisible());
         QVERIFY(!univ<QPushButton>("BotAceptar")->isEnabled());
@@ -181,7 +173,7 @@ private slots:
         QCOMPARE(chosen->count(), 1);
         clickRegion(other);
         QCOMPARE(chosen->count(), 2);
-        click("BotAceptar");
+        click(Form1, "BotAceptar");
         QCOMPARE(print.answerer.printQuestionsAnswered, 1);
         QVERIFY(print.written());
         QVERIFY(!univ<QWidget>("PanelImp")->isVisible());
@@ -214,12 +206,12 @@ private slots:
         // The first clickable region with several provinces.
         int region = 0;
         for (int r = 1; r <= kRegionCount && region == 0; ++r)
-            if (clickable(r) && provincesOfRegion(r).count() > 1)
+            if (isClickable(r) && provincesOfRegion(r).count() > 1)
                 region = r;
         QVERIFY(region > 0);
         const RegionProvinces provinces = provincesOfRegion(region);
 
-        click("MenuFP2");
+        click(Form1, "MenuFP2");
         clickRegion(region);
         auto *places = univ<QListWidget>("ListSelLugFP");
         QVERIFY(places->isVisible());
@@ -236,28 +228,27 @@ private slots:
         QVERIFY(grid->item(0, 0)->text().startsWith(QLatin1Char('-')));
         QVERIFY2(grid->item(0, 1)->text().isEmpty(),
                  qPrintable(grid->item(0, 0)->text() + "|" + grid->item(0, 1)->text()));
-        click("botTelefono");
+        click(Form1, "botTelefono");
         QVERIFY(!grid->item(0, 1)->text().isEmpty());
 
         // Back: the provinces, the map, the menu, the main menu.
-        click("BotRetrocederFP");
+        click(Form1, "BotRetrocederFP");
         QCOMPARE(places->count(), provinces.count());
-        click("BotRetrocederFP");
+        click(Form1, "BotRetrocederFP");
         QVERIFY(univ<RegionMap>("mapa")->isVisible() && !places->isVisible());
-        click("BotRetrocederFP");
+        click(Form1, "BotRetrocederFP");
         QVERIFY(univ<QWidget>("PanelFP")->isVisible());
-        click("menuFP3");
+        click(Form1, "menuFP3");
         QTRY_VERIFY(form0->isVisible());
         QVERIFY(!Form1->isVisible());
     }
 
     void theModuleMenuOpensTheTitlesToo()
     {
-        m_program->clickDoor("LabelCarreras");
-        QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelCarreras", Form1));
         auto *entry = univ<QPushButton>("menui5");
         QCOMPARE(entry->text(), uiText(kHigherGradeCaption));
-        click("menui5");
+        click(Form1, "menui5");
         QVERIFY(univ<QWidget>("PanelFP")->isVisible());
         QVERIFY(!univ<QWidget>("PanelMenu")->isVisible());
     }

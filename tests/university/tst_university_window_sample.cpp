@@ -7,6 +7,7 @@
 #include "support/controls.h"
 #include "support/dialog_answerer.h"
 #include "support/list_lines.h"
+#include "support/map_clicks.h"
 #include "support/started_installation.h"
 
 #include "data/command_runner.h"
@@ -34,16 +35,14 @@
 #include <QtTest>
 
 using namespace velmira;
+using testsupport::clickItem;
+using testsupport::clickMapAt;
+using testsupport::clickRow;
 using testsupport::control;
 using testsupport::displayed;
 using testsupport::shownLines;
 
 namespace {
-
-void clickRow(QListWidget *list, int row)
-{
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
 
 // A point of the map picture inside region r.
 QPoint pointOfRegion(int region)
@@ -114,8 +113,7 @@ private slots:
     {
         m_program = std::make_unique<StartedInstallation>();
         QVERIFY(m_program->started());
-        m_program->clickDoor("LabelCarreras");
-        QTRY_VERIFY_WITH_TIMEOUT(Form1->isVisible(), 5000);
+        QVERIFY(m_program->openDoor("LabelCarreras", Form1));
         QVERIFY(control<QWidget>(Form1, "PanelMenu")->isVisible());
     }
 
@@ -143,11 +141,11 @@ private slots:
 
         // The second branch, opened from the keyboard.
         QTreeWidgetItem *heading = tree->topLevelItem(1);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(heading).center());
+        clickItem(tree, heading);
         QTest::keyClick(tree, Qt::Key_Right);
         QVERIFY(heading->isExpanded());
         QTreeWidgetItem *degreeItem = heading->child(0);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(degreeItem).center());
+        clickItem(tree, degreeItem);
         const int degree = Form1->currentDegree();
         QVERIFY(degree > 0);
         QCOMPARE(degreeField(degree, DegreeField::Branch), 2);
@@ -161,7 +159,7 @@ private slots:
         QVERIFY(lines[2].startsWith(QStringLiteral("- ")));
 
         // A heading clears the list and the title and hides the details.
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(heading).center());
+        clickItem(tree, heading);
         QCOMPARE(list->count(), 0);
         QVERIFY(title->text().isEmpty());
         QVERIFY(!control<QPushButton>(Form1, "BotUni")->isVisible());
@@ -301,8 +299,7 @@ private slots:
         for (int region : {18, 19}) {
             const QPoint onMap = pointOfRegion(region);
             QVERIFY(onMap.x() >= 0);
-            QTest::mouseMove(map, onMap);
-            QTest::mouseClick(map, Qt::LeftButton, {}, onMap);
+            clickMapAt(map, onMap);
             QVERIFY(centreList->isVisible());
             QCOMPARE(shownLines(centreList).size(), int(centresOfRegion(1).lines.size()));
             QCOMPARE(centreList->item(0)->text(),
@@ -328,7 +325,7 @@ private slots:
         auto *tree = control<QTreeWidget>(Form1, "Tree");
         QTreeWidgetItem *degreeItem = tree->topLevelItem(0)->child(0);
         tree->expandItem(tree->topLevelItem(0));
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(degreeItem).center());
+        clickItem(tree, degreeItem);
         QVERIFY(!title->text().isEmpty());
         QTest::mouseClick(control<QPushButton>(Form1, "BotRetroceder"), Qt::LeftButton);
         QTest::mouseClick(control<QPushButton>(Form1, "MenuCarUni3"), Qt::LeftButton);
@@ -379,8 +376,7 @@ private slots:
         QTest::mouseClick(control<QPushButton>(Form1, "MenuCarUni3"), Qt::LeftButton);
         const int region = firstRegionWithCentres();
         const QPoint onMap = pointOfRegion(region);
-        QTest::mouseMove(map, onMap);
-        QTest::mouseClick(map, Qt::LeftButton, {}, onMap);
+        clickMapAt(map, onMap);
         const int centre = centresOfRegion(region).numbers[0];
         QVERIFY(centre > 0);
         const QByteArray hostile = "ejemplo.es/a;touch pwned;$(touch pwned2) `touch pwned3` 'q'";
@@ -522,8 +518,7 @@ private slots:
         QTest::mouseClick(control<QPushButton>(Form1, "BotArtesLug"), Qt::LeftButton);
         QVERIFY(control<QWidget>(Form1, "PanelEstrellas")->isVisible() && !titles->isVisible());
         const QPoint onMap = pointOfRegion(1);
-        QTest::mouseMove(map, onMap);
-        QTest::mouseClick(map, Qt::LeftButton, {}, onMap);
+        clickMapAt(map, onMap);
         const std::vector<QByteArray> schools = plasticSchoolsOfRegion(study, 1);
         QVERIFY(schools.size() > 2);
         QCOMPARE(shownLines(list), displayed(schools));
@@ -573,7 +568,7 @@ private slots:
         auto *tree = control<QTreeWidget>(Form1, "Tree");
         tree->expandItem(tree->topLevelItem(1));
         QTreeWidgetItem *degreeItem = tree->topLevelItem(1)->child(0);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(degreeItem).center());
+        clickItem(tree, degreeItem);
         const int degree = Form1->currentDegree();
         testsupport::PdfPrint pdf;
         QTest::mouseClick(control<QPushButton>(Form1, "BotImprimirN"), Qt::LeftButton);
