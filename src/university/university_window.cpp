@@ -39,13 +39,18 @@ TForm1::TForm1(QWidget *parent)
     : WindowBase(QStringLiteral("Velmira"), QSize(1024, 768), colour2(), parent)
 {
     move(0, 0);
+    createRunner();
+    load(loadUniversityData);
+}
+
+void TForm1::createContents()
+{
     createHeading();
     createPages();
     connectStarMap();
     payuda = new HelpPanelWidget(this, QRect(10, 460, 300, 200), 11);
-    createRunner();
     applyCommonLook();
-    if (!load(loadUniversityData) || !load([this] { payuda->loadGuide(); }))
+    if (!load([this] { payuda->loadGuide(); }))
         return;
     setCaptions();
     openModuleMenu();
@@ -107,6 +112,7 @@ void TForm1::setCaptions()
 
 void TForm1::openModuleMenu()
 {
+    ensureContents();
     m_selection->close();
     m_catalogue->close();
     m_catalogue->forgetPendingDegree();
@@ -197,7 +203,11 @@ void TForm1::openCatalogueOn(int degree)
     m_catalogue->openOn(degree);
 }
 
-void TForm1::setPresentationTick(int milliseconds) { m_information->setPresentationTick(milliseconds); }
+void TForm1::setPresentationTick(int milliseconds)
+{
+    ensureContents();
+    m_information->setPresentationTick(milliseconds);
+}
 
 // Escape steps back as the back buttons do; on the module menu it leaves.
 void TForm1::keyPressEvent(QKeyEvent *event)

@@ -66,6 +66,9 @@ public:
     void setPresentationTick(int milliseconds);
 
 protected:
+    // The pages and their controls, made when the window is first shown or
+    // first opened; the tables are loaded at start-up.
+    void createContents() override;
     void keyPressEvent(QKeyEvent *event) override;
     // The star map goes with the window.
     void hideEvent(QHideEvent *event) override;
