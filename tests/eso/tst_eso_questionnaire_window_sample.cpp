@@ -21,7 +21,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -41,11 +40,7 @@ int clicksFor(int question) { return question % 4; }
 // The pages the report printer lays the print buffer's lines on.
 int expectedPages(int count)
 {
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    return static_cast<int>(
-        layoutReport(reportRequest(work().print1, count, true, 9), page.width(), page.height()).pages.size());
+    return testsupport::expectedPdfPages(reportRequest(work().print1, count, true, 9));
 }
 
 } // namespace
@@ -163,21 +158,17 @@ private slots:
 
     void printingAsksTheNameThenPrintsTheList()
     {
-        QTemporaryDir out;
-        const QString pdf = out.filePath(QStringLiteral("resultado.pdf"));
-        qputenv("VELMIRA_PRINT_PDF", pdf.toLocal8Bit());
-        testsupport::DialogAnswerer answerer;
-        answerer.name = QStringLiteral("Lucía Pérez");
+        testsupport::PdfPrint print;
+        print.answerer.name = QStringLiteral("Lucía Pérez");
         QTest::mouseClick(eso<QPushButton>("ImpResul"), Qt::LeftButton);
-        qunsetenv("VELMIRA_PRINT_PDF");
 
-        QCOMPARE(answerer.questionsAnswered, 1);
-        QCOMPARE(answerer.printQuestionsAnswered, 1);
+        QCOMPARE(print.answerer.questionsAnswered, 1);
+        QCOMPARE(print.answerer.printQuestionsAnswered, 1);
         const QString heading = displayText(Form2->questionnaire().studentName.text());
         QCOMPARE(heading, QStringLiteral("Lucía Pérez  -  4º de ESO"));
-        QVERIFY(QFile::exists(pdf));
+        QVERIFY(print.written());
         const int count = Form2->resultList().count() + 1;
-        QCOMPARE(testsupport::pdfPageCount(pdf), expectedPages(count));
+        QCOMPARE(print.pages(), expectedPages(count));
         QCOMPARE(work().print1.at(0), Form2->questionnaire().studentName.text());
     }
 

@@ -3,6 +3,7 @@
 // answer (the question window, the print question, the save dialog), and
 // reading back a printed PDF.
 
+#include "data/report_layout.h"
 #include "support/controls.h"
 #include "widgets/question_window.h"
 
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -100,6 +102,15 @@ inline int pdfPageCount(const QString &path)
     return static_cast<int>(text.count(page));
 }
 
+// The pages the report printer lays a report on, on the page of a PDF.
+inline int expectedPdfPages(const velmira::ReportRequest &request)
+{
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    return static_cast<int>(velmira::layoutReport(request, page.width(), page.height()).pages.size());
+}
+
 // The text of a PDF as pdftotext reads it, every run of blanks made one.
 inline QString pdfText(const QString &path)
 {
@@ -123,6 +134,7 @@ public:
     PdfPrint &operator=(const PdfPrint &) = delete;
     QString text() const { return pdfText(m_path); }
     bool written() const { return QFile::exists(m_path); }
+    int pages() const { return pdfPageCount(m_path); }
     DialogAnswerer answerer;
 
 private:

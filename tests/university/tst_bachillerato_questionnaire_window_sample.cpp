@@ -195,20 +195,16 @@ private slots:
 
     void theReportPrintsOnTwoPagesAfterTheName()
     {
-        QTemporaryDir out;
-        const QString pdf = out.filePath(QStringLiteral("informe.pdf"));
-        qputenv("VELMIRA_PRINT_PDF", pdf.toLocal8Bit());
-        testsupport::DialogAnswerer answerer;
-        answerer.name = QStringLiteral("Lucía Pérez");
+        testsupport::PdfPrint print;
+        print.answerer.name = QStringLiteral("Lucía Pérez");
         click(Form1, "ImpResul");
-        qunsetenv("VELMIRA_PRINT_PDF");
 
-        QCOMPARE(answerer.questionsAnswered, 1);
-        QCOMPARE(answerer.lastQuestion, uiText(kStudentNamePrompt));
-        QCOMPARE(answerer.printQuestionsAnswered, 1);
+        QCOMPARE(print.answerer.questionsAnswered, 1);
+        QCOMPARE(print.answerer.lastQuestion, uiText(kStudentNamePrompt));
+        QCOMPARE(print.answerer.printQuestionsAnswered, 1);
         // Page 2 starts a page of its own after the rankings.
-        QVERIFY(testsupport::pdfPageCount(pdf) >= 2);
-        const QString text = testsupport::pdfText(pdf);
+        QVERIFY(print.pages() >= 2);
+        const QString text = print.text();
         QVERIFY2(
             text.contains(uiText(kBachilleratoReportHeader).simplified() + QStringLiteral(" Lucía Pérez")),
             qPrintable(text));
