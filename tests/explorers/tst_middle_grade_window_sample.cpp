@@ -18,6 +18,7 @@
 #include "data/text_bytes.h"
 #include "data/text_ids.h"
 #include "eso/eso_window.h"
+#include "explorers/family_catalogue.h"
 #include "explorers/middle_grade_catalogue.h"
 #include "explorers/middle_grade_report.h"
 #include "explorers/middle_grade_window.h"
@@ -31,6 +32,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
+
+#include <map>
 
 using namespace velmira;
 using testsupport::click;
@@ -104,6 +107,29 @@ private slots:
     {
         QCOMPARE(m_program->messages(), QStringList());
         m_program.reset();
+    }
+
+    // A family's icon follows from its place in the catalogue, so the sample
+    // must list its families in the order of the icons: each family of a
+    // group shows the icon the family catalogue gives it.
+    void everyFamilyOfAGroupShowsItsOwnIcon()
+    {
+        std::map<QByteArray, int> catalogueIcons;
+        const std::vector<int> lines = catalogueFamilyLines();
+        for (size_t row = 0; row < lines.size(); ++row)
+            catalogueIcons[trimTrailingBlanks(catalogueFamilyName(lines[row]))] = catalogueFamilyIcon(int(row));
+        int checked = 0;
+        for (int g = 1; g <= kFamilyGroupCount; ++g) {
+            const std::vector<int> families = familiesOfGroup(g);
+            const std::vector<int> icons = familyListIcons(families);
+            for (size_t f = 0; f < families.size() && f < 3; ++f) {
+                const QByteArray name = trimTrailingBlanks(familyName(families[f]));
+                QVERIFY2(catalogueIcons.count(name), name.constData());
+                QVERIFY2(icons[f + 1] == catalogueIcons[name], name.constData());
+                ++checked;
+            }
+        }
+        QCOMPARE(checked, middleFamilyCount() - 1);
     }
 
     void byTitleFromAFamilyToTheCentresOfARegion()
